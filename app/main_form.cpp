@@ -1,0 +1,251 @@
+#include "app/main_form.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "about/info_form.h"
+#include "app/panel_text.h"
+#include "monitor/lista_form.h"
+#include "monitor/monitor_form.h"
+#include "settings/setup_form.h"
+#include "ui/application.h"
+#include "ui/back_buffer.h"
+#include "ui/file_io.h"
+#include "ui/text.h"
+
+namespace velk {
+
+namespace {
+
+constexpr COLORREF kDesignFontColor = RGB(255, 255, 255);
+
+}  // namespace
+
+Tf_main::Tf_main() {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        Label& view = labels_[slot].View;
+        view.Bounds = RECT{kLabelLeft, kLabelTops[slot], kLabelLeft + kLabelWidth, kLabelTops[slot] + kLabelHeight};
+        view.Caption = L" ";
+        view.Color = kDesignFontColor;
+    }
+}
+
+bool Tf_main::Create() {
+    FormArgs args;
+    args.className = L"Tf_main";
+    args.caption = L" ";
+    args.style = kToolWindowStyle;
+    args.exStyle = WS_EX_TOOLWINDOW;
+    args.classStyle = CS_DBLCLKS;
+    args.left = kPanelDesignLeft;
+    args.top = kPanelDesignTop;
+    args.clientWidth = kPanelClientWidth;
+    args.clientHeight = kPanelDesignClientHeight;
+    args.classBackground = 0;  // the panel paints all of its client area itself
+    if (!Form::Create(args)) return false;
+
+    const ClientDc screen(nullptr);
+    const int height = -MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    font_.reset(CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+    BuildPopupMenu();
+    SetTimer(hwnd(), kClockTimer, 1000, nullptr);
+    FormCreate();
+    return true;
+}
+
+void Tf_main::BuildPopupMenu() {
+    PopupMenu1.AddItem(kHelpCommand, L"&Pomoc do programu", {0, VK_F1});
+    PopupMenu1.AddItem(kAboutCommand, L"&O programie...", {0, VK_F12});
+    PopupMenu1.AddSeparator();
+    PopupMenu1.AddItem(kSettingsCommand, L"&Konfiguracja", {FCONTROL, 'K'});
+    PopupMenu Mnu_Monitoring;
+    Mnu_Monitoring.AddItem(kLastLaunchCommand, L"Podaj czas ostatniego uruchomienia", {FCONTROL, 'O'});
+    Mnu_Monitoring.AddItem(kLaunchListCommand, L"Wyświetl listę wszystkich uruchomień", {FCONTROL, 'L'});
+    PopupMenu1.AddSubmenu(std::move(Mnu_Monitoring), L"Monitoring");
+    PopupMenu1.AddSeparator();
+    PopupMenu1.AddItem(kCloseCommand, L"&Zakończ program", {FALT, VK_F4});
+    accelerators_ = MakeAcceleratorTable(PopupMenu1.Accelerators());
+}
+
+void Tf_main::FormCreate() {
+    ProgramDir = ExecutableFolder();
+    LoadSettings();
+}
+
+void Tf_main::FormShow() {}
+
+void Tf_main::FormClose() {}
+
+void Tf_main::OnCloseRequest() {
+    FormClose();
+    Hide();
+    Application::Terminate();
+}
+
+POINT Tf_main::Position() const {
+    RECT window;
+    GetWindowRect(hwnd(), &window);
+    return POINT{window.left, window.top};
+}
+
+bool Tf_main::PreTranslateMessage(MSG& msg) {
+    return msg.hwnd == hwnd() && accelerators_ && TranslateAcceleratorW(hwnd(), accelerators_.get(), &msg);
+}
+
+LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        PaintContent(reinterpret_cast<HDC>(wParam), client);
+        return 0;
+    }
+    case WM_ERASEBKGND: return 1;  // the paint covers everything, from a back buffer
+    case WM_TIMER:
+        if (wParam == kClockTimer) TimerTimer();
+        return 0;
+    case WM_MOUSEMOVE: OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
+    case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void Tf_main::OnCommand(UINT id) {
+    switch (id) {
+    case kHelpCommand: Pomocdoprogramu1Click(); break;
+    case kAboutCommand: Oprogramie1Click(); break;
+    case kSettingsCommand: Konfiguracja1Click(); break;
+    // The monitoring items follow their submenu's state, shortcuts included.
+    case kLastLaunchCommand:
+        if (MonitorStarts) Podajczasostatniegouruchomienia1Click();
+        break;
+    case kLaunchListCommand:
+        if (MonitorStarts) Wywietllistwszystkichuruchomie1Click();
+        break;
+    case kCloseCommand: Zamknijprogram1Click(); break;
+    default: break;
+    }
+}
+
+void Tf_main::Pomocdoprogramu1Click() {
+    const std::wstring helpPath = ProgramDir + L"velk.hlp";
+    ShellExecuteW(hwnd(), L"open", helpPath.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void Tf_main::Oprogramie1Click() {
+    if (companions_.f_info) companions_.f_info->ShowModal();
+}
+
+void Tf_main::Konfiguracja1Click() {
+    if (companions_.f_setup) companions_.f_setup->ShowModal();
+}
+
+void Tf_main::Podajczasostatniegouruchomienia1Click() {
+    if (companions_.f_monitor) companions_.f_monitor->Show();
+}
+
+void Tf_main::Wywietllistwszystkichuruchomie1Click() {
+    if (companions_.f_lista) companions_.f_lista->ShowModal();
+}
+
+void Tf_main::Zamknijprogram1Click() { Close(); }
+
+void Tf_main::OnContextMenu(LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (at.x == -1 && at.y == -1) {  // from the keyboard: open at the panel's corner
+        at = POINT{0, 0};
+        ClientToScreen(hwnd(), &at);
+    }
+    PopupMenu1.Track(hwnd(), at);
+}
+
+int Tf_main::LabelAt(POINT point) const {
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        if (labels_[slot].View.Contains(point)) return slot;
+    return -1;
+}
+
+void Tf_main::OnLeftButtonDown(POINT point) {
+    pressedLabel_ = LabelAt(point);
+    if (pressedLabel_ >= 0) SetCapture(hwnd());
+}
+
+void Tf_main::OnLeftButtonUp(POINT point) {
+    const int pressed = pressedLabel_;
+    pressedLabel_ = -1;
+    if (GetCapture() == hwnd()) ReleaseCapture();
+    if (pressed >= 0 && LabelAt(point) == pressed) Label4Click(pressed);
+}
+
+void Tf_main::Label4Click(int) {}
+
+void Tf_main::OnMouseMove(POINT point) {
+    if (!HoverHighlight) return;
+    const int slot = LabelAt(point);
+    if (slot >= 0)
+        Label4MouseMove(slot);
+    else
+        FormMouseMove();
+}
+
+void Tf_main::Label4MouseMove(int index) {
+    PanelLabel& label = labels_[index];
+    if (label.Command == kClockKeyword || label.Command == kDateKeyword) return;
+    ResetLabelColors();
+    SetLabelColor(label, ActiveColor);
+}
+
+void Tf_main::FormMouseMove() { ResetLabelColors(); }
+
+void Tf_main::ResetLabelColors() {
+    for (PanelLabel& label : labels_) SetLabelColor(label, InactiveColor);
+}
+
+void Tf_main::SetLabelColor(PanelLabel& label, int32_t color) {
+    const COLORREF resolved = ResolveColor(color);
+    if (label.View.Color == resolved) return;
+    label.View.Color = resolved;
+    if (label.View.Visible) InvalidateRect(hwnd(), &label.View.Bounds, FALSE);
+}
+
+void Tf_main::SetLabelCaption(PanelLabel& label, std::wstring caption) {
+    if (label.View.Caption == caption) return;
+    label.View.Caption = std::move(caption);
+    if (label.View.Visible) InvalidateRect(hwnd(), &label.View.Bounds, FALSE);
+}
+
+void Tf_main::TimerTimer() {
+    if (ClockOn) {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        SetLabelCaption(labels_[ClockLabel], FromCp1250(ClockText(now.wHour, now.wMinute, now.wSecond, ClockSeconds)));
+    }
+    if (DateOn) {
+        SYSTEMTIME today;
+        GetLocalTime(&today);
+        SetLabelCaption(labels_[DateLabel], FromCp1250(DateText(today.wDay, today.wMonth, today.wYear)));
+    }
+}
+
+void Tf_main::OnPaint() {
+    PaintDc paint(hwnd());
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    BackBuffer buffer(paint.get(), client.right, client.bottom);
+    if (!buffer) return;
+    PaintContent(buffer.dc(), client);
+    buffer.CopyTo(paint.get(), paint.area());
+}
+
+void Tf_main::PaintContent(HDC dc, const RECT& client) const {
+    SetDCBrushColor(dc, ResolveColor(PanelColor));
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    for (const PanelLabel& label : labels_) label.View.Draw(dc, font_.get());
+}
+
+}  // namespace velk

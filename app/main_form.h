@@ -1,0 +1,135 @@
+#pragma once
+// The panel: the main window, twenty shortcut labels, the clock and date, the
+// popup menu; its close ends the program.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "settings/settings_file.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/label.h"
+#include "ui/popup_menu.h"
+
+namespace velk {
+
+class Tf_setup;
+class Tf_info;
+class Tf_monitor;
+class Tf_lista;
+
+// The four secondary windows, created after the panel.
+struct PanelCompanions {
+    Tf_setup* f_setup = nullptr;
+    Tf_info* f_info = nullptr;
+    Tf_monitor* f_monitor = nullptr;
+    Tf_lista* f_lista = nullptr;
+};
+
+struct PanelLabel {
+    Label View;
+    std::string Command;  // code-page-1250 bytes, never shown
+};
+
+class Tf_main : public Form {
+public:
+    Tf_main();
+
+    // Builds the window hidden at its design place and runs FormCreate.
+    bool Create();
+    void SetCompanions(const PanelCompanions& companions) { companions_ = companions; }
+
+    // Reads velk.ini and applies every value to the panel at once.
+    void LoadSettings();
+    // The panel's present left and top edges.
+    POINT Position() const;
+
+    bool PreTranslateMessage(MSG& msg) override;
+
+    // Read by the other windows.
+    std::wstring ProgramDir;
+    bool MonitorStarts = false;
+    bool MonitorInfoWindow = false;
+    bool MonitorShutdowns = false;
+    int32_t MonitorInfoSeconds = 0;
+
+    HMENU PopupMenuHandle() const { return PopupMenu1.handle(); }
+
+    // The labels in slot order: Labels[0] is Label1.
+    const std::array<PanelLabel, kSlotCount>& Labels() const { return labels_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnShow() override { FormShow(); }
+    void OnCloseRequest() override;
+
+private:
+    enum MenuCommand : UINT {
+        kHelpCommand = 101,
+        kAboutCommand,
+        kSettingsCommand,
+        kLastLaunchCommand,
+        kLaunchListCommand,
+        kCloseCommand,
+    };
+    static constexpr UINT kMonitoringMenuPosition = 4;
+    static constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
+    static constexpr DWORD kToolWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    static constexpr UINT_PTR kClockTimer = 1;
+
+    // Events of the panel.
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void FormMouseMove();
+    void Label4MouseMove(int index);
+    void Label4Click(int index);
+    void TimerTimer();
+
+    // Menu items.
+    void Pomocdoprogramu1Click();
+    void Oprogramie1Click();
+    void Konfiguracja1Click();
+    void Podajczasostatniegouruchomienia1Click();
+    void Wywietllistwszystkichuruchomie1Click();
+    void Zamknijprogram1Click();
+    void OnCommand(UINT id);
+
+    // Steps of LoadSettings.
+    void ApplySettings(const Settings& settings);
+    void ApplyPlacement(int32_t placement);
+    void ApplySlot(int index, const ShortcutEntry& slot);
+    void ApplyBackground(const Settings& settings);
+    void ResetLabelColors();
+    void SetLabelColor(PanelLabel& label, int32_t color);
+    void SetLabelCaption(PanelLabel& label, std::wstring caption);
+
+    void BuildPopupMenu();
+    void OnPaint();
+    void PaintContent(HDC dc, const RECT& client) const;
+    void OnMouseMove(POINT point);
+    void OnLeftButtonDown(POINT point);
+    void OnLeftButtonUp(POINT point);
+    void OnContextMenu(LPARAM lParam);
+    int LabelAt(POINT point) const;
+
+    PanelCompanions companions_;
+    std::array<PanelLabel, kSlotCount> labels_;
+    Font font_;
+    PopupMenu PopupMenu1;
+    AcceleratorTable accelerators_;
+    int pressedLabel_ = -1;
+
+    bool HoverHighlight = false;
+    int32_t ActiveColor = 0xFF00FF;
+    int32_t InactiveColor = 0xFFFFFF;
+    bool ClockSeconds = false;
+    bool ClockOn = false;
+    bool DateOn = false;
+    int ClockLabel = -1;
+    int DateLabel = -1;
+    int TrailingEmptyTop = 0;
+    int32_t PanelColor = static_cast<int32_t>(0x80000001u);  // the desktop's colour
+};
+
+}  // namespace velk

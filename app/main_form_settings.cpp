@@ -1,0 +1,136 @@
+// LoadSettings: velk.ini applied to the panel, value by value in file order.
+#include "app/main_form.h"
+#include "app/panel_text.h"
+#include "ui/exception.h"
+#include "ui/file_io.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+
+namespace velk {
+
+namespace {
+
+constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);
+
+Alignment ToAlignment(SlotAlign align) {
+    switch (align) {
+    case SlotAlign::Left: return Alignment::Left;
+    case SlotAlign::Right: return Alignment::Right;
+    case SlotAlign::Centre: break;
+    }
+    return Alignment::Centre;
+}
+
+}  // namespace
+
+void Tf_main::LoadSettings() {
+    ClockOn = false;
+    DateOn = false;
+    ClockSeconds = false;
+    MonitorInfoWindow = false;
+    MonitorStarts = false;
+    MonitorShutdowns = false;
+    MonitorInfoSeconds = 10;
+
+    const std::wstring path = ProgramDir + L"velk.ini";
+    Settings settings;
+    {
+        std::optional<LineReader> SettingsStream = OpenLineReader(path);
+        if (!SettingsStream) {
+            ShowPlainBox(hwnd(), L"Nie mogę otworzyć pliku ustawień " + path + L" !", kErrorTitle);
+            return;
+        }
+        settings = ReadSettings(*SettingsStream, SettingsReader::Panel);
+    }
+    try {
+        ApplySettings(settings);
+    } catch (const Exception& error) {
+        // A picture that cannot be loaded ends the load where it stands.
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        ShowErrorBox(hwnd(), error.Message());
+    }
+}
+
+void Tf_main::ApplySettings(const Settings& settings) {
+    ApplyPlacement(settings.Placement);
+    SetWindowPos(hwnd(), nullptr, settings.PosX, settings.PosY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    HoverHighlight = settings.HoverHighlight;
+    ClockSeconds = settings.ClockSeconds;
+    MonitorStarts = settings.MonitorStarts;
+    PopupMenu1.EnableAt(kMonitoringMenuPosition, MonitorStarts);
+    MonitorInfoWindow = settings.MonitorInfoWindow;
+    MonitorInfoSeconds = ParseInt(settings.MonitorInfoSeconds);
+
+    for (int slot = 0; slot < kSlotCount; ++slot) ApplySlot(slot, settings.Shortcuts[slot]);
+    TrailingEmptyTop = velk::TrailingEmptyTop(settings.Shortcuts);
+    SetClientSize(kPanelClientWidth, PanelClientHeight(TrailingEmptyTop));
+
+    ActiveColor = settings.ActiveColor;
+    InactiveColor = settings.InactiveColor;
+    if (!HoverHighlight) ResetLabelColors();
+
+    ApplyBackground(settings);
+    MonitorShutdowns = settings.MonitorShutdowns;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void Tf_main::ApplyPlacement(int32_t placement) {
+    if (placement != 0 && placement != 1) return;
+    const DWORD style = placement == 0 ? kBorderlessStyle : kToolWindowStyle;
+    const DWORD exStyle = placement == 0 ? 0 : WS_EX_TOOLWINDOW;
+    const auto current = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+    if ((current & ~WS_VISIBLE) == style) return;
+
+    // The frame changes in place and the client area keeps its size.
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style | (current & WS_VISIBLE)));
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(client.right, client.bottom);
+}
+
+void Tf_main::ApplySlot(int index, const ShortcutEntry& slot) {
+    PanelLabel& label = labels_[index];
+    Label& view = label.View;
+    switch (ClassifySlot(slot.Text)) {
+    case SlotKind::Unused:
+        view.Visible = false;
+        view.Align = Alignment::Centre;
+        view.Caption.clear();
+        label.Command.clear();
+        break;
+    case SlotKind::Clock:
+    case SlotKind::Date:
+        view.Visible = true;
+        view.Align = Alignment::Centre;
+        view.Caption.clear();
+        label.Command = slot.Text;
+        if (slot.Text == kClockKeyword) {
+            ClockLabel = index;
+            ClockOn = true;
+        } else {
+            DateLabel = index;
+            DateOn = true;
+        }
+        break;
+    case SlotKind::Shortcut:
+        view.Visible = true;
+        view.Caption = FromCp1250(slot.Text);
+        label.Command = slot.Command;
+        view.Align = ToAlignment(AlignFromCode(slot.Align));
+        break;
+    }
+}
+
+void Tf_main::ApplyBackground(const Settings& settings) {
+    switch (settings.BackgroundMode) {
+    case 0: PanelColor = kDesktopColor; break;
+    case 1: PanelColor = settings.BackgroundColor; break;
+    default: break;
+    }
+}
+
+}  // namespace velk

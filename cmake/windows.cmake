@@ -1,0 +1,35 @@
+# The Windows program: the window framework, the five subsystems' windows and
+# velk.exe itself. Unicode throughout; everything linked statically so that
+# velk.exe needs no DLL but Windows' own.
+enable_language(RC)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(velk_ui STATIC
+    ui/application.cpp
+    ui/file_io.cpp
+    ui/form.cpp
+    ui/label.cpp
+    ui/message_box.cpp
+    ui/popup_menu.cpp
+    ui/text.cpp
+)
+target_link_libraries(velk_ui PUBLIC velk_portable comctl32 gdi32 user32 shell32 advapi32)
+target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})
+
+add_library(velk_forms STATIC
+    about/info_form.cpp
+    app/main_form.cpp
+    app/main_form_settings.cpp
+    monitor/lista_form.cpp
+    monitor/monitor_form.cpp
+    settings/setup_form.cpp
+)
+target_link_libraries(velk_forms PUBLIC velk_ui)
+target_compile_options(velk_forms PRIVATE ${VELK_WARNINGS})
+
+add_executable(velk WIN32 app/main.cpp res/velk.rc)
+target_link_libraries(velk PRIVATE velk_forms)
+target_compile_options(velk PRIVATE ${VELK_WARNINGS})
+target_link_options(velk PRIVATE -municode -s)

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the three configurations and runs every test tier through one CTest
+# run: unit tests natively, win and e2e tests under Wine in Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/deps.sh
+jobs=$(nproc)
+for preset in host win64 win32; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+done
+scripts/wine-prefix.sh build/win64/wineprefix
+
+# One CTest run over both test trees, so one summary ends the output.
+mkdir -p build/all
+cat > build/all/CTestTestfile.cmake <<CTEST
+subdirs("$root/build/host" "$root/build/win64")
+CTEST
+
+exec scripts/with-wine.sh build/win64/wineprefix \
+    ctest --test-dir build/all --output-on-failure -j "$jobs" "$@"

@@ -1,0 +1,154 @@
+#include "settings/settings_file.h"
+
+#include <algorithm>
+
+namespace velk {
+
+namespace {
+
+constexpr std::string_view kFormatMark = "4";
+constexpr std::string_view kLineEnd = "\r\n";
+
+// White space as the C locale's isspace sees it; the locale of the process
+// must not change how the file reads.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Picks the line that follows BackgroundMode: the colour or the picture path.
+bool ModeHasColor(int32_t mode) {
+    return mode == 1;
+}
+
+bool ModeHasPicture(int32_t mode) {
+    return mode == 2 || mode == 3;
+}
+
+// The dialog's radio groups show a value above their last item as the last
+// item and a value below -1 as -1 (nothing chosen).
+int32_t ClampToRadioGroup(int32_t value, int32_t lastItem) {
+    return std::clamp(value, int32_t{-1}, lastItem);
+}
+
+constexpr int32_t kLastPlacementItem = 1;
+constexpr int32_t kLastBackgroundItem = 3;
+
+bool ReadFlag(LineReader& reader) {
+    return ParseInt(reader.Next()) != 0;
+}
+
+void AppendLine(std::string& out, std::string_view value) {
+    out.append(value);
+    out.append(kLineEnd);
+}
+
+// A line break or Ctrl-Z inside a value would shift every later line of this
+// positional file, or end it early; the value is cut there instead, as a
+// single-line edit box keeps only the first line of a pasted text.
+void AppendTextLine(std::string& out, std::string_view text) {
+    AppendLine(out, text.substr(0, text.find_first_of("\r\n\x1A")));
+}
+
+void AppendIntLine(std::string& out, int32_t value) {
+    AppendLine(out, std::to_string(value));
+}
+
+void AppendFlagLine(std::string& out, bool value) {
+    AppendLine(out, value ? "1" : "0");
+}
+
+}  // namespace
+
+int32_t ParseInt(std::string_view line) {
+    size_t pos = 0;
+    while (pos < line.size() && IsBlank(line[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) {
+        negative = line[pos] == '-';
+        ++pos;
+    }
+    // Unsigned arithmetic wraps by definition, giving the old 32-bit
+    // two's-complement overflow without undefined behaviour.
+    uint32_t magnitude = 0;
+    for (; pos < line.size() && IsDigit(line[pos]); ++pos) {
+        magnitude = magnitude * 10u + static_cast<uint32_t>(line[pos] - '0');
+    }
+    return static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+}
+
+Settings ReadSettings(LineReader& reader, SettingsReader who) {
+    const bool dialog = who == SettingsReader::Dialog;
+    Settings settings;
+    reader.Next();  // format mark, never checked
+    settings.Placement = ParseInt(reader.Next());
+    if (dialog) {
+        settings.Placement = ClampToRadioGroup(settings.Placement, kLastPlacementItem);
+    }
+    settings.PosX = ParseInt(reader.Next());
+    settings.PosY = ParseInt(reader.Next());
+    settings.HoverHighlight = ReadFlag(reader);
+    settings.ClockSeconds = ReadFlag(reader);
+    settings.MonitorStarts = ReadFlag(reader);
+    const bool infoWindow = ReadFlag(reader);
+    settings.MonitorInfoWindow = dialog ? settings.MonitorStarts && infoWindow : infoWindow;
+    settings.MonitorInfoSeconds = reader.Next();
+    for (ShortcutEntry& slot : settings.Shortcuts) {
+        slot.Text = reader.Next();
+        slot.Command = reader.Next();
+        slot.Align = reader.Next();
+    }
+    settings.ActiveColor = ParseInt(reader.Next());
+    settings.InactiveColor = ParseInt(reader.Next());
+    settings.BackgroundMode = ParseInt(reader.Next());
+    if (dialog) {
+        settings.BackgroundMode = ClampToRadioGroup(settings.BackgroundMode, kLastBackgroundItem);
+    }
+    if (ModeHasColor(settings.BackgroundMode)) {
+        settings.BackgroundColor = ParseInt(reader.Next());
+    } else if (ModeHasPicture(settings.BackgroundMode)) {
+        settings.BackgroundPicture = reader.Next();
+    }
+    // Only exactly 1 switches shutdown logging on, for both readers.
+    settings.MonitorShutdowns = ParseInt(reader.Next()) == 1;
+    return settings;
+}
+
+std::string FormatSettings(const Settings& settings) {
+    std::string out;
+    AppendLine(out, kFormatMark);
+    AppendIntLine(out, settings.Placement);
+    AppendIntLine(out, settings.PosX);
+    AppendIntLine(out, settings.PosY);
+    AppendFlagLine(out, settings.HoverHighlight);
+    AppendFlagLine(out, settings.ClockSeconds);
+    AppendFlagLine(out, settings.MonitorStarts);
+    AppendFlagLine(out, settings.MonitorStarts && settings.MonitorInfoWindow);
+    AppendTextLine(out, settings.MonitorInfoSeconds);
+    for (const ShortcutEntry& slot : settings.Shortcuts) {
+        AppendTextLine(out, slot.Text);
+        AppendTextLine(out, slot.Command);
+        AppendTextLine(out, slot.Align);
+    }
+    AppendIntLine(out, settings.ActiveColor);
+    AppendIntLine(out, settings.InactiveColor);
+    AppendIntLine(out, settings.BackgroundMode);
+    if (ModeHasColor(settings.BackgroundMode)) {
+        AppendIntLine(out, settings.BackgroundColor);
+    } else if (ModeHasPicture(settings.BackgroundMode)) {
+        AppendTextLine(out, settings.BackgroundPicture);
+    }
+    AppendFlagLine(out, settings.MonitorShutdowns);
+    return out;
+}
+
+bool IsUnusedSlotText(std::string_view text) {
+    return text.empty() || text == "_NIC";
+}
+
+}  // namespace velk

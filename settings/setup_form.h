@@ -1,0 +1,18 @@
+#pragma once
+// The settings dialog, shown modally from the panel's menu.
+#include "ui/form.h"
+
+namespace velk {
+
+class Tf_main;
+
+class Tf_setup : public Form {
+public:
+    explicit Tf_setup(Tf_main& panel) : panel_(panel) {}
+    bool Create();
+
+private:
+    Tf_main& panel_;
+};
+
+}  // namespace velk

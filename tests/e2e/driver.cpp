@@ -1,0 +1,257 @@
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+namespace velk::e2e {
+
+namespace {
+
+std::wstring DriverFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+void RemoveFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveFolder(path + L"\\");
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+struct WindowQuery {
+    DWORD processId;
+    const wchar_t* className;
+    const wchar_t* title;
+    bool mustBeVisible;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<WindowQuery*>(lParam);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(hwnd, &processId);
+    if (processId != query->processId) return TRUE;
+    if (query->mustBeVisible && !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t text[256] = {};
+    if (query->className) {
+        GetClassNameW(hwnd, text, 256);
+        if (std::wstring(text) != query->className) return TRUE;
+    }
+    if (query->title) {
+        GetWindowTextW(hwnd, text, 256);
+        if (std::wstring(text) != query->title) return TRUE;
+    }
+    query->found = hwnd;
+    return FALSE;
+}
+
+void SendInputs(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseInput(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+}  // namespace
+
+Settings TestSettings() {
+    Settings settings;
+    settings.Placement = 0;
+    settings.PosX = 100;
+    settings.PosY = 50;
+    settings.MonitorInfoSeconds = "10";
+    settings.ActiveColor = 0xFF00FF;
+    settings.InactiveColor = 0xFFFFFF;
+    return settings;
+}
+
+VelkRun::VelkRun() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int counter = 0;
+    folder_ = std::wstring(temp) + L"velk-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+              std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter) + L"\\";
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    CopyProgram(L"velk.exe");
+}
+
+VelkRun::~VelkRun() {
+    if (process_.hProcess) {
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_.hProcess, 1);
+            WaitForSingleObject(process_.hProcess, 5000);
+        }
+        CloseHandle(process_.hProcess);
+        CloseHandle(process_.hThread);
+    }
+    RemoveFolder(folder_);
+}
+
+void VelkRun::CopyProgram(const std::wstring& name) const {
+    ASSERT_TRUE(CopyFileW((DriverFolder() + name).c_str(), (folder_ + name).c_str(), FALSE)) << "copy of " << name.size();
+}
+
+void VelkRun::WriteFile(const std::wstring& name, const std::string& bytes) const {
+    HANDLE file = CreateFileW((folder_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(written, bytes.size());
+}
+
+bool VelkRun::FileExists(const std::wstring& name) const {
+    return GetFileAttributesW((folder_ + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string VelkRun::ReadFile(const std::wstring& name) const {
+    HANDLE file = CreateFileW((folder_ + name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+void VelkRun::Start() {
+    std::wstring commandLine = L"\"" + folder_ + L"velk.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                               &startup, &process_));
+    WaitForInputIdle(process_.hProcess, 5000);
+}
+
+HWND VelkRun::WaitForPanel(DWORD timeoutMs) {
+    HWND panel = nullptr;
+    WaitUntil([&] { return (panel = WaitForWindow(L"Tf_main", nullptr, 0)) != nullptr; }, timeoutMs);
+    return panel;
+}
+
+HWND VelkRun::WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD timeoutMs) const {
+    WindowQuery query{process_.dwProcessId, className, title, true, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+            return query.found != nullptr;
+        },
+        timeoutMs);
+    return query.found;
+}
+
+bool VelkRun::WaitForExit(DWORD timeoutMs, DWORD* code) const {
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (code) GetExitCodeProcess(process_.hProcess, code);
+    return true;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    wchar_t text[1024] = {};
+    // The message of a message box is its static control with id 0xFFFF.
+    GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+void MoveMouseTo(POINT screen) {
+    SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE)});
+    Pause(50);
+}
+
+void ClickAt(POINT screen, bool right) {
+    const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, down), MouseInput(screen, up)});
+    Pause(100);
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInputs(inputs);
+    Pause(100);
+}
+
+std::vector<COLORREF> CapturePixels(const RECT& screen) {
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    HDC screenDc = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screenDc);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screenDc, screen.left, screen.top, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> pixels(static_cast<size_t>(width) * height);
+    const auto* source = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const DWORD bgra = source[i];
+        pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screenDc);
+    return pixels;
+}
+
+int CountColor(const std::vector<COLORREF>& pixels, COLORREF color) {
+    int count = 0;
+    for (COLORREF pixel : pixels) count += pixel == color;
+    return count;
+}
+
+RECT ClientRectOnScreen(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+void Pause(DWORD ms) { Sleep(ms); }
+
+}  // namespace velk::e2e

@@ -1,0 +1,75 @@
+#pragma once
+// Drives the real velk.exe from outside: a fresh folder per run, the program
+// started there, its windows found and inspected, input sent as a user would.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_file.h"
+
+namespace velk::e2e {
+
+// Settings most tests start from: a borderless panel at (100, 50), no
+// monitoring, desktop background; every slot unused.
+Settings TestSettings();
+
+class VelkRun {
+public:
+    VelkRun();
+    ~VelkRun();
+    VelkRun(const VelkRun&) = delete;
+    VelkRun& operator=(const VelkRun&) = delete;
+
+    const std::wstring& Folder() const { return folder_; }
+    void WriteFile(const std::wstring& name, const std::string& bytes) const;
+    void WriteSettings(const Settings& settings) const { WriteFile(L"velk.ini", FormatSettings(settings)); }
+    bool FileExists(const std::wstring& name) const;
+    std::string ReadFile(const std::wstring& name) const;
+    // Copies another program built beside the driver into the folder.
+    void CopyProgram(const std::wstring& name) const;
+
+    // Starts velk.exe in the folder (also the current directory).
+    void Start();
+    // The visible panel of this run, or null after the time-out.
+    HWND WaitForPanel(DWORD timeoutMs = 10000);
+    // A top-level window of this process with the given class and title.
+    HWND WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD timeoutMs = 10000) const;
+    // True when the process ended within the time; its exit code in *code.
+    bool WaitForExit(DWORD timeoutMs, DWORD* code = nullptr) const;
+    DWORD ProcessId() const { return process_.dwProcessId; }
+
+private:
+    std::wstring folder_;
+    PROCESS_INFORMATION process_{};
+};
+
+// The text of a message box's message.
+std::wstring MessageBoxText(HWND box);
+// Presses the box's OK button.
+void PressOk(HWND box);
+
+// Real input, as a user gives it.
+void ClickAt(POINT screen, bool right = false);
+void MoveMouseTo(POINT screen);
+void PressKeys(const std::vector<WORD>& keys);  // held in order, released in reverse
+
+// Screen pixels of a rectangle, row by row (COLORREF values).
+std::vector<COLORREF> CapturePixels(const RECT& screen);
+int CountColor(const std::vector<COLORREF>& pixels, COLORREF color);
+
+RECT ClientRectOnScreen(HWND hwnd);
+// Pumps nothing: sleeps while other processes work.
+void Pause(DWORD ms);
+// Waits until the predicate holds or the time runs out; returns its last value.
+template <typename Predicate>
+bool WaitUntil(Predicate predicate, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!predicate()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+}  // namespace velk::e2e

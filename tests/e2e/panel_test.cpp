@@ -1,0 +1,254 @@
+// The panel seen from outside: placement, height, the missing-file box, the
+// clock, hover colouring, the three ways of closing, bad settings files.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace velk::e2e {
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr int kSettingsRed = 0x0000FF;  // colours are stored as 0x00BBGGRR
+constexpr int kSettingsGreen = 0x00FF00;
+
+void UseSlot(Settings& settings, int slot, const char* text, const char* command = "", const char* align = "L") {
+    settings.Shortcuts[slot - 1] = ShortcutEntry{text, command, align};
+}
+
+RECT LabelOnScreen(HWND panel, int slot) {
+    static constexpr int kTops[] = {8,   25,  43,  60,  78,  95,  112, 130, 147, 164,
+                                    182, 199, 217, 234, 251, 269, 286, 303, 321, 338};
+    const RECT client = ClientRectOnScreen(panel);
+    const int top = client.top + kTops[slot - 1];
+    return RECT{client.left + 8, top, client.left + 8 + 115, top + 14};
+}
+
+POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+SIZE ClientSize(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+TEST(Placement, BorderlessPanelAtItsPositionWithTheHeightOfItsSlots) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.Placement = 0;
+    settings.PosX = 140;
+    settings.PosY = 70;
+    UseSlot(settings, 1, "Pierwszy");
+    UseSlot(settings, 2, "_ZEGAR");
+    run.WriteSettings(settings);
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+
+    RECT window;
+    GetWindowRect(panel, &window);
+    EXPECT_EQ(window.left, 140);
+    EXPECT_EQ(window.top, 70);
+    EXPECT_EQ(ClientSize(panel).cx, 130);
+    EXPECT_EQ(ClientSize(panel).cy, 43);
+    EXPECT_EQ(GetWindowLongW(panel, GWL_STYLE) & WS_CAPTION, 0);
+    wchar_t caption[16] = {};
+    GetWindowTextW(panel, caption, 16);
+    EXPECT_STREQ(caption, L" ");
+    // The taskbar button carries the application's title.
+    EXPECT_NE(run.WaitForWindow(L"TApplication", L"=VELK=", 1000), nullptr);
+}
+
+TEST(Placement, MovableToolWindowWithOnlyACloseBox) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.Placement = 1;
+    settings.PosX = 300;
+    settings.PosY = 120;
+    UseSlot(settings, 20, "Ostatni");
+    run.WriteSettings(settings);
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+
+    RECT window;
+    GetWindowRect(panel, &window);
+    EXPECT_EQ(window.left, 300);
+    EXPECT_EQ(window.top, 120);
+    EXPECT_EQ(ClientSize(panel).cx, 130);
+    EXPECT_EQ(ClientSize(panel).cy, 362);
+    const LONG style = GetWindowLongW(panel, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+    EXPECT_NE(GetWindowLongW(panel, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+}
+
+TEST(Placement, AllSlotsUnusedLeavesTheTopMarginOnly) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    UseSlot(settings, 3, "_NIC", "notepad.exe");
+    run.WriteSettings(settings);
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(ClientSize(panel).cy, 8);
+}
+
+TEST(SettingsFile, MissingFileIsReportedAndThePanelRunsOnAtItsDesignPlace) {
+    VelkRun run;
+    run.Start();
+    HWND box = run.WaitForWindow(L"#32770", L"Błąd!");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"Nie mogę otworzyć pliku ustawień " + run.Folder() + L"velk.ini !");
+    PressOk(box);
+
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+    RECT window;
+    GetWindowRect(panel, &window);
+    EXPECT_EQ(window.left, 662);
+    EXPECT_EQ(window.top, 0);
+    EXPECT_EQ(ClientSize(panel).cy, 362);
+    EXPECT_FALSE(run.WaitForExit(300));
+}
+
+TEST(SettingsFile, BadFilesNeverStopThePanel) {
+    std::string junk;
+    for (int i = 0; i < 4096; ++i) junk += static_cast<char>((i * 7919) & 0xFF);
+    Settings longLine = TestSettings();
+    UseSlot(longLine, 1, "");
+    longLine.Shortcuts[0].Text.assign(1 << 20, 'A');
+    UseSlot(longLine, 2, "Drugi");
+    const std::string files[] = {
+        junk,
+        std::string("4\r\n0\r\n10\0\0\r\n20\r\n", 16),
+        "4\r\n1\r\n\x1A" "100\r\n",
+        "4\r1\r100\r100\r",
+        "4\n0\n99999999999999999999\n-99999999999999999999\n",
+        FormatSettings(longLine),
+    };
+    for (const std::string& file : files) {
+        VelkRun run;
+        run.WriteFile(L"velk.ini", file);
+        run.Start();
+        HWND panel = run.WaitForPanel();
+        ASSERT_NE(panel, nullptr) << file.substr(0, 40);
+        EXPECT_EQ(run.WaitForWindow(L"#32770", nullptr, 200), nullptr);
+        if (&file == &files[5]) {
+            // The 1 MB line is one line: the slot after it keeps its place.
+            EXPECT_EQ(ClientSize(panel).cy, 43);
+        }
+        EXPECT_FALSE(run.WaitForExit(100));
+    }
+}
+
+TEST(Clock, TheClockLabelChangesEverySecond) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.ClockSeconds = true;
+    settings.BackgroundMode = 1;
+    settings.BackgroundColor = 0;
+    UseSlot(settings, 1, "_ZEGAR");
+    run.WriteSettings(settings);
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+    Pause(1200);
+
+    const RECT label = LabelOnScreen(panel, 1);
+    std::vector<std::vector<COLORREF>> samples;
+    for (int i = 0; i < 3; ++i) {
+        samples.push_back(CapturePixels(label));
+        Pause(1100);
+    }
+    EXPECT_GT(CountColor(samples[0], RGB(255, 255, 255)), 10) << "the clock shows text";
+    EXPECT_NE(samples[0], samples[1]);
+    EXPECT_NE(samples[1], samples[2]);
+}
+
+TEST(Hover, TheLabelUnderThePointerTakesTheActiveColour) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.HoverHighlight = true;
+    settings.ActiveColor = kSettingsRed;
+    settings.InactiveColor = kSettingsGreen;
+    settings.BackgroundMode = 1;
+    settings.BackgroundColor = 0;
+    UseSlot(settings, 1, "Pierwszy");
+    UseSlot(settings, 2, "Drugi");
+    UseSlot(settings, 3, "Trzeci");
+    run.WriteSettings(settings);
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+
+    const RECT first = LabelOnScreen(panel, 1);
+    const RECT second = LabelOnScreen(panel, 2);
+    MoveMouseTo(CentreOf(first));
+    ASSERT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(first), kRed) > 5; }, 2000));
+    EXPECT_EQ(CountColor(CapturePixels(second), kRed), 0);
+
+    MoveMouseTo(CentreOf(second));
+    ASSERT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(second), kRed) > 5; }, 2000));
+    EXPECT_EQ(CountColor(CapturePixels(first), kRed), 0);
+    EXPECT_GT(CountColor(CapturePixels(first), kGreen), 5);
+
+    // Between the labels every label returns to the inactive colour.
+    MoveMouseTo(POINT{second.left + 2, second.bottom + 2});
+    ASSERT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(second), kRed) == 0; }, 2000));
+    EXPECT_GT(CountColor(CapturePixels(second), kGreen), 5);
+}
+
+class Closing : public ::testing::Test {
+protected:
+    HWND StartPanel(int placement) {
+        Settings settings = TestSettings();
+        settings.Placement = placement;
+        UseSlot(settings, 1, "Pierwszy");
+        run_.WriteSettings(settings);
+        run_.Start();
+        return run_.WaitForPanel();
+    }
+    void ExpectCleanExit() {
+        DWORD code = 1234;
+        ASSERT_TRUE(run_.WaitForExit(5000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    VelkRun run_;
+};
+
+TEST_F(Closing, ByTheMenuCommand) {
+    HWND panel = StartPanel(0);
+    ASSERT_NE(panel, nullptr);
+    const RECT client = ClientRectOnScreen(panel);
+    ClickAt(POINT{client.left + 4, client.bottom - 4}, true);
+    ASSERT_NE(run_.WaitForWindow(L"#32768", nullptr, 3000), nullptr) << "the popup menu opens";
+    PressKeys({'Z'});
+    ExpectCleanExit();
+}
+
+TEST_F(Closing, ByAltF4) {
+    HWND panel = StartPanel(0);
+    ASSERT_NE(panel, nullptr);
+    const RECT client = ClientRectOnScreen(panel);
+    ClickAt(POINT{client.left + 3, client.bottom - 3});
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == panel; }, 2000));
+    PressKeys({VK_MENU, VK_F4});
+    ExpectCleanExit();
+}
+
+TEST_F(Closing, ByTheCloseBoxOfTheToolWindow) {
+    HWND panel = StartPanel(1);
+    ASSERT_NE(panel, nullptr);
+    RECT window;
+    GetWindowRect(panel, &window);
+    const RECT client = ClientRectOnScreen(panel);
+    // The close box sits at the right end of the small caption.
+    const int frame = client.left - window.left;
+    const POINT closeBox{window.right - frame - GetSystemMetrics(SM_CXSMSIZE) / 2 - 1, (window.top + client.top) / 2};
+    ClickAt(closeBox);
+    ExpectCleanExit();
+}
+
+}  // namespace
+}  // namespace velk::e2e

@@ -1,0 +1,65 @@
+#include "app/panel_text.h"
+
+#include <gtest/gtest.h>
+
+namespace velk {
+namespace {
+
+std::array<ShortcutEntry, kSlotCount> SlotsUsed(std::initializer_list<int> used) {
+    std::array<ShortcutEntry, kSlotCount> slots;
+    for (int slot : used) slots[slot - 1].Text = "x";
+    return slots;
+}
+
+TEST(PanelHeight, FollowsTheLastRunOfUnusedSlots) {
+    EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({1, 2}))), 43);
+    EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({1, 2, 3, 4, 5}))), 95);
+    EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({}))), 8);
+    EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({20}))), 362);
+    EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({1, 20}))), 362);
+    // A gap between used slots stays a gap; only the trailing run counts.
+    EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({1, 7}))), kLabelTops[7]);
+}
+
+TEST(PanelHeight, KeywordSlotsCountAsUsedAndNicAsUnused) {
+    auto slots = SlotsUsed({});
+    slots[2].Text = "_ZEGAR";
+    slots[3].Text = "_NIC";
+    slots[3].Command = "notepad.exe";
+    EXPECT_EQ(TrailingEmptyTop(slots), kLabelTops[3]);
+}
+
+TEST(SlotKinds, KeywordsAreExact) {
+    EXPECT_EQ(ClassifySlot(""), SlotKind::Unused);
+    EXPECT_EQ(ClassifySlot("_NIC"), SlotKind::Unused);
+    EXPECT_EQ(ClassifySlot("_ZEGAR"), SlotKind::Clock);
+    EXPECT_EQ(ClassifySlot("_DATA"), SlotKind::Date);
+    for (const char* text : {"_nic", " _NIC", "_ZEGAR ", "_zegar", "_Data", " "})
+        EXPECT_EQ(ClassifySlot(text), SlotKind::Shortcut) << '"' << text << '"';
+}
+
+TEST(SlotKinds, AlignmentCodes) {
+    EXPECT_EQ(AlignFromCode("L"), SlotAlign::Left);
+    EXPECT_EQ(AlignFromCode("P"), SlotAlign::Right);
+    for (const char* code : {"", "l", "p", "Left", "L ", "C"}) EXPECT_EQ(AlignFromCode(code), SlotAlign::Centre) << code;
+}
+
+TEST(ClockTexts, PlainDecimalWithSpacedSeparators) {
+    EXPECT_EQ(ClockText(9, 5, 7, true), "9 : 5 : 7");
+    EXPECT_EQ(ClockText(9, 5, 7, false), "9 : 5");
+    EXPECT_EQ(ClockText(0, 0, 0, true), "0 : 0 : 0");
+    EXPECT_EQ(ClockText(23, 59, 59, true), "23 : 59 : 59");
+    EXPECT_EQ(DateText(6, 12, 2026), "6 . 12 . 2026");
+    EXPECT_EQ(DateText(1, 1, 2000), "1 . 1 . 2000");
+}
+
+TEST(PowerKeywords, OnlyExactCommands) {
+    EXPECT_EQ(PowerActionFor("_SHUTDOWN"), PowerAction::Shutdown);
+    EXPECT_EQ(PowerActionFor("_REBOOT"), PowerAction::Reboot);
+    EXPECT_EQ(PowerActionFor("_LOGOFF"), PowerAction::Logoff);
+    for (const char* command : {"_shutdown", "_NIC", "_SHUTDOWN ", "", "notepad.exe"})
+        EXPECT_EQ(PowerActionFor(command), PowerAction::None) << command;
+}
+
+}  // namespace
+}  // namespace velk

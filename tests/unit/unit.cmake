@@ -1,0 +1,14 @@
+# Native unit tests of the platform-independent code.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_executable(unit_tests
+    unit/crypt_text_test.cpp
+    unit/launch_log_test.cpp
+    unit/panel_text_test.cpp
+    unit/picture_format_test.cpp
+    unit/settings_file_test.cpp
+)
+target_link_libraries(unit_tests PRIVATE velk_portable GTest::gtest GTest::gtest_main)
+target_compile_options(unit_tests PRIVATE ${VELK_WARNINGS})
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)

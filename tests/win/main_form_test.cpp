@@ -1,0 +1,240 @@
+// The panel created in-process: what LoadSettings does to its labels, size,
+// menu and members, the clock, hover colouring.
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "app/panel_text.h"
+#include "ui/application.h"
+#include "win_test_support.h"
+
+namespace velk {
+namespace {
+
+using test::BoxAnswerer;
+using test::PumpMessages;
+using test::ScratchSettings;
+
+Settings BaseSettings() {
+    Settings settings;
+    settings.MonitorInfoSeconds = "10";
+    settings.ActiveColor = 0x0000FF;
+    settings.InactiveColor = 0x00FF00;
+    return settings;
+}
+
+class PanelTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
+
+    void Create(const Settings& settings) {
+        file_.Write(settings);
+        ASSERT_TRUE(panel_.Create());
+    }
+    const PanelLabel& Label(int slot) const { return panel_.Labels()[slot - 1]; }
+    SIZE ClientSize() const {
+        RECT client;
+        GetClientRect(panel_.hwnd(), &client);
+        return SIZE{client.right, client.bottom};
+    }
+    bool MonitoringEnabled() const {
+        return !(GetMenuState(panel_.PopupMenuHandle(), 4, MF_BYPOSITION) & MF_GRAYED);
+    }
+    void MoveOver(POINT client) {
+        SendMessageW(panel_.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    }
+
+    ScratchSettings file_;
+    Tf_main panel_;
+};
+
+TEST_F(PanelTest, SlotsBecomeLabelsWithTheirTextsCommandsAndAlignment) {
+    Settings settings = BaseSettings();
+    settings.Shortcuts[0] = {"Notatnik", "notepad.exe", "L"};
+    settings.Shortcuts[1] = {"Dysk \xB3\xF3\xBF", "C:\\", "P"};  // "Dysk łóż"
+    settings.Shortcuts[2] = {"_ZEGAR", "ignored", "L"};
+    settings.Shortcuts[3] = {"", "notepad.exe", "L"};
+    settings.Shortcuts[4] = {"_nic", "", "l"};
+    settings.Shortcuts[5] = {"_DATA", "", ""};
+    Create(settings);
+
+    EXPECT_TRUE(Label(1).View.Visible);
+    EXPECT_EQ(Label(1).View.Caption, L"Notatnik");
+    EXPECT_EQ(Label(1).Command, "notepad.exe");
+    EXPECT_EQ(Label(1).View.Align, Alignment::Left);
+    EXPECT_EQ(Label(2).View.Caption, L"Dysk łóż");
+    EXPECT_EQ(Label(2).View.Align, Alignment::Right);
+    EXPECT_TRUE(Label(3).View.Visible);
+    EXPECT_EQ(Label(3).Command, "_ZEGAR");
+    EXPECT_EQ(Label(3).View.Align, Alignment::Centre);
+    EXPECT_FALSE(Label(4).View.Visible);
+    EXPECT_EQ(Label(4).Command, "");
+    EXPECT_EQ(Label(5).View.Caption, L"_nic");
+    EXPECT_EQ(Label(5).View.Align, Alignment::Centre);
+    EXPECT_EQ(Label(6).Command, "_DATA");
+    EXPECT_EQ(ClientSize().cx, 130);
+    EXPECT_EQ(ClientSize().cy, kLabelTops[6]);
+    EXPECT_EQ(Label(1).View.Bounds.top, 8);
+    EXPECT_EQ(Label(20).View.Bounds.top, 338);
+    EXPECT_EQ(Label(20).View.Bounds.right - Label(20).View.Bounds.left, 115);
+}
+
+TEST_F(PanelTest, TheClockAndDateAreWrittenByTheTimerAndOnlyTheLastClockSlotTicks) {
+    Settings settings = BaseSettings();
+    settings.ClockSeconds = true;
+    settings.Shortcuts[0] = {"_ZEGAR", "", ""};
+    settings.Shortcuts[1] = {"_ZEGAR", "", ""};
+    settings.Shortcuts[2] = {"_DATA", "", ""};
+    Create(settings);
+    EXPECT_EQ(Label(2).View.Caption, L"") << "blank until the first tick";
+    PumpMessages(1300);
+
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    EXPECT_EQ(Label(1).View.Caption, L"");
+    const std::wstring clock = Label(2).View.Caption;
+    EXPECT_EQ(clock.substr(0, clock.find(L' ')), std::to_wstring(now.wHour));
+    EXPECT_EQ(std::count(clock.begin(), clock.end(), L':'), 2);
+    const std::wstring date = std::to_wstring(now.wDay) + L" . " + std::to_wstring(now.wMonth) + L" . " +
+                              std::to_wstring(now.wYear);
+    EXPECT_EQ(Label(3).View.Caption, date);
+
+    // A reload without seconds drops them at the next tick.
+    settings.ClockSeconds = false;
+    file_.Write(settings);
+    panel_.LoadSettings();
+    PumpMessages(1300);
+    EXPECT_EQ(std::count(Label(2).View.Caption.begin(), Label(2).View.Caption.end(), L':'), 1);
+}
+
+TEST_F(PanelTest, MonitoringFlagsAndTheMonitoringMenu) {
+    Settings settings = BaseSettings();
+    settings.MonitorStarts = true;
+    settings.MonitorInfoWindow = true;
+    settings.MonitorInfoSeconds = "12abc";
+    settings.MonitorShutdowns = true;
+    Create(settings);
+    EXPECT_TRUE(panel_.MonitorStarts);
+    EXPECT_TRUE(panel_.MonitorInfoWindow);
+    EXPECT_TRUE(panel_.MonitorShutdowns);
+    EXPECT_EQ(panel_.MonitorInfoSeconds, 12);
+    EXPECT_TRUE(MonitoringEnabled());
+
+    settings.MonitorStarts = false;
+    settings.MonitorInfoSeconds = "";
+    file_.Write(settings);
+    panel_.LoadSettings();
+    EXPECT_FALSE(panel_.MonitorStarts);
+    EXPECT_EQ(panel_.MonitorInfoSeconds, 0);
+    EXPECT_FALSE(MonitoringEnabled());
+
+    // Only the number 1 switches shutdown monitoring on.
+    std::string bytes = FormatSettings(settings);
+    bytes.replace(bytes.size() - 3, 3, "2\r\n");
+    file_.WriteBytes(bytes);
+    panel_.LoadSettings();
+    EXPECT_FALSE(panel_.MonitorShutdowns);
+}
+
+TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset) {
+    Settings settings = BaseSettings();
+    settings.MonitorStarts = true;
+    settings.MonitorInfoSeconds = "30";
+    settings.Shortcuts[0] = {"_ZEGAR", "", ""};
+    settings.Shortcuts[1] = {"Notatnik", "notepad.exe", "L"};
+    Create(settings);
+    PumpMessages(1200);
+    const std::wstring clockBefore = Label(1).View.Caption;
+    ASSERT_FALSE(clockBefore.empty());
+
+    file_.Remove();
+    {
+        BoxAnswerer answerer;
+        panel_.LoadSettings();
+        ASSERT_TRUE(answerer.Answered());
+        EXPECT_EQ(answerer.Title(), L"Błąd!");
+        EXPECT_EQ(answerer.Text(), L"Nie mogę otworzyć pliku ustawień " + file_.Path() + L" !");
+    }
+    EXPECT_FALSE(panel_.MonitorStarts);
+    EXPECT_EQ(panel_.MonitorInfoSeconds, 10);
+    EXPECT_TRUE(MonitoringEnabled()) << "the menu keeps its state";
+    EXPECT_EQ(Label(2).View.Caption, L"Notatnik") << "labels keep theirs";
+    PumpMessages(2100);
+    EXPECT_EQ(Label(1).View.Caption, clockBefore) << "the clock stops";
+}
+
+TEST_F(PanelTest, HoverColouringFollowsThePointer) {
+    Settings settings = BaseSettings();
+    settings.HoverHighlight = true;
+    settings.Shortcuts[0] = {"Pierwszy", "a.exe", "L"};
+    settings.Shortcuts[1] = {"_ZEGAR", "", ""};
+    settings.Shortcuts[2] = {"Trzeci", "_DATA", "L"};
+    Create(settings);
+    const COLORREF white = RGB(255, 255, 255);
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF green = RGB(0, 255, 0);
+    EXPECT_EQ(Label(1).View.Color, white) << "the first load leaves the design colour";
+
+    MoveOver(POINT{20, 12});
+    EXPECT_EQ(Label(1).View.Color, red);
+    EXPECT_EQ(Label(2).View.Color, green);
+    // Straight onto the clock: the first label stays active.
+    MoveOver(POINT{20, 29});
+    EXPECT_EQ(Label(1).View.Color, red);
+    // A shortcut whose command is a clock marker is never highlighted.
+    MoveOver(POINT{20, 47});
+    EXPECT_EQ(Label(3).View.Color, green);
+    EXPECT_EQ(Label(1).View.Color, red);
+    // The background resets every label.
+    MoveOver(POINT{125, 4});
+    for (const PanelLabel& label : panel_.Labels()) EXPECT_EQ(label.View.Color, green);
+}
+
+TEST_F(PanelTest, WithoutHoverEveryLoadGivesTheInactiveColourAndMovesChangeNothing) {
+    Settings settings = BaseSettings();
+    settings.Shortcuts[0] = {"Pierwszy", "a.exe", "L"};
+    Create(settings);
+    for (const PanelLabel& label : panel_.Labels()) EXPECT_EQ(label.View.Color, RGB(0, 255, 0));
+    MoveOver(POINT{20, 12});
+    EXPECT_EQ(Label(1).View.Color, RGB(0, 255, 0));
+}
+
+TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
+    Settings settings = BaseSettings();
+    settings.Placement = 1;
+    settings.PosX = 210;
+    settings.PosY = 33;
+    settings.Shortcuts[19] = {"Ostatni", "", ""};
+    Create(settings);
+    EXPECT_NE(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(panel_.Position().x, 210);
+    EXPECT_EQ(panel_.Position().y, 33);
+
+    settings.Placement = 0;
+    file_.Write(settings);
+    panel_.LoadSettings();
+    EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(ClientSize().cx, 130);
+    EXPECT_EQ(ClientSize().cy, 362);
+
+    // Any other value leaves the frame as it is.
+    settings.Placement = 7;
+    file_.Write(settings);
+    panel_.LoadSettings();
+    EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(ClientSize().cx, 130);
+}
+
+TEST_F(PanelTest, AShortFileReadsAsZerosAndEmptyTexts) {
+    file_.WriteBytes("4\r\n");
+    ASSERT_TRUE(panel_.Create());
+    EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0) << "placement 0";
+    EXPECT_EQ(panel_.MonitorInfoSeconds, 0);
+    EXPECT_EQ(ClientSize().cy, 8);
+    for (const PanelLabel& label : panel_.Labels()) {
+        EXPECT_FALSE(label.View.Visible);
+        EXPECT_EQ(label.View.Color, RGB(0, 0, 0));
+    }
+}
+
+}  // namespace
+}  // namespace velk

@@ -1,0 +1,42 @@
+# Windows test programs, run through Wine by CTest: win (the program's forms
+# created in-process) and e2e (the real velk.exe driven from outside).
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# One prefix per build folder, made by scripts/wine-prefix.sh before CTest.
+set(VELK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(VELK_WINE_ENVIRONMENT "WINEPREFIX=${VELK_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+
+function(velk_windows_test target prefix)
+    target_compile_options(${target} PRIVATE ${VELK_WARNINGS})
+    # The tests share one screen: those that look at pixels or the focus
+    # must not run side by side.
+    gtest_discover_tests(${target}
+        TEST_PREFIX "${prefix}."
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES ENVIRONMENT "${VELK_WINE_ENVIRONMENT}" RESOURCE_LOCK desktop TIMEOUT 120)
+endfunction()
+
+add_executable(win_tests
+    win/main_form_test.cpp
+    win/handles_test.cpp
+    ${CMAKE_SOURCE_DIR}/res/velk.rc
+)
+target_link_libraries(win_tests PRIVATE velk_forms gtest gtest_main)
+velk_windows_test(win_tests win)
+
+# Helper programs the e2e tests start or use.
+add_executable(record_args tools/record_args.cpp)
+target_compile_options(record_args PRIVATE ${VELK_WARNINGS})
+target_link_options(record_args PRIVATE -municode)
+
+add_executable(e2e_tests
+    e2e/driver.cpp
+    e2e/panel_test.cpp
+)
+target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
+add_dependencies(e2e_tests velk record_args)
+velk_windows_test(e2e_tests e2e)

@@ -1,0 +1,92 @@
+#include "ui/file_io.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <memory>
+
+#include "ui/handles.h"
+
+namespace velk {
+
+namespace {
+
+KernelHandle OpenForReading(const std::wstring& path) {
+    return KernelHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<LineReader> OpenLineReader(const std::wstring& path) {
+    auto file = std::make_shared<KernelHandle>(OpenForReading(path));
+    if (!*file) return std::nullopt;
+    return LineReader([file](char* buffer, size_t capacity) -> size_t {
+        DWORD got = 0;
+        const DWORD wanted = static_cast<DWORD>(std::min<size_t>(capacity, 1u << 20));
+        if (!ReadFile(file->get(), buffer, wanted, &got, nullptr)) return 0;
+        return got;
+    });
+}
+
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+    KernelHandle file = OpenForReading(path);
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > INT_MAX) return std::nullopt;
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    size_t filled = 0;
+    while (filled < bytes.size()) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &got, nullptr))
+            return std::nullopt;
+        if (got == 0) break;
+        filled += got;
+    }
+    bytes.resize(filled);
+    return bytes;
+}
+
+bool WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.get(), bytes);
+}
+
+bool AppendToFile(const std::wstring& path, std::string_view bytes) {
+    // FILE_APPEND_DATA alone makes every write go to the current end of file.
+    KernelHandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    return bytes.size() <= MAXDWORD &&
+           WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+std::wstring ExecutableFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+}  // namespace velk

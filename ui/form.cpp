@@ -1,0 +1,159 @@
+#include "ui/form.h"
+
+#include <vector>
+
+#include "ui/application.h"
+
+namespace velk {
+
+Form::~Form() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool Form::Create(const FormArgs& args) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = args.classStyle;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(args.classBackground));
+    windowClass.lpszClassName = args.className;
+    if (args.iconResource) {
+        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(args.iconResource));
+        windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(args.iconResource), IMAGE_ICON,
+                                                            GetSystemMetrics(SM_CXSMICON),
+                                                            GetSystemMetrics(SM_CYSMICON), 0));
+    }
+    RegisterClassExW(&windowClass);  // a second form of one class finds it registered
+
+    RECT frame{0, 0, args.clientWidth, args.clientHeight};
+    AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
+    centreOnFirstShow_ = args.centred;
+    CreateWindowExW(args.exStyle, args.className, args.caption.c_str(), args.style, args.left, args.top,
+                    frame.right - frame.left, frame.bottom - frame.top, Application::Handle(), nullptr, instance,
+                    this);
+    return hwnd_ != nullptr;
+}
+
+Form* Form::FromHandle(HWND hwnd) {
+    // Every form's class has WindowProc as its class procedure, also while a
+    // component has replaced the window's own procedure.
+    if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&WindowProc)) return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void Form::Show() {
+    if (IsWindowVisible(hwnd_)) {
+        SetForegroundWindow(hwnd_);
+        return;
+    }
+    if (centreOnFirstShow_) {
+        centreOnFirstShow_ = false;
+        RECT window;
+        GetWindowRect(hwnd_, &window);
+        const int width = window.right - window.left;
+        const int height = window.bottom - window.top;
+        SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    OnShow();
+    ShowWindow(hwnd_, SW_SHOW);
+}
+
+void Form::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+namespace {
+
+BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM lParam) {
+    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+int Form::ShowModal() {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled) EnableWindow(window, FALSE);
+
+    modal_ = true;
+    modalResult_ = mrNone;
+    Show();
+    SetForegroundWindow(hwnd_);
+    MSG msg;
+    while (modalResult_ == mrNone) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program is ending: leave the quit message for the main loop.
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            modalResult_ = mrCancel;
+            break;
+        }
+        Application::DispatchOne(msg);
+    }
+    // Enabled again before hiding, so that activation returns to the owner.
+    for (HWND window : disabled)
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+    Hide();
+    modal_ = false;
+    return modalResult_;
+}
+
+bool Form::PreTranslateMessage(MSG& msg) { return IsDialogMessageW(hwnd_, &msg) != FALSE; }
+
+void Form::SetClientSize(int width, int height) {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::OnCloseRequest() {
+    if (modal_)
+        modalResult_ = mrCancel;
+    else
+        Hide();
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        OnCloseRequest();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // The session ends: the process goes without running any close handling.
+        if (wParam) ExitProcess(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Form* form = nullptr;
+    if (message == WM_NCCREATE) {
+        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    } else {
+        form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        form->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return form->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace velk

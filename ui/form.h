@@ -1,0 +1,75 @@
+#pragma once
+// The base of every window of the program: the object is bound to its window
+// at WM_NCCREATE and unbound at WM_NCDESTROY; derived forms handle messages in
+// HandleMessage and fall back to DefaultHandling.
+#include <windows.h>
+
+#include <string>
+
+namespace velk {
+
+// Results of a modal showing.
+enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4 };
+
+struct FormArgs {
+    const wchar_t* className = nullptr;
+    std::wstring caption;
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    DWORD exStyle = 0;
+    UINT classStyle = 0;
+    int left = 0;
+    int top = 0;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    bool centred = false;  // centred on the screen the first time it is shown
+    int classBackground = COLOR_BTNFACE + 1;
+    int iconResource = 0;  // 0: no icon of its own
+};
+
+class Form {
+public:
+    Form() = default;
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window hidden; returns false when Windows refuses.
+    bool Create(const FormArgs& args);
+    HWND hwnd() const { return hwnd_; }
+    static Form* FromHandle(HWND hwnd);
+
+    // Showing runs OnShow first, as a form's show event does; showing a
+    // visible form only brings it forward.
+    void Show();
+    void Hide();
+    int ShowModal();
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool IsModal() const { return modal_; }
+    // Asks the form to close, as the close box does.
+    void Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+    // Keyboard translation before dispatch; true when the message was used.
+    virtual bool PreTranslateMessage(MSG& msg);
+
+    // Sets the window's size so that its client area has the given size.
+    void SetClientSize(int width, int height);
+
+protected:
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+    virtual void OnShow() {}
+    // The close box, Alt+F4 or Close(): a modal form ends with mrCancel, any
+    // other form is hidden.
+    virtual void OnCloseRequest();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    bool centreOnFirstShow_ = false;
+    bool modal_ = false;
+    int modalResult_ = mrNone;
+};
+
+}  // namespace velk

@@ -1,0 +1,28 @@
+#include "ui/label.h"
+
+#include "ui/handles.h"
+
+namespace velk {
+
+void Label::Draw(HDC dc, HFONT font) const {
+    if (!Visible || Caption.empty()) return;
+    SelectGuard selectFont(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Color);
+    UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
+    switch (Align) {
+    case Alignment::Left: format |= DT_LEFT; break;
+    case Alignment::Right: format |= DT_RIGHT; break;
+    case Alignment::Centre: format |= DT_CENTER; break;
+    }
+    RECT area = Bounds;
+    DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &area, format);
+}
+
+COLORREF ResolveColor(int32_t value) {
+    const auto bits = static_cast<uint32_t>(value);
+    if (bits & 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
+    return static_cast<COLORREF>(bits & 0x00FFFFFFu);
+}
+
+}  // namespace velk
