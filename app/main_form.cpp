@@ -5,6 +5,7 @@
 
 #include "about/info_form.h"
 #include "app/panel_text.h"
+#include "monitor/launch_steps.h"
 #include "monitor/lista_form.h"
 #include "monitor/monitor_form.h"
 #include "settings/setup_form.h"
@@ -73,9 +74,13 @@ void Tf_main::FormCreate() {
     LoadSettings();
 }
 
-void Tf_main::FormShow() {}
+void Tf_main::FormShow() {
+    if (MonitorStarts && companions_.f_monitor) RecordStart(*this, *companions_.f_monitor);
+}
 
-void Tf_main::FormClose() {}
+void Tf_main::FormClose() {
+    if (MonitorShutdowns) RecordShutdown(*this);
+}
 
 void Tf_main::OnCloseRequest() {
     FormClose();

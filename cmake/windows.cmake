@@ -10,8 +10,10 @@ add_library(velk_ui STATIC
     ui/application.cpp
     ui/file_io.cpp
     ui/form.cpp
+    ui/glyph_button.cpp
     ui/label.cpp
     ui/message_box.cpp
+    ui/picture.cpp
     ui/popup_menu.cpp
     ui/text.cpp
 )
@@ -19,9 +21,13 @@ target_link_libraries(velk_ui PUBLIC velk_portable comctl32 gdi32 user32 shell32
 target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})
 
 add_library(velk_forms STATIC
+    about/crypt_label.cpp
     about/info_form.cpp
     app/main_form.cpp
+    app/main_form_background.cpp
     app/main_form_settings.cpp
+    app/win_reboot.cpp
+    monitor/launch_steps.cpp
     monitor/lista_form.cpp
     monitor/monitor_form.cpp
     settings/setup_form.cpp

@@ -21,8 +21,11 @@ function(velk_windows_test target prefix)
 endfunction()
 
 add_executable(win_tests
-    win/main_form_test.cpp
+    win/background_test.cpp
     win/handles_test.cpp
+    win/info_form_test.cpp
+    win/main_form_test.cpp
+    win/monitor_forms_test.cpp
     ${CMAKE_SOURCE_DIR}/res/velk.rc
 )
 target_link_libraries(win_tests PRIVATE velk_forms gtest gtest_main)
@@ -34,7 +37,11 @@ target_compile_options(record_args PRIVATE ${VELK_WARNINGS})
 target_link_options(record_args PRIVATE -municode)
 
 add_executable(e2e_tests
+    e2e/about_test.cpp
+    e2e/background_test.cpp
     e2e/driver.cpp
+    e2e/launch_test.cpp
+    e2e/monitor_test.cpp
     e2e/panel_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
