@@ -11,7 +11,9 @@
 #include "settings/setup_form.h"
 #include "ui/application.h"
 #include "ui/back_buffer.h"
+#include "ui/exception.h"
 #include "ui/file_io.h"
+#include "ui/message_box.h"
 #include "ui/text.h"
 
 namespace velk {
@@ -101,12 +103,7 @@ bool Tf_main::PreTranslateMessage(MSG& msg) {
 LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
-    case WM_PRINTCLIENT: {
-        RECT client;
-        GetClientRect(hwnd(), &client);
-        PaintContent(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-    }
+    case WM_PRINTCLIENT: OnPrintClient(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;  // the paint covers everything, from a back buffer
     case WM_TIMER:
         if (wParam == kClockTimer) TimerTimer();
@@ -187,7 +184,19 @@ void Tf_main::OnLeftButtonUp(POINT point) {
     if (pressed >= 0 && LabelAt(point) == pressed) Label4Click(pressed);
 }
 
-void Tf_main::Label4Click(int) {}
+void Tf_main::Label4Click(int index) {
+    const PanelLabel& label = labels_[index];
+    switch (PowerActionFor(label.Command)) {
+    case PowerAction::Shutdown: WinReboot.ExitWin(EWX_SHUTDOWN); return;
+    case PowerAction::Reboot: WinReboot.ExitWin(EWX_REBOOT); return;
+    case PowerAction::Logoff: WinReboot.ExitWin(EWX_LOGOFF); return;
+    case PowerAction::None: break;
+    }
+    if (label.View.Caption.empty() || label.Command.empty()) return;
+    if (label.Command == kClockKeyword || label.Command == kDateKeyword) return;
+    // The whole command is the file to open: the shell decides what it means.
+    ShellExecuteW(hwnd(), L"open", FromCp1250(label.Command).c_str(), nullptr, nullptr, SW_SHOW);
+}
 
 void Tf_main::OnMouseMove(POINT point) {
     if (!HoverHighlight) return;
@@ -205,7 +214,10 @@ void Tf_main::Label4MouseMove(int index) {
     SetLabelColor(label, ActiveColor);
 }
 
-void Tf_main::FormMouseMove() { ResetLabelColors(); }
+void Tf_main::FormMouseMove() {
+    // The stretched picture covers the panel and takes these moves itself.
+    if (!img_full.Visible) ResetLabelColors();
+}
 
 void Tf_main::ResetLabelColors() {
     for (PanelLabel& label : labels_) SetLabelColor(label, InactiveColor);
@@ -237,7 +249,20 @@ void Tf_main::TimerTimer() {
     }
 }
 
+void Tf_main::LoadTextureOnce() {
+    if (TexturePath.empty() || TexturePath == LoadedTexturePath || TexturePath == ReportedTexturePath) return;
+    try {
+        TextureBitmap = Picture::BitmapFromFile(TexturePath);
+        LoadedTexturePath = TexturePath;
+    } catch (const Exception& error) {
+        ReportedTexturePath = TexturePath;
+        ShowErrorBox(hwnd(), error.Message());
+    }
+}
+
 void Tf_main::OnPaint() {
+    // Before BeginPaint: a failed texture's error box must not sit inside it.
+    LoadTextureOnce();
     PaintDc paint(hwnd());
     RECT client;
     GetClientRect(hwnd(), &client);
@@ -247,9 +272,24 @@ void Tf_main::OnPaint() {
     buffer.CopyTo(paint.get(), paint.area());
 }
 
+void Tf_main::OnPrintClient(HDC dc) {
+    LoadTextureOnce();
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    PaintContent(dc, client);
+}
+
 void Tf_main::PaintContent(HDC dc, const RECT& client) const {
     SetDCBrushColor(dc, ResolveColor(PanelColor));
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    if (img_full.Visible) {
+        img_full.Image.DrawStretched(dc, client);
+    } else if (!TexturePath.empty() && TexturePath == LoadedTexturePath) {
+        RECT window;
+        GetWindowRect(hwnd(), &window);
+        TextureBitmap.DrawCopies(dc, TileOrigins(TextureBitmap.Width(), TextureBitmap.Height(),
+                                                 window.right - window.left, window.bottom - window.top));
+    }
     for (const PanelLabel& label : labels_) label.View.Draw(dc, font_.get());
 }
 

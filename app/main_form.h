@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#include "app/win_reboot.h"
 #include "settings/settings_file.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/label.h"
+#include "ui/picture.h"
 #include "ui/popup_menu.h"
 
 namespace velk {
@@ -24,6 +26,12 @@ struct PanelCompanions {
     Tf_info* f_info = nullptr;
     Tf_monitor* f_monitor = nullptr;
     Tf_lista* f_lista = nullptr;
+};
+
+// The picture stretched over the whole client area in the picture mode.
+struct StretchedImage {
+    Picture Image;
+    bool Visible = false;
 };
 
 struct PanelLabel {
@@ -76,6 +84,7 @@ private:
     static constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
     static constexpr DWORD kToolWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     static constexpr UINT_PTR kClockTimer = 1;
+    static constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);  // the system colour clBackground
 
     // Events of the panel.
     void FormCreate();
@@ -105,7 +114,9 @@ private:
     void SetLabelCaption(PanelLabel& label, std::wstring caption);
 
     void BuildPopupMenu();
+    void LoadTextureOnce();
     void OnPaint();
+    void OnPrintClient(HDC dc);
     void PaintContent(HDC dc, const RECT& client) const;
     void OnMouseMove(POINT point);
     void OnLeftButtonDown(POINT point);
@@ -114,6 +125,8 @@ private:
     int LabelAt(POINT point) const;
 
     PanelCompanions companions_;
+    StretchedImage img_full;
+    TWinReboot WinReboot;
     std::array<PanelLabel, kSlotCount> labels_;
     Font font_;
     PopupMenu PopupMenu1;
@@ -129,7 +142,13 @@ private:
     int ClockLabel = -1;
     int DateLabel = -1;
     int TrailingEmptyTop = 0;
-    int32_t PanelColor = static_cast<int32_t>(0x80000001u);  // the desktop's colour
+    int32_t PanelColor = kDesktopColor;
+    std::wstring TexturePath;
+    std::wstring LoadedTexturePath;
+    Picture TextureBitmap;
+    // A texture that failed is reported once, not at every paint: the box
+    // would otherwise reopen itself with each repaint behind it.
+    std::wstring ReportedTexturePath;
 };
 
 }  // namespace velk

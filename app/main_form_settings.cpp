@@ -10,7 +10,6 @@ namespace velk {
 
 namespace {
 
-constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);
 
 Alignment ToAlignment(SlotAlign align) {
     switch (align) {
@@ -122,14 +121,6 @@ void Tf_main::ApplySlot(int index, const ShortcutEntry& slot) {
         label.Command = slot.Command;
         view.Align = ToAlignment(AlignFromCode(slot.Align));
         break;
-    }
-}
-
-void Tf_main::ApplyBackground(const Settings& settings) {
-    switch (settings.BackgroundMode) {
-    case 0: PanelColor = kDesktopColor; break;
-    case 1: PanelColor = settings.BackgroundColor; break;
-    default: break;
     }
 }
 

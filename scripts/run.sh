@@ -17,11 +17,11 @@ cp build/win64/bin/velk.exe "$demo/"
 cp demo/velk.ini "$demo/"
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec scripts/with-wine.sh build/win64/wineprefix /usr/lib/wine/wine64 "$demo/velk.exe"
+    exec scripts/with-wine.sh build/win64/wineprefix -- /usr/lib/wine/wine64 "$demo/velk.exe"
 fi
 
 screenshot=$PWD/$demo/velk-screenshot.png
-scripts/with-wine.sh build/win64/wineprefix bash -c '
+scripts/with-wine.sh build/win64/wineprefix -- bash -c '
     /usr/lib/wine/wine64 "$1/velk.exe" </dev/null >/dev/null 2>&1 &
     panel=$!
     sleep 4

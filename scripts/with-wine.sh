@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
-# Runs a command with a display and a warm Wine server for the given prefix,
-# and stops everything it started afterwards, also when the command fails.
+# Runs a command with a display and warm Wine servers for the given prefixes
+# (the first one is the command's own), and stops everything it started
+# afterwards, also when the command fails.
+#   scripts/with-wine.sh PREFIX [PREFIX...] -- COMMAND...
 #   scripts/with-wine.sh PREFIX COMMAND...
 set -uo pipefail
 
-export WINEPREFIX=$(realpath "$1") WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+prefixes=()
+if [[ " $* " == *" -- "* ]]; then
+    while [ "$1" != "--" ]; do prefixes+=("$(realpath "$1")"); shift; done
+else
+    prefixes+=("$(realpath "$1")")
+fi
 shift
+[ "${1:-}" = "--" ] && shift
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver=/usr/lib/wine/wineserver
 
 xvfb_pid=
 cleanup() {
-    "$wineserver" -k 2>/dev/null
-    "$wineserver" -w 2>/dev/null
+    for prefix in "${prefixes[@]}"; do
+        WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null
+        WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null
+    done
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
     return 0
 }
@@ -31,6 +42,9 @@ fi
 
 # Started and warmed before the command: Wine's system processes would
 # otherwise inherit the first test's output pipe and hold it open.
-"$wineserver" -p
-/usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1
+for prefix in "${prefixes[@]}"; do
+    WINEPREFIX=$prefix "$wineserver" -p
+    WINEPREFIX=$prefix /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1
+done
+export WINEPREFIX=${prefixes[0]}
 "$@"

@@ -32,7 +32,7 @@ target_link_libraries(win_tests PRIVATE velk_forms gtest gtest_main)
 velk_windows_test(win_tests win)
 
 # Helper programs the e2e tests start or use.
-add_executable(record_args tools/record_args.cpp)
+add_executable(record_args WIN32 tools/record_args.cpp)
 target_compile_options(record_args PRIVATE ${VELK_WARNINGS})
 target_link_options(record_args PRIVATE -municode)
 
@@ -47,3 +47,14 @@ add_executable(e2e_tests
 target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
 add_dependencies(e2e_tests velk record_args)
 velk_windows_test(e2e_tests e2e)
+
+# The log-off case ends every windowed process on its Wine server, so it has
+# a prefix (and with it a server) of its own, made by scripts/test.sh.
+add_executable(session_end_tests e2e/driver.cpp e2e/session_end_test.cpp)
+target_link_libraries(session_end_tests PRIVATE velk_portable gtest gtest_main)
+target_compile_options(session_end_tests PRIVATE ${VELK_WARNINGS})
+add_dependencies(session_end_tests velk)
+add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling COMMAND session_end_tests)
+set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES
+    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-session;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+    RESOURCE_LOCK desktop TIMEOUT 120)

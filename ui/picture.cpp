@@ -1,0 +1,155 @@
+#include "ui/picture.h"
+
+#include "ui/exception.h"
+#include "ui/file_io.h"
+#include "ui/text.h"
+
+namespace velk {
+
+namespace {
+
+// Far beyond any background picture; a larger file is refused unread.
+constexpr size_t kMaxPictureBytes = size_t{256} << 20;
+
+uint32_t U32At(const std::string& bytes, size_t offset) {
+    const auto byte = [&](size_t i) { return static_cast<uint32_t>(static_cast<unsigned char>(bytes[offset + i])); };
+    return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
+}
+
+std::string ReadPictureFile(const std::wstring& path) {
+    std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) throw Exception(L"Cannot open file " + path);
+    return std::move(*bytes);
+}
+
+[[noreturn]] void Invalid(const wchar_t* message) { throw Exception(message); }
+
+}  // namespace
+
+Picture Picture::FromFile(const std::wstring& path) {
+    const std::string extension = PictureExtension(ToCp1250(path));
+    const PictureKind kind = PictureKindFromExtension(extension);
+    if (kind == PictureKind::Unknown)
+        throw Exception(L"Unknown picture file extension (." + FromCp1250(extension) + L")");
+    if (kind == PictureKind::Bitmap) return BitmapFromFile(path);
+
+    const std::string bytes = ReadPictureFile(path);
+    return kind == PictureKind::Icon ? IconFrom(bytes) : MetafileFrom(kind, bytes);
+}
+
+Picture Picture::IconFrom(const std::string& bytes) {
+    if (bytes.size() > kMaxPictureBytes || !ValidateIconFile(bytes)) Invalid(L"Icon image is not valid");
+    // The largest image of the file; its directory entry says where it lies.
+    const int count = static_cast<unsigned char>(bytes[4]) | static_cast<unsigned char>(bytes[5]) << 8;
+    const auto side = [&](size_t entry) { return bytes[entry] == 0 ? 256 : static_cast<unsigned char>(bytes[entry]); };
+    size_t best = 6;
+    for (int entry = 1; entry < count; ++entry) {
+        const size_t at = 6 + 16 * static_cast<size_t>(entry);
+        if (side(at) > side(best)) best = at;
+    }
+    const uint32_t size = U32At(bytes, best + 8);
+    auto* data = reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data() + U32At(bytes, best + 12)));
+    Picture picture;
+    picture.kind_ = PictureKind::Icon;
+    picture.icon_.reset(CreateIconFromResourceEx(data, size, TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR));
+    ICONINFO info{};
+    if (!picture.icon_ || !GetIconInfo(picture.icon_.get(), &info)) Invalid(L"Icon image is not valid");
+    // GetIconInfo hands out copies of the icon's bitmaps, ours to delete.
+    const Bitmap mask(info.hbmMask);
+    const Bitmap colour(info.hbmColor);
+    BITMAP facts{};
+    GetObjectW(info.hbmMask, sizeof facts, &facts);
+    picture.width_ = facts.bmWidth;
+    picture.height_ = info.hbmColor ? facts.bmHeight : facts.bmHeight / 2;
+    return picture;
+}
+
+Picture Picture::MetafileFrom(PictureKind kind, const std::string& bytes) {
+    Picture picture;
+    picture.kind_ = kind;
+    if (kind == PictureKind::Metafile) {
+        MetafileFacts facts;
+        if (bytes.size() > kMaxPictureBytes || !ValidateWmfFile(bytes, &facts)) Invalid(L"Metafile is not valid");
+        const auto* records = reinterpret_cast<const BYTE*>(bytes.data() + facts.RecordsOffset);
+        const UINT size = static_cast<UINT>(bytes.size() - facts.RecordsOffset);
+        if (facts.Layout == MetafileLayout::Placeable) {
+            picture.width_ = facts.Right - facts.Left;
+            picture.height_ = facts.Bottom - facts.Top;
+            // The placeable header gives the picture's size; its records
+            // alone do not, so it is passed on in HIMETRIC units.
+            METAFILEPICT shape{MM_ANISOTROPIC, MulDiv(picture.width_, 2540, facts.Inch),
+                               MulDiv(picture.height_, 2540, facts.Inch), nullptr};
+            picture.metafile_.reset(SetWinMetaFileBits(size, records, nullptr, &shape));
+            const ClientDc screen(nullptr);
+            picture.width_ = MulDiv(picture.width_, GetDeviceCaps(screen.get(), LOGPIXELSX), facts.Inch);
+            picture.height_ = MulDiv(picture.height_, GetDeviceCaps(screen.get(), LOGPIXELSY), facts.Inch);
+        } else {
+            picture.metafile_.reset(SetWinMetaFileBits(size, records, nullptr, nullptr));
+        }
+    } else {
+        if (bytes.size() > kMaxPictureBytes || !ValidateEmfFile(bytes)) Invalid(L"Metafile is not valid");
+        picture.metafile_.reset(SetEnhMetaFileBits(static_cast<UINT>(bytes.size()),
+                                                   reinterpret_cast<const BYTE*>(bytes.data())));
+    }
+    if (!picture.metafile_) Invalid(L"Metafile is not valid");
+    if (picture.width_ <= 0 || picture.height_ <= 0) {
+        ENHMETAHEADER header{};
+        GetEnhMetaFileHeader(picture.metafile_.get(), sizeof header, &header);
+        picture.width_ = header.rclBounds.right - header.rclBounds.left + 1;
+        picture.height_ = header.rclBounds.bottom - header.rclBounds.top + 1;
+    }
+    return picture;
+}
+
+Picture Picture::BitmapFromFile(const std::wstring& path) {
+    const std::string bytes = ReadPictureFile(path);
+    BitmapFacts facts;
+    if (bytes.size() > kMaxPictureBytes || !ValidateBitmapFile(bytes, &facts)) Invalid(L"Bitmap image is not valid");
+
+    constexpr size_t kFileHeaderBytes = 14;
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + kFileHeaderBytes);
+    const void* bits = bytes.data() + U32At(bytes, 10);
+    const ClientDc screen(nullptr);
+    Picture picture;
+    picture.kind_ = PictureKind::Bitmap;
+    picture.bitmap_.reset(CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bits, info, DIB_RGB_COLORS));
+    if (!picture.bitmap_) Invalid(L"Bitmap image is not valid");
+    picture.width_ = facts.Width;
+    picture.height_ = facts.Height;
+    return picture;
+}
+
+void Picture::DrawStretched(HDC dc, const RECT& target) const {
+    const int width = target.right - target.left;
+    const int height = target.bottom - target.top;
+    switch (kind_) {
+    case PictureKind::Bitmap: {
+        const MemoryDc source(CreateCompatibleDC(dc));
+        if (!source) return;
+        const SelectGuard select(source.get(), bitmap_.get());
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
+        break;
+    }
+    case PictureKind::Icon:
+        DrawIconEx(dc, target.left, target.top, icon_.get(), width, height, 0, nullptr, DI_NORMAL);
+        break;
+    case PictureKind::Metafile:
+    case PictureKind::EnhancedMetafile:
+        PlayEnhMetaFile(dc, metafile_.get(), &target);
+        break;
+    case PictureKind::Unknown:
+        break;
+    }
+}
+
+void Picture::DrawCopies(HDC dc, const std::vector<DrawOrigin>& origins) const {
+    if (kind_ != PictureKind::Bitmap || origins.empty()) return;
+    const MemoryDc source(CreateCompatibleDC(dc));
+    if (!source) return;
+    const SelectGuard select(source.get(), bitmap_.get());
+    for (const DrawOrigin& origin : origins)
+        BitBlt(dc, origin.X, origin.Y, width_, height_, source.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace velk

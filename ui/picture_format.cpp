@@ -307,4 +307,13 @@ bool ValidateEmfFile(std::string_view bytes) {
             descriptionChars * 2 <= headerBytes - descriptionAt);
 }
 
+std::vector<DrawOrigin> TileOrigins(int pictureWidth, int pictureHeight, int areaWidth, int areaHeight) {
+    std::vector<DrawOrigin> origins;
+    if (pictureWidth <= 0 || pictureHeight <= 0) return origins;
+    for (int64_t y = 0; y < areaHeight; y += pictureHeight)
+        for (int64_t x = 0; x < areaWidth; x += pictureWidth)
+            origins.push_back(DrawOrigin{static_cast<int>(x), static_cast<int>(y)});
+    return origins;
+}
+
 }  // namespace velk

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velk {
 
@@ -47,5 +48,13 @@ bool ValidateWmfFile(std::string_view bytes, MetafileFacts* facts);
 // A whole .emf file: first record EMR_HEADER (type 1) with signature " EMF"
 // (0x464D4520), header size and file size within the data, record count >= 2.
 bool ValidateEmfFile(std::string_view bytes);
+
+struct DrawOrigin {
+    int X = 0;
+    int Y = 0;
+};
+// Top-left corners of the copies of a w x h picture that cover an area, row
+// by row from the top-left; none when the picture has no size.
+std::vector<DrawOrigin> TileOrigins(int pictureWidth, int pictureHeight, int areaWidth, int areaHeight);
 
 }  // namespace velk

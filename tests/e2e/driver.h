@@ -26,8 +26,9 @@ public:
     void WriteSettings(const Settings& settings) const { WriteFile(L"velk.ini", FormatSettings(settings)); }
     bool FileExists(const std::wstring& name) const;
     std::string ReadFile(const std::wstring& name) const;
-    // Copies another program built beside the driver into the folder.
-    void CopyProgram(const std::wstring& name) const;
+    // Copies another program built beside the driver into the folder, under
+    // its own name or another.
+    void CopyProgram(const std::wstring& name, const std::wstring& as = {}) const;
 
     // Starts velk.exe in the folder (also the current directory).
     void Start();
@@ -43,6 +44,10 @@ private:
     std::wstring folder_;
     PROCESS_INFORMATION process_{};
 };
+
+// A 24-bit bottom-up .bmp file of the given size, each pixel's colour from
+// the function (COLORREF).
+std::string MakeBitmapFile(int width, int height, COLORREF (*colourAt)(int x, int y));
 
 // The text of a message box's message.
 std::wstring MessageBoxText(HWND box);

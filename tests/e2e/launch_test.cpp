@@ -1,0 +1,141 @@
+// Clicks on the panel's labels, seen through a program of ours that records
+// every start: what is started, and what never is.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace velk::e2e {
+namespace {
+
+constexpr int kTops[] = {8, 25, 43, 60, 78, 95, 112, 130};
+
+class Launching : public ::testing::Test {
+protected:
+    void SetUp() override {
+        run_.CopyProgram(L"record_args.exe");
+        // Copies under the keywords' names: a keyword wrongly handed to the
+        // shell as a relative name would start one of these and be recorded.
+        for (const wchar_t* name : {L"_NIC.exe", L"_shutdown.exe", L"_ZEGAR.exe", L"_DATA.exe"})
+            run_.CopyProgram(L"record_args.exe", name);
+    }
+
+    HWND Start(const Settings& settings) {
+        run_.WriteSettings(settings);
+        run_.Start();
+        HWND panel = run_.WaitForPanel();
+        if (panel) {
+            SetForegroundWindow(panel);
+            Pause(100);
+        }
+        return panel;
+    }
+
+    void ClickSlot(HWND panel, int slot) {
+        const RECT client = ClientRectOnScreen(panel);
+        ClickAt(POINT{client.left + 8 + 20, client.top + kTops[slot - 1] + 7});
+    }
+
+    // The recorded command lines, one per start.
+    std::vector<std::wstring> Recorded() const {
+        const std::string bytes = run_.ReadFile(L"record_args.txt");
+        std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+        std::vector<std::wstring> lines;
+        for (size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+            lines.push_back(text.substr(start, end - start));
+        return lines;
+    }
+
+    std::vector<std::wstring> WaitForRecords(size_t count) const {
+        WaitUntil([&] { return Recorded().size() >= count; }, 8000);
+        return Recorded();
+    }
+
+    VelkRun run_;
+};
+
+int VisibleTopLevelWindows() {
+    int count = 0;
+    EnumWindows(
+        [](HWND hwnd, LPARAM counter) {
+            *reinterpret_cast<int*>(counter) += IsWindowVisible(hwnd) ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+std::wstring Lower(std::wstring text) {
+    for (wchar_t& c : text) c = static_cast<wchar_t>(towlower(c));
+    return text;
+}
+
+TEST_F(Launching, AClickHandsTheCommandWholeToTheShell) {
+    const std::string program = std::string("record_args.exe");
+    Settings settings = TestSettings();
+    std::string folder(run_.Folder().begin(), run_.Folder().end());
+    settings.Shortcuts[0] = {"Program", folder + program, "L"};
+    settings.Shortcuts[1] = {"Nic jako polecenie", "_NIC", "L"};
+    settings.Shortcuts[2] = {"Male litery", "_shutdown", "L"};
+    HWND panel = Start(settings);
+    ASSERT_NE(panel, nullptr);
+
+    ClickSlot(panel, 1);
+    std::vector<std::wstring> records = WaitForRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_NE(Lower(records[0]).find(Lower(run_.Folder()) + L"record_args.exe"), std::wstring::npos) << records[0];
+
+    // "_NIC" is a keyword only as a slot's text; as a command it is a name.
+    ClickSlot(panel, 2);
+    records = WaitForRecords(2);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(Lower(records[1]).find(L"_nic"), std::wstring::npos) << records[1];
+
+    // Keywords are exact: in small letters it is a name too.
+    ClickSlot(panel, 3);
+    records = WaitForRecords(3);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_NE(Lower(records[2]).find(L"_shutdown"), std::wstring::npos) << records[2];
+}
+
+TEST_F(Launching, AProgramAndItsArgumentInOneCommandReachTheShellAsOneText) {
+    Settings settings = TestSettings();
+    std::string folder(run_.Folder().begin(), run_.Folder().end());
+    settings.Shortcuts[0] = {"Program", folder + "record_args.exe", "L"};
+    settings.Shortcuts[1] = {"Z argumentem", folder + "record_args.exe argument", "L"};
+    HWND panel = Start(settings);
+    ASSERT_NE(panel, nullptr);
+
+    // The whole text names no file, so the shell opens nothing; split into
+    // program and parameters it would have started the program.
+    ClickSlot(panel, 2);
+    ClickSlot(panel, 1);
+    const std::vector<std::wstring> records = WaitForRecords(1);
+    Pause(500);
+    ASSERT_EQ(Recorded().size(), 1u);
+    EXPECT_EQ(records[0].find(L"argument"), std::wstring::npos) << records[0];
+}
+
+TEST_F(Launching, ClockDateEmptyAndHiddenSlotsStartNothing) {
+    Settings settings = TestSettings();
+    std::string folder(run_.Folder().begin(), run_.Folder().end());
+    settings.Shortcuts[0] = {"_ZEGAR", folder + "record_args.exe", "L"};
+    settings.Shortcuts[1] = {"_DATA", folder + "record_args.exe", "L"};
+    settings.Shortcuts[2] = {"Pusty", "", "L"};
+    settings.Shortcuts[3] = {"_NIC", folder + "record_args.exe", "L"};
+    settings.Shortcuts[4] = {"Ostatni", "", "L"};
+    HWND panel = Start(settings);
+    ASSERT_NE(panel, nullptr);
+
+    const int windowsBefore = VisibleTopLevelWindows();
+    // Before the first tick the clock and date labels are still blank.
+    ClickSlot(panel, 1);
+    ClickSlot(panel, 2);
+    Pause(1300);
+    for (int slot : {1, 2, 3, 4}) ClickSlot(panel, slot);
+    Pause(1500);
+    EXPECT_FALSE(run_.FileExists(L"record_args.txt")) << "something was started";
+    EXPECT_EQ(VisibleTopLevelWindows(), windowsBefore) << "a folder or program window opened";
+}
+
+}  // namespace
+}  // namespace velk::e2e

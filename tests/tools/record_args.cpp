@@ -1,10 +1,11 @@
 // A shortcut target for the e2e tests: appends the command line it was
-// started with to record_args.txt beside itself, one line per start.
+// started with to record_args.txt beside itself, one line per start. A GUI
+// program without windows, so that no console window opens over the panel.
 #include <windows.h>
 
 #include <string>
 
-int wmain() {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t self[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring log(self, length);

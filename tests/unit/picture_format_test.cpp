@@ -404,3 +404,29 @@ TEST(PictureExtension, KnowsTheFourKinds) {
 
 }  // namespace
 }  // namespace velk
+
+namespace velk {
+namespace {
+
+TEST(TileOrigins, RowsFromTheTopLeftUntilTheAreaIsCovered) {
+    const std::vector<DrawOrigin> origins = TileOrigins(50, 40, 130, 100);
+    ASSERT_EQ(origins.size(), 9u);  // 3 columns (0, 50, 100) x 3 rows (0, 40, 80)
+    EXPECT_EQ(origins[0].X, 0);
+    EXPECT_EQ(origins[0].Y, 0);
+    EXPECT_EQ(origins[2].X, 100);
+    EXPECT_EQ(origins[3].X, 0);
+    EXPECT_EQ(origins[3].Y, 40);
+    EXPECT_EQ(origins[8].Y, 80);
+}
+
+TEST(TileOrigins, ABigPictureIsDrawnOnceAndAnEmptyOneNever) {
+    EXPECT_EQ(TileOrigins(500, 400, 130, 362).size(), 1u);
+    EXPECT_TRUE(TileOrigins(0, 10, 130, 362).empty());
+    EXPECT_TRUE(TileOrigins(10, 0, 130, 362).empty());
+    EXPECT_TRUE(TileOrigins(-5, 10, 130, 362).empty());
+    EXPECT_TRUE(TileOrigins(10, 10, 0, 362).empty());
+    EXPECT_EQ(TileOrigins(1, 1, 130, 362).size(), 130u * 362u);
+}
+
+}  // namespace
+}  // namespace velk

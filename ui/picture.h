@@ -1,0 +1,45 @@
+#pragma once
+// A picture loaded from a file: a bitmap, an icon or a metafile (plain,
+// placeable or enhanced). Every file is checked before GDI sees it; a bad one
+// raises Exception with the loader's message.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/handles.h"
+#include "ui/picture_format.h"
+
+namespace velk {
+
+class Picture {
+public:
+    Picture() = default;
+
+    // The kind follows the file name's extension: bmp, ico, wmf, emf.
+    static Picture FromFile(const std::wstring& path);
+    // The file read as a bitmap whatever its name.
+    static Picture BitmapFromFile(const std::wstring& path);
+
+    bool Empty() const { return kind_ == PictureKind::Unknown; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // Stretched over the target rectangle.
+    void DrawStretched(HDC dc, const RECT& target) const;
+    // Unscaled copies of a bitmap with their top-left corners at the origins.
+    void DrawCopies(HDC dc, const std::vector<DrawOrigin>& origins) const;
+
+private:
+    static Picture IconFrom(const std::string& bytes);
+    static Picture MetafileFrom(PictureKind kind, const std::string& bytes);
+
+    PictureKind kind_ = PictureKind::Unknown;
+    Bitmap bitmap_;
+    Icon icon_;
+    EnhMetaFile metafile_;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace velk
