@@ -8,5 +8,8 @@ run:
 test:
 	@scripts/test.sh
 
+bench:
+	@scripts/bench.sh
+
 clean:
 	rm -rf build

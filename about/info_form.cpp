@@ -1,6 +1,45 @@
 #include "about/info_form.h"
 
+#include "ui/message_box.h"
+
 namespace velk {
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kPurple = RGB(128, 0, 128);
+constexpr POINT kImage1At{280, 16};
+
+constexpr wchar_t kDescription[] =
+    L"Program szybkiego dostępu. Umożliwia szybki \r\n"
+    L"dostęp do programów, plików, katalogów, dysków, \r\n"
+    L"prosto z okienka otwierającego się na pulpicie.\r\n"
+    L"Program ten jest darmowy (freeware) i można go\r\n"
+    L"rozpowszechniać do woli. Aby zdobyć najnowszą \r\n"
+    L"wersję programu, zajrzyj w internecie na stronę";
+
+constexpr wchar_t kMoreInformation[] =
+    L"VELK - Program szybkiego dostępu v.4\n"
+    L"Ta wersja programu VELK pochodzi z dnia 31.VII.2000.\n"
+    L"----------------\n"
+    L"Dziękujemy za korzystanie z programu VELK.\n"
+    L"Miłej pracy z programem!\n";
+
+// "Ten napis jest zapisany szyfrem." enciphered under the stored key.
+constexpr std::string_view kStoredCryptCaption =
+    "\x06\x34\x3E\x77\x38\x34\x24\x32\x29\x79\x32\x3A\x2D\x29\x7C\x39"
+    "\x23\x31\x29\x34\x27\x2B\x3D\x6B\x39\x33\x31\x29\x3C\x28\x21\x5D";
+constexpr uint8_t kStoredCryptKey = 83;
+
+Font MakeFont(int height, int weight, bool italic, DWORD charset, const wchar_t* face) {
+    return Font(CreateFontW(-height, 0, 0, 0, weight, italic, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+
+}  // namespace
 
 bool Tf_info::Create() {
     FormArgs args;
@@ -11,7 +50,128 @@ bool Tf_info::Create() {
     args.centred = true;
     args.classBackground = COLOR_WINDOW + 1;
     args.iconResource = 1;
-    return Form::Create(args);
+    if (!Form::Create(args)) return false;
+    CreateControls();
+    FormCreate();
+    return true;
+}
+
+void Tf_info::CreateControls() {
+    titleFont_ = MakeFont(27, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    linkFont_ = MakeFont(12, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    signatureFont_ = MakeFont(8, FW_BOLD, false, ANSI_CHARSET, L"Arial");
+    cryptFont_ = MakeFont(11, FW_NORMAL, true, EASTEUROPE_CHARSET, L"Arial");
+    buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+
+    // Created in the tab order: Memo1, BitBtn1, Memo2, BitBtn2.
+    Label1 = AddLabel(L"", Bounds(8, 8, 124, 32), titleFont_.get());
+    // Unwrapped and without margins: where MS Sans Serif is replaced by a
+    // wider face, a long line loses a few pixels at its end instead of
+    // pushing the last lines out of the box.
+    Memo1 = AddMemo(kDescription, Bounds(8, 40, 241, 81), ES_AUTOHSCROLL, memoFont_.get());
+    SendMessageW(Memo1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    GlyphButtonArgs ok;
+    ok.id = kOkId;
+    ok.kind = bkOK;
+    ok.caption = L"&OK";
+    ok.left = 336;
+    ok.top = 144;
+    ok.isDefault = true;
+    ok.font = buttonFont_.get();
+    BitBtn1.Create(hwnd(), ok);
+    // The web page, contact and signature lines stay empty: the project has
+    // no page, address or author's nickname to name.
+    Memo2 = AddMemo(L"", Bounds(384, 8, 33, 22), ES_RIGHT, signatureFont_.get());
+    GlyphButtonArgs more;
+    more.id = kMoreId;
+    more.kind = bkHelp;
+    more.caption = L"&Więcej";
+    more.left = 256;
+    more.top = 143;
+    more.font = buttonFont_.get();
+    BitBtn2.Create(hwnd(), more);
+    Label3 = AddLabel(L"", Bounds(16, 124, 176, 15), linkFont_.get());
+    Label4 = AddLabel(L"", Bounds(16, 138, 184, 15), linkFont_.get());
+
+    CryptLabel1.Bounds = Bounds(0, 160, 241, 17);
+    CryptLabel1.Align = Alignment::Centre;
+    CryptLabel1.WordWrap = true;
+    CryptLabel1.Color = kBlack;
+    CryptLabel1.Font = cryptFont_.get();
+    CryptLabel1.LoadStored(kStoredCryptCaption, kStoredCryptKey);
+}
+
+HWND Tf_info::AddLabel(const wchar_t* caption, const RECT& bounds, HFONT font) {
+    HWND label = CreateWindowExW(0, L"STATIC", caption, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, bounds.left,
+                                 bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return label;
+}
+
+HWND Tf_info::AddMemo(const wchar_t* text, const RECT& bounds, DWORD style, HFONT font) {
+    const DWORD memoStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | style;
+    HWND memo = CreateWindowExW(0, L"EDIT", text, memoStyle, bounds.left, bounds.top, bounds.right - bounds.left,
+                                bounds.bottom - bounds.top, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(memo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return memo;
+}
+
+void Tf_info::FormCreate() { SetWindowTextW(Label1, (std::wstring(L"VELK v.") + L"4").c_str()); }
+
+void Tf_info::BitBtn1Click() { SetModalResult(mrOk); }
+
+void Tf_info::BitBtn2Click() { ShowPlainBox(hwnd(), kMoreInformation, L"Więcej informacyj..."); }
+
+LRESULT Tf_info::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (dialogKeys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
+    switch (message) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+        return DefaultHandling(message, wParam, lParam);
+    case WM_DRAWITEM:
+        if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        return DefaultHandling(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+void Tf_info::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case kOkId: BitBtn1Click(); break;
+    case kMoreId: BitBtn2Click(); break;
+    // Escape, as the close box.
+    case IDCANCEL: Close(); break;
+    default: break;
+    }
+}
+
+void Tf_info::OnPaint() {
+    PaintDc paint(hwnd());
+    Image1.Draw(paint.get(), kImage1At);
+    CryptLabel1.Draw(paint.get());
+}
+
+LRESULT Tf_info::OnControlColor(HDC dc, HWND control) const {
+    COLORREF color = kBlack;
+    if (control == Label3) color = kNavy;
+    if (control == Label4 || control == Memo2) color = kPurple;
+    SetTextColor(dc, color);
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+bool Tf_info::OnSetCursor(HWND under, int hitTest) {
+    // The description reads as text on the page, not as a box to type in.
+    if (under != Memo1 || hitTest != HTCLIENT) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    return true;
 }
 
 }  // namespace velk

@@ -13,6 +13,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace velk;
+    srand(GetTickCount());  // once, for the enciphered label's random keys
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Application::Initialize(L"=VELK=", L"velk.hlp");

@@ -8,6 +8,7 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 add_library(velk_ui STATIC
     ui/application.cpp
+    ui/dialog_keys.cpp
     ui/file_io.cpp
     ui/form.cpp
     ui/glyph_button.cpp
@@ -23,6 +24,7 @@ target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})
 add_library(velk_forms STATIC
     about/crypt_label.cpp
     about/info_form.cpp
+    about/info_picture.cpp
     app/main_form.cpp
     app/main_form_background.cpp
     app/main_form_settings.cpp

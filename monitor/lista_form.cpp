@@ -1,5 +1,12 @@
 #include "monitor/lista_form.h"
 
+#include "app/main_form.h"
+#include "monitor/launch_log.h"
+#include "ui/exception.h"
+#include "ui/file_io.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+
 namespace velk {
 
 bool Tf_lista::Create() {
@@ -11,7 +18,107 @@ bool Tf_lista::Create() {
     args.clientWidth = 184;
     args.clientHeight = 262;
     args.iconResource = 1;
-    return Form::Create(args);
+    if (!Form::Create(args)) return false;
+
+    memoFont_.reset(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+    buttonFont_.reset(CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+
+    Memo = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                               ES_READONLY,
+                           8, 8, 169, 217, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMemoId)),
+                           GetModuleHandleW(nullptr), nullptr);
+    if (!Memo) return false;
+    SendMessageW(Memo, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
+    // The log grows without limit; the edit's own default would cut it.
+    SendMessageW(Memo, EM_SETLIMITTEXT, 0, 0);
+
+    GlyphButtonArgs clear;
+    clear.id = kClearId;
+    clear.kind = bkAbort;
+    clear.caption = L"&Wyczyść";
+    clear.left = 8;
+    clear.top = 232;
+    clear.width = 89;
+    clear.font = buttonFont_.get();
+    GlyphButtonArgs ok;
+    ok.id = kOkId;
+    ok.kind = bkOK;
+    ok.caption = L"&OK";
+    ok.left = 104;
+    ok.top = 232;
+    ok.isDefault = true;
+    ok.font = buttonFont_.get();
+    return BitBtn2.Create(hwnd(), clear) && BitBtn1.Create(hwnd(), ok);
+}
+
+std::wstring Tf_lista::LogPath() const { return panel_.ProgramDir + L"index.asc"; }
+
+void Tf_lista::OnShow() {
+    try {
+        FormShow();
+    } catch (const Exception& error) {
+        // The window opens all the same, its memo as it was.
+        ShowErrorBox(hwnd(), error.Message());
+    }
+}
+
+void Tf_lista::FormShow() {
+    const std::wstring path = LogPath();
+    const std::optional<std::string> log = ReadWholeFile(path);
+    if (!log) throw Exception(L"Cannot open file " + path);
+    // One bulk set, line by line would lay the text out again at every
+    // line. Under Wine the edit lays out each line through Uniscribe as the
+    // text is set, visible or not, redrawn or not: that is nearly all the
+    // time a long log takes to open.
+    SetWindowTextW(Memo, FromCp1250(LogToMemoText(*log)).c_str());
+}
+
+void Tf_lista::BitBtn1Click() { SetModalResult(mrOk); }
+
+void Tf_lista::BitBtn2Click() {
+    // Emptied only once the file is: a log that could not be cleared stays
+    // in view while the failure is told.
+    if (WriteWholeFile(LogPath(), {})) {
+        SetWindowTextW(Memo, L"");
+        ShowPlainBox(hwnd(), L"Lista uruchomień wyczyszczona!", kInformationTitle);
+    } else {
+        ShowPlainBox(hwnd(), L"Nie mogę wyczyścić listy uruchomień!", kErrorTitle);
+    }
+    SetModalResult(mrAbort);
+}
+
+LRESULT Tf_lista::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (dialogKeys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
+    switch (message) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLORSTATIC: return OnMemoColor(reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+        if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        return DefaultHandling(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+LRESULT Tf_lista::OnMemoColor(HDC dc) const {
+    // Read-only, yet on the white of a text box, as the log is its content.
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+void Tf_lista::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) return;
+    switch (id) {
+    case kOkId: BitBtn1Click(); break;
+    case kClearId: BitBtn2Click(); break;
+    // Escape, as the memo itself treats it: the close box.
+    case IDCANCEL: Close(); break;
+    default: break;
+    }
 }
 
 }  // namespace velk

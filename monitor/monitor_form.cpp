@@ -1,6 +1,17 @@
 #include "monitor/monitor_form.h"
 
+#include "app/main_form.h"
+
 namespace velk {
+
+namespace {
+
+constexpr int kLabelWidth = 230;
+constexpr int kLabelHeight = 16;
+constexpr COLORREF kHeadingColor = RGB(0, 0, 0);
+constexpr COLORREF kValueColor = RGB(0, 0, 255);
+
+}  // namespace
 
 bool Tf_monitor::Create() {
     FormArgs args;
@@ -11,7 +22,69 @@ bool Tf_monitor::Create() {
     args.clientWidth = 232;
     args.clientHeight = 80;
     args.iconResource = 1;
-    return Form::Create(args);
+    if (!Form::Create(args)) return false;
+
+    font_.reset(CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+    AddLabel(L"Ostatnie uruchomienie:", 8);
+    LastLabel = AddLabel(L"12.01.2000 o godzinie 13:24:12", 24);
+    AddLabel(L"Aktualny czas:", 40);
+    NowLabel = AddLabel(L"12.01.2000 godzina 15:24:12", 56);
+    return true;
+}
+
+HWND Tf_monitor::AddLabel(const wchar_t* caption, int top) {
+    HWND label = CreateWindowExW(0, L"STATIC", caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0, top,
+                                 kLabelWidth, kLabelHeight, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    return label;
+}
+
+void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now) {
+    SetWindowTextW(LastLabel, lastLaunch.c_str());
+    SetWindowTextW(NowLabel, now.c_str());
+    hasLaunchTexts_ = true;
+}
+
+LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == kTimerId) TimerTimer();
+        return 0;
+    case WM_CTLCOLORSTATIC: return OnLabelColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+LRESULT Tf_monitor::OnLabelColor(HDC dc, HWND label) const {
+    SetTextColor(dc, label == LastLabel || label == NowLabel ? kValueColor : kHeadingColor);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void Tf_monitor::FormShow() {
+    ticks_ = 0;
+    SetTimerEnabled(true);
+}
+
+void Tf_monitor::TimerTimer() {
+    ++ticks_;
+    // Read at every tick: a changed setting counts from the next one.
+    if (ticks_ == panel_.MonitorInfoSeconds) {
+        SetTimerEnabled(false);
+        Close();
+    }
+}
+
+void Tf_monitor::SetTimerEnabled(bool enabled) {
+    // A running timer keeps its rhythm: setting it again would restart its
+    // second.
+    if (enabled == timerEnabled_) return;
+    timerEnabled_ = enabled;
+    if (enabled)
+        SetTimer(hwnd(), kTimerId, 1000, nullptr);
+    else
+        KillTimer(hwnd(), kTimerId);
 }
 
 }  // namespace velk

@@ -1,6 +1,11 @@
 #pragma once
-// The last-launch window: the previous start beside the present one.
+// The last-launch window: the previous start beside the present one. It
+// hides itself after the panel's MonitorInfoSeconds ticks of its timer.
+#include <cstdint>
+#include <string>
+
 #include "ui/form.h"
+#include "ui/handles.h"
 
 namespace velk {
 
@@ -11,8 +16,32 @@ public:
     explicit Tf_monitor(const Tf_main& panel) : panel_(panel) {}
     bool Create();
 
+    // The start step's two texts, given once per run: the previous start
+    // for LastLabel and the present one for NowLabel.
+    void SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now);
+    bool HasLaunchTexts() const { return hasLaunchTexts_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnShow() override { FormShow(); }
+
 private:
+    static constexpr UINT_PTR kTimerId = 1;
+
+    void FormShow();
+    void TimerTimer();
+    void SetTimerEnabled(bool enabled);
+    HWND AddLabel(const wchar_t* caption, int top);
+    LRESULT OnLabelColor(HDC dc, HWND label) const;
+
     const Tf_main& panel_;
+    Font font_;
+    // The two value labels; the headings above them never change.
+    HWND LastLabel = nullptr;
+    HWND NowLabel = nullptr;
+    bool timerEnabled_ = false;
+    int32_t ticks_ = 0;
+    bool hasLaunchTexts_ = false;
 };
 
 }  // namespace velk

@@ -58,3 +58,12 @@ add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling COMMAND s
 set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES
     ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-session;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
     RESOURCE_LOCK desktop TIMEOUT 120)
+
+# The launch list's opening times over long logs (make bench); a measurement,
+# not a test. Built with the program's manifest, so it uses the same controls.
+add_executable(bench_list bench/list_bench.cpp ${CMAKE_SOURCE_DIR}/res/velk.rc)
+target_link_libraries(bench_list PRIVATE velk_forms)
+target_compile_options(bench_list PRIVATE ${VELK_WARNINGS})
+
+# Glyph buttons in a form of their own, beside the program's forms.
+target_sources(win_tests PRIVATE win/glyph_button_test.cpp)

@@ -1,0 +1,180 @@
+#include "ui/glyph_button.h"
+
+#include <commctrl.h>
+
+#include "ui/handles.h"
+
+namespace velk {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+// Marks a button as a glyph button and leads to its object.
+constexpr wchar_t kObjectProperty[] = L"VelkGlyphButton";
+constexpr int kGlyphSize = 16;
+constexpr int kGlyphSpacing = 4;
+
+struct GlyphColors {
+    COLORREF ink;
+    COLORREF mark;
+};
+
+// A green check mark.
+void DrawCheck(HDC dc, POINT at, const GlyphColors& colors) {
+    Pen pen(CreatePen(PS_SOLID, 3, colors.ink));
+    SelectGuard selectPen(dc, pen.get());
+    const POINT stroke[] = {{at.x + 2, at.y + 8}, {at.x + 6, at.y + 12}, {at.x + 13, at.y + 3}};
+    Polyline(dc, stroke, 3);
+}
+
+// A question mark: a hook, its stem and the dot.
+void DrawQuestion(HDC dc, POINT at, const GlyphColors& colors) {
+    Pen pen(CreatePen(PS_SOLID, 2, colors.ink));
+    SelectGuard selectPen(dc, pen.get());
+    // Counter-clockwise from the lower right over the top to the left side.
+    Arc(dc, at.x + 4, at.y + 1, at.x + 13, at.y + 10, at.x + 12, at.y + 8, at.x + 4, at.y + 5);
+    const POINT stem[] = {{at.x + 11, at.y + 8}, {at.x + 8, at.y + 10}, {at.x + 8, at.y + 12}};
+    Polyline(dc, stem, 3);
+    const RECT dot{at.x + 7, at.y + 13, at.x + 10, at.y + 16};
+    SetDCBrushColor(dc, colors.ink);
+    FillRect(dc, &dot, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// A white cross on a red disc.
+void DrawCross(HDC dc, POINT at, const GlyphColors& colors) {
+    Brush disc(CreateSolidBrush(colors.ink));
+    SelectGuard selectBrush(dc, disc.get());
+    SelectGuard selectOutline(dc, GetStockObject(NULL_PEN));
+    Ellipse(dc, at.x + 1, at.y + 1, at.x + 16, at.y + 16);
+    Pen pen(CreatePen(PS_SOLID, 2, colors.mark));
+    SelectGuard selectPen(dc, pen.get());
+    const POINT down[] = {{at.x + 5, at.y + 5}, {at.x + 11, at.y + 11}};
+    const POINT up[] = {{at.x + 11, at.y + 5}, {at.x + 5, at.y + 11}};
+    Polyline(dc, down, 2);
+    Polyline(dc, up, 2);
+}
+
+void DrawGlyph(HDC dc, ButtonKind kind, POINT at, bool enabled) {
+    const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);
+    switch (kind) {
+    case bkOK: DrawCheck(dc, at, {enabled ? RGB(0, 128, 0) : gray, gray}); break;
+    case bkHelp: DrawQuestion(dc, at, {enabled ? RGB(0, 0, 160) : gray, gray}); break;
+    case bkAbort: DrawCross(dc, at, {enabled ? RGB(192, 0, 0) : gray, RGB(255, 255, 255)}); break;
+    }
+}
+
+}  // namespace
+
+GlyphButton::~GlyphButton() {
+    // The form destroys its window after its members: the button must not
+    // call back into an object that is gone.
+    if (hwnd_) Detach();
+}
+
+bool GlyphButton::Create(HWND parent, const GlyphButtonArgs& args) {
+    kind_ = args.kind;
+    caption_ = args.caption;
+    isDefault_ = args.isDefault;
+    font_ = args.font;
+    textColor_ = args.textColor;
+    hwnd_ = CreateWindowExW(0, L"BUTTON", caption_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
+                            args.left, args.top, args.width, args.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr),
+                            nullptr);
+    if (!hwnd_) return false;
+    SetPropW(hwnd_, kObjectProperty, this);
+    SetWindowSubclass(hwnd_, ButtonProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+GlyphButton* GlyphButton::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<GlyphButton*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+}
+
+bool GlyphButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    const GlyphButton* button = item.CtlType == ODT_BUTTON ? FromHandle(item.hwndItem) : nullptr;
+    if (!button) return false;
+    button->Draw(item);
+    return true;
+}
+
+bool GlyphButton::LooksDefault() const {
+    const HWND focus = GetFocus();
+    if (focus == hwnd_) return true;
+    return isDefault_ && !(focus && GetParent(focus) == GetParent(hwnd_) && FromHandle(focus));
+}
+
+void GlyphButton::Detach() {
+    RemoveWindowSubclass(hwnd_, ButtonProc, kSubclassId);
+    RemovePropW(hwnd_, kObjectProperty);
+    hwnd_ = nullptr;
+}
+
+void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
+    const HDC dc = item.hDC;
+    const bool pushed = item.itemState & ODS_SELECTED;
+    const bool enabled = !(item.itemState & ODS_DISABLED);
+    RECT frame = item.rcItem;
+    if (LooksDefault()) {
+        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&frame, -1, -1);
+    }
+    DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+
+    RECT content = frame;
+    InflateRect(&content, -2, -2);
+    if (pushed) OffsetRect(&content, 1, 1);
+    SelectGuard selectFont(dc, font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT));
+    RECT measured{};
+    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
+    // Picture and caption side by side, centred together.
+    const int width = kGlyphSize + kGlyphSpacing + (measured.right - measured.left);
+    const int left = content.left + (content.right - content.left - width) / 2;
+    const int middle = (content.top + content.bottom) / 2;
+    DrawGlyph(dc, kind_, POINT{left, middle - kGlyphSize / 2}, enabled);
+
+    RECT text{left + kGlyphSize + kGlyphSpacing, content.top, content.right, content.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, enabled ? textColor_ : GetSysColor(COLOR_GRAYTEXT));
+    const UINT hidePrefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | hidePrefix);
+
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = frame;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT CALLBACK GlyphButton::ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) {
+    GlyphButton& button = *reinterpret_cast<GlyphButton*>(self);
+    switch (message) {
+    case WM_GETDLGCODE:
+        return DLGC_BUTTON | (button.LooksDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    // The dialog manager moves the default by restyling push buttons; this
+    // one would lose its owner-drawn type, and it draws the default look
+    // itself.
+    case BM_SETSTYLE: return 0;
+    // An owner-drawn button reports a quick second click as a double click;
+    // an ordinary push button counts it as one more click.
+    case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        // The default look follows the focus among the buttons.
+        for (HWND sibling = GetWindow(GetParent(hwnd), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
+            if (FromHandle(sibling)) InvalidateRect(sibling, nullptr, FALSE);
+        return result;
+    }
+    case WM_NCDESTROY: {
+        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        button.Detach();
+        return result;
+    }
+    default: return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace velk

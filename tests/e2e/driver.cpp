@@ -282,6 +282,59 @@ RECT ClientRectOnScreen(HWND hwnd) {
     return client;
 }
 
+POINT CentreOnScreen(HWND hwnd) {
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    return POINT{(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+}
+
+POINT CloseBoxOf(HWND hwnd) {
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    const RECT client = ClientRectOnScreen(hwnd);
+    const int frame = client.left - window.left;
+    return POINT{window.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 2, (window.top + frame + client.top) / 2};
+}
+
+std::wstring WindowText(HWND hwnd) {
+    const LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(copied));
+    return text;
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        GetClassNameW(child, name, 64);
+        if (_wcsicmp(name, className) == 0) children.push_back(child);
+    }
+    return children;
+}
+
+HWND ChildWithText(HWND parent, const wchar_t* text) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (WindowText(child) == text) return child;
+    return nullptr;
+}
+
+std::wstring FromCodePage1250(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    std::wstring text(bytes.size(), L'\0');
+    const int length = MultiByteToWideChar(1250, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                                           static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+bool FocusPanel(HWND panel) {
+    const RECT client = ClientRectOnScreen(panel);
+    ClickAt(POINT{client.left + 3, client.bottom - 3});
+    return WaitUntil([&] { return GetForegroundWindow() == panel; }, 2000);
+}
+
 void Pause(DWORD ms) { Sleep(ms); }
 
 }  // namespace velk::e2e

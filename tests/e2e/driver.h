@@ -64,6 +64,22 @@ std::vector<COLORREF> CapturePixels(const RECT& screen);
 int CountColor(const std::vector<COLORREF>& pixels, COLORREF color);
 
 RECT ClientRectOnScreen(HWND hwnd);
+POINT CentreOnScreen(HWND hwnd);
+// The middle of the close box of a window with a normal caption.
+POINT CloseBoxOf(HWND hwnd);
+
+// The whole text of a window of the program, however long (a memo's log).
+std::wstring WindowText(HWND hwnd);
+// The program's child windows of a class, in their order (creation order,
+// which is also the tab order).
+std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
+// A child window by its exact text, e.g. a button by its caption.
+HWND ChildWithText(HWND parent, const wchar_t* text);
+// Code-page-1250 bytes of the program's files as the text its windows show.
+std::wstring FromCodePage1250(const std::string& bytes);
+// Gives the panel the keyboard by clicking near its bottom left corner,
+// where the tests' panels have no label.
+bool FocusPanel(HWND panel);
 // Pumps nothing: sleeps while other processes work.
 void Pause(DWORD ms);
 // Waits until the predicate holds or the time runs out; returns its last value.

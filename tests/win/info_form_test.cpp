@@ -1,0 +1,125 @@
+// The about box created in-process, and the enciphered label's rules: its
+// caption kept enciphered, keys, the overridable cipher, any length and any
+// byte.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "about/crypt_text.h"
+#include "about/info_form.h"
+#include "ui/application.h"
+
+namespace velk {
+namespace {
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+class InfoForm : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
+    void SetUp() override { ASSERT_TRUE(info_.Create()); }
+    Tf_info info_;
+};
+
+TEST_F(InfoForm, ShowsTheVersionAndTheStoredLineDeciphered) {
+    EXPECT_EQ(TextOf(FindWindowExW(info_.hwnd(), nullptr, L"Static", nullptr)), L"VELK v.4");
+    const TCryptLabel& label = info_.CryptLabel1;
+    EXPECT_EQ(label.Key(), 83) << "the stored key replaces the random one";
+    EXPECT_EQ(label.DrawnText(), "Ten napis jest zapisany szyfrem.");
+    EXPECT_EQ(label.Caption(), CryptTransform(label.DrawnText(), 83)) << "the caption reads enciphered";
+}
+
+// A form that is never created: labels of it repaint nothing.
+class NoWindow : public Form {};
+
+TEST(CryptLabel, ConstructionDrawsAKeyFromOneTo254) {
+    NoWindow owner;
+    std::set<int> keys;
+    for (int i = 0; i < 3000; ++i) keys.insert(TCryptLabel(owner).Key());
+    EXPECT_GE(*keys.begin(), 1);
+    EXPECT_LE(*keys.rbegin(), 254);
+    EXPECT_GT(keys.size(), 200u);
+}
+
+TEST(CryptLabel, ACaptionSetAtRunTimeIsKeptEncipheredWhateverItsLengthAndBytes) {
+    NoWindow owner;
+    TCryptLabel label(owner);
+    label.SetKey(83);
+    // 'Q' in the second place enciphers to a zero byte, which cuts nothing.
+    label.SetCaption("aQb");
+    EXPECT_EQ(label.Caption(), std::string("3\0" "2", 3));
+    EXPECT_EQ(label.DrawnText(), "aQb");
+
+    const std::string longText(1000, 'x');
+    label.SetCaption(longText);
+    EXPECT_EQ(label.Caption(), CryptTransform(longText, 83));
+    EXPECT_EQ(label.DrawnText(), longText);
+
+    // The caption it holds already: nothing happens, not even enciphering.
+    const std::string held = label.Caption();
+    label.SetCaption(held);
+    EXPECT_EQ(label.Caption(), held);
+}
+
+TEST(CryptLabel, AnEmptyCaptionDrawsANewKeyAndANewKeyChangesOnlyTheDrawnText) {
+    NoWindow owner;
+    TCryptLabel label(owner);
+    std::set<int> keys;
+    for (int i = 0; i < 10; ++i) {
+        label.SetCaption("x");
+        label.SetCaption("");
+        EXPECT_EQ(label.Caption(), "");
+        keys.insert(label.Key());
+    }
+    EXPECT_GT(keys.size(), 1u);
+    EXPECT_GE(*keys.begin(), 1);
+    EXPECT_LE(*keys.rbegin(), 254);
+
+    label.SetKey(10);
+    label.SetCaption("VELK");
+    label.SetKey(11);
+    EXPECT_EQ(label.Caption(), CryptTransform("VELK", 10));
+    EXPECT_EQ(label.DrawnText(), CryptTransform(CryptTransform("VELK", 10), 11));
+}
+
+// A label whose cipher is replaced: both directions go through the
+// overrides, with the label's key.
+class ShiftLabel : public TCryptLabel {
+public:
+    using TCryptLabel::TCryptLabel;
+    std::string Encrypt(std::string_view text, uint8_t key) const override { return Shift(text, key); }
+    std::string Decrypt(std::string_view text, uint8_t key) const override { return Shift(text, -key); }
+
+private:
+    static std::string Shift(std::string_view text, int by) {
+        std::string result(text);
+        for (char& c : result) c = static_cast<char>(c + by);
+        return result;
+    }
+};
+
+TEST(CryptLabel, EncryptAndDecryptCanBeReplaced) {
+    NoWindow owner;
+    ShiftLabel label(owner);
+    label.SetKey(1);
+    label.SetCaption("HAL");
+    EXPECT_EQ(label.Caption(), "IBM");
+    EXPECT_EQ(label.DrawnText(), "HAL");
+}
+
+TEST_F(InfoForm, ANewCaptionRepaintsTheLabelOnly) {
+    info_.Show();
+    UpdateWindow(info_.hwnd());
+    info_.CryptLabel1.SetCaption("Inny napis");
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(info_.hwnd(), &update, FALSE));
+    EXPECT_TRUE(EqualRect(&update, &info_.CryptLabel1.Bounds));
+    EXPECT_EQ(info_.CryptLabel1.DrawnText(), "Inny napis");
+}
+
+}  // namespace
+}  // namespace velk

@@ -1,0 +1,192 @@
+// The launch log's steps and its two windows created in-process: a start
+// recorded once per run, silent failures, the last-launch window's tick
+// count, the launch list's loading.
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "monitor/launch_log.h"
+#include "monitor/launch_steps.h"
+#include "monitor/lista_form.h"
+#include "monitor/monitor_form.h"
+#include "ui/application.h"
+#include "win_test_support.h"
+
+namespace velk {
+namespace {
+
+using test::BoxAnswerer;
+using test::PumpMessages;
+
+// An empty folder of its own for the log files, removed with them.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        dir_ = std::wstring(temp) + L"velk-win-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(GetTickCount()) + L"\\";
+        CreateDirectoryW(dir_.c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        for (const wchar_t* name : {L"index.asc", L"ostatnio.asc"}) DeleteFileW(Path(name).c_str());
+        RemoveDirectoryW(dir_.c_str());
+    }
+    const std::wstring& Dir() const { return dir_; }
+    std::wstring Path(const wchar_t* name) const { return dir_ + name; }
+    std::string Read(const wchar_t* name) const { return ReadWholeFile(Path(name)).value_or("(missing)"); }
+
+private:
+    std::wstring dir_;
+};
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::vector<std::wstring> LabelTexts(const Form& form) {
+    std::vector<std::wstring> texts;
+    for (HWND child = FindWindowExW(form.hwnd(), nullptr, L"Static", nullptr); child;
+         child = FindWindowExW(form.hwnd(), child, L"Static", nullptr))
+        texts.push_back(TextOf(child));
+    return texts;
+}
+
+class MonitorForms : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
+    void SetUp() override {
+        panel_.ProgramDir = folder_.Dir();
+        ASSERT_TRUE(window_.Create());
+    }
+    bool Visible() const { return IsWindowVisible(window_.hwnd()) != FALSE; }
+
+    ScratchFolder folder_;
+    Tf_main panel_;
+    Tf_monitor window_{panel_};
+};
+
+TEST_F(MonitorForms, AStartIsRecordedOncePerRun) {
+    panel_.MonitorStarts = true;
+    panel_.MonitorInfoWindow = true;
+    RecordStart(panel_, window_);
+    const std::string log = folder_.Read(L"index.asc");
+    const std::string lastStart = folder_.Read(L"ostatnio.asc");
+    ASSERT_TRUE(ParseLastStart(lastStart).has_value());
+    EXPECT_EQ(LabelTexts(window_).at(1), L"Brak danych");
+    EXPECT_TRUE(Visible());
+
+    // The panel shown again in the same run, as after a rebuild of its window.
+    window_.Hide();
+    Sleep(1100);
+    RecordStart(panel_, window_);
+    EXPECT_EQ(folder_.Read(L"index.asc"), log);
+    EXPECT_EQ(folder_.Read(L"ostatnio.asc"), lastStart);
+    EXPECT_EQ(LabelTexts(window_).at(1), L"Brak danych");
+    EXPECT_FALSE(Visible());
+}
+
+TEST_F(MonitorForms, FilesThatCannotBeWrittenAreSkippedWithoutAWord) {
+    WriteWholeFile(folder_.Path(L"index.asc"), "w\xB3. 1.2.2000 o 7:8:9\r\n");
+    WriteWholeFile(folder_.Path(L"ostatnio.asc"), "1 2 2000 7 8 9\r\n");
+    // Held open for reading only, as another program may hold them.
+    KernelHandle lockLog(CreateFileW(folder_.Path(L"index.asc").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
+    KernelHandle lockLast(CreateFileW(folder_.Path(L"ostatnio.asc").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lockLog && lockLast);
+    panel_.MonitorStarts = true;
+    panel_.MonitorInfoWindow = true;
+    panel_.MonitorShutdowns = true;
+    {
+        BoxAnswerer answerer;
+        RecordStart(panel_, window_);
+        RecordShutdown(panel_);
+        EXPECT_FALSE(answerer.Answered());
+    }
+    EXPECT_EQ(LabelTexts(window_).at(1), L"1.2.2000 godzina 7:8:9");
+    EXPECT_NE(LabelTexts(window_).at(3), L"12.01.2000 godzina 15:24:12");
+    EXPECT_TRUE(Visible());
+    EXPECT_EQ(folder_.Read(L"index.asc"), "w\xB3. 1.2.2000 o 7:8:9\r\n");
+    EXPECT_EQ(folder_.Read(L"ostatnio.asc"), "1 2 2000 7 8 9\r\n");
+}
+
+TEST_F(MonitorForms, EachSwitchGuardsItsOwnStep) {
+    panel_.MonitorInfoWindow = true;
+    RecordStart(panel_, window_);
+    RecordShutdown(panel_);
+    EXPECT_EQ(folder_.Read(L"index.asc"), "(missing)");
+    EXPECT_EQ(folder_.Read(L"ostatnio.asc"), "(missing)");
+    EXPECT_EQ(LabelTexts(window_).at(1), L"12.01.2000 o godzinie 13:24:12");
+    EXPECT_FALSE(Visible());
+
+    panel_.MonitorShutdowns = true;
+    SYSTEMTIME before, after;
+    GetLocalTime(&before);
+    RecordShutdown(panel_);
+    GetLocalTime(&after);
+    const std::string line = folder_.Read(L"index.asc");
+    auto shutdownAt = [](const SYSTEMTIME& t) {
+        return ShutdownRecordLine({t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute, t.wSecond});
+    };
+    EXPECT_TRUE(line == shutdownAt(before) || line == shutdownAt(after)) << line;
+    EXPECT_EQ(folder_.Read(L"ostatnio.asc"), "(missing)") << "a shutdown never names the last start";
+}
+
+TEST_F(MonitorForms, TheWindowHidesAtTheTickThatEqualsThePanelsPresentSeconds) {
+    panel_.MonitorInfoSeconds = 100;
+    window_.Show();
+    PumpMessages(1500);
+    EXPECT_TRUE(Visible());
+    // Read at every tick, not when shown: the second tick ends it.
+    panel_.MonitorInfoSeconds = 2;
+    PumpMessages(1000);
+    EXPECT_FALSE(Visible());
+    EXPECT_TRUE(IsWindow(window_.hwnd()));
+}
+
+TEST_F(MonitorForms, ClosingOnlyHidesAndEachShowingCountsFromZero) {
+    panel_.MonitorInfoSeconds = 2;
+    window_.Show();
+    PumpMessages(600);
+    window_.Close();
+    EXPECT_FALSE(Visible());
+    PumpMessages(600);  // the first tick comes while hidden
+    window_.Show();
+    PumpMessages(1300);  // past the second tick of the timer, the first of this showing
+    EXPECT_TRUE(Visible());
+    PumpMessages(1000);
+    EXPECT_FALSE(Visible());
+}
+
+class LaunchListForm : public MonitorForms {
+protected:
+    void SetUp() override {
+        MonitorForms::SetUp();
+        ASSERT_TRUE(list_.Create());
+        memo_ = FindWindowExW(list_.hwnd(), nullptr, L"Edit", nullptr);
+        ASSERT_NE(memo_, nullptr);
+    }
+    Tf_lista list_{panel_};
+    HWND memo_ = nullptr;
+};
+
+TEST_F(LaunchListForm, TheWholeLogIsLoadedAtEveryShowing) {
+    EXPECT_GE(static_cast<DWORD>(SendMessageW(memo_, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu) << "no limit";
+    std::string log;
+    for (int i = 0; i < 5000; ++i) log += StartRecordLine({1 + i % 28, 1, 2000 + i, 8, 4, 9});
+    WriteWholeFile(folder_.Path(L"index.asc"), log);
+    list_.Show();
+    EXPECT_EQ(SendMessageW(memo_, EM_GETLINECOUNT, 0, 0), 5000);
+    const std::wstring text = TextOf(memo_);
+    EXPECT_EQ(text.substr(text.rfind(L'\n') + 1), L"wł. 16.1.6999 o 8:4:9");
+    list_.Hide();
+
+    WriteWholeFile(folder_.Path(L"index.asc"), "wy\xB3. 1.2.2000 o 9:0:0");
+    list_.Show();
+    EXPECT_EQ(TextOf(memo_), L"wył. 1.2.2000 o 9:0:0");
+}
+
+}  // namespace
+}  // namespace velk

@@ -1,0 +1,77 @@
+// How long the launch list takes to open over logs of 1,000, 10,000 and
+// 100,000 lines: from the show, which reads and loads the log, until the
+// window has painted. Prints one line per size.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/main_form.h"
+#include "monitor/launch_log.h"
+#include "monitor/lista_form.h"
+#include "ui/application.h"
+#include "ui/file_io.h"
+
+namespace {
+
+using namespace velk;
+
+std::string LogOfLines(int lines) {
+    std::string log;
+    for (int i = 0; i < lines; ++i) {
+        const RecordTime t{1 + i % 28, 1 + i / 28 % 12, 2000 + i / 336 % 30, i % 24, i % 60, (i * 7) % 60};
+        log += i % 2 ? ShutdownRecordLine(t) : StartRecordLine(t);
+    }
+    return log;
+}
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::DispatchOne(msg);
+}
+
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+int main() {
+    Application::Initialize(L"=VELK=", L"velk.hlp");
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"velk-bench-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring logPath = folder + L"index.asc";
+
+    int status = 0;
+    {
+        Tf_main panel;
+        panel.ProgramDir = folder;
+        Tf_lista list(panel);
+        if (!list.Create()) return 1;
+        std::printf("%8s %10s %10s\n", "lines", "bytes", "seconds");
+        for (int lines : {1000, 10000, 100000}) {
+            const std::string log = LogOfLines(lines);
+            if (!WriteWholeFile(logPath, log)) {
+                status = 1;
+                break;
+            }
+            LARGE_INTEGER start, end;
+            QueryPerformanceCounter(&start);
+            list.Show();
+            UpdateWindow(list.hwnd());
+            PumpPending();
+            QueryPerformanceCounter(&end);
+            list.Hide();
+            PumpPending();
+            std::printf("%8d %10zu %10.3f\n", lines, log.size(), Seconds(start, end));
+            std::fflush(stdout);
+        }
+    }
+    DeleteFileW(logPath.c_str());
+    RemoveDirectoryW(folder.c_str());
+    return status;
+}

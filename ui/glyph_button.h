@@ -1,0 +1,61 @@
+#pragma once
+// Push buttons of the OK, help and abort kinds, each with a small picture
+// drawn in code beside its caption. They are owner-drawn, yet keep the
+// keyboard of ordinary push buttons: the caption's mnemonic, Space on the
+// focused button and Enter on the default one (the form answering through
+// DialogKeys).
+#include <windows.h>
+
+#include <string>
+
+namespace velk {
+
+enum ButtonKind { bkOK, bkHelp, bkAbort };
+
+struct GlyphButtonArgs {
+    int id = 0;
+    ButtonKind kind = bkOK;
+    const wchar_t* caption = L"";
+    int left = 0;
+    int top = 0;
+    int width = 75;
+    int height = 25;
+    bool isDefault = false;  // pressed by Enter while no other button has the focus
+    HFONT font = nullptr;    // owned by the form, alive as long as the button
+    COLORREF textColor = RGB(0, 0, 0);
+};
+
+class GlyphButton {
+public:
+    GlyphButton() = default;
+    ~GlyphButton();
+    GlyphButton(const GlyphButton&) = delete;
+    GlyphButton& operator=(const GlyphButton&) = delete;
+
+    bool Create(HWND parent, const GlyphButtonArgs& args);
+    HWND hwnd() const { return hwnd_; }
+
+    // The parent's WM_DRAWITEM: draws the item when it is a glyph button and
+    // says whether it was one.
+    static bool DrawItem(const DRAWITEMSTRUCT& item);
+
+private:
+    static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+    static GlyphButton* FromHandle(HWND hwnd);
+
+    void Draw(const DRAWITEMSTRUCT& item) const;
+    // Framed as the default: the focused button, or the default one while
+    // the focus is on no other button.
+    bool LooksDefault() const;
+    void Detach();
+
+    HWND hwnd_ = nullptr;
+    ButtonKind kind_ = bkOK;
+    std::wstring caption_;
+    bool isDefault_ = false;
+    HFONT font_ = nullptr;
+    COLORREF textColor_ = RGB(0, 0, 0);
+};
+
+}  // namespace velk
