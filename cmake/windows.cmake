@@ -13,6 +13,7 @@ add_library(velk_ui STATIC
     ui/form.cpp
     ui/glyph_button.cpp
     ui/label.cpp
+    ui/log_view.cpp
     ui/message_box.cpp
     ui/picture.cpp
     ui/popup_menu.cpp

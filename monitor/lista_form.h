@@ -28,7 +28,6 @@ private:
     void BitBtn1Click();
     void BitBtn2Click();
     void OnCommand(int id, int code);
-    LRESULT OnMemoColor(HDC dc) const;
     std::wstring LogPath() const;
 
     const Tf_main& panel_;

@@ -24,6 +24,7 @@ add_executable(win_tests
     win/background_test.cpp
     win/handles_test.cpp
     win/info_form_test.cpp
+    win/log_view_test.cpp
     win/main_form_test.cpp
     win/monitor_forms_test.cpp
     ${CMAKE_SOURCE_DIR}/res/velk.rc

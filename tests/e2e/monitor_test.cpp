@@ -196,7 +196,7 @@ protected:
         return run_.WaitForWindow(L"Tf_lista", L"Lista uruchomień", 3000);
     }
     static HWND MemoOf(HWND list) {
-        const std::vector<HWND> memos = ChildWindows(list, L"Edit");
+        const std::vector<HWND> memos = ChildWindows(list, L"VelkLogView");
         return memos.empty() ? nullptr : memos.front();
     }
     std::wstring LogAsMemo() const { return FromCodePage1250(LogToMemoText(run_.ReadFile(L"index.asc"))); }
