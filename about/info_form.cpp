@@ -1,5 +1,6 @@
 #include "about/info_form.h"
 
+#include "ui/fonts.h"
 #include "ui/message_box.h"
 
 namespace velk {
@@ -31,11 +32,6 @@ constexpr std::string_view kStoredCryptCaption =
     "\x06\x34\x3E\x77\x38\x34\x24\x32\x29\x79\x32\x3A\x2D\x29\x7C\x39"
     "\x23\x31\x29\x34\x27\x2B\x3D\x6B\x39\x33\x31\x29\x3C\x28\x21\x5D";
 constexpr uint8_t kStoredCryptKey = 83;
-
-Font MakeFont(int height, int weight, bool italic, DWORD charset, const wchar_t* face) {
-    return Font(CreateFontW(-height, 0, 0, 0, weight, italic, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
-}
 
 RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
 

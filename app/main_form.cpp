@@ -13,6 +13,7 @@
 #include "ui/back_buffer.h"
 #include "ui/exception.h"
 #include "ui/file_io.h"
+#include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -48,9 +49,8 @@ bool Tf_main::Create() {
     if (!Form::Create(args)) return false;
 
     const ClientDc screen(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    font_.reset(CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+    const int eightPoints = MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    font_ = MakeFont(eightPoints, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     BuildPopupMenu();
     SetTimer(hwnd(), kClockTimer, 1000, nullptr);
     FormCreate();

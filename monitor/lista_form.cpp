@@ -4,6 +4,7 @@
 #include "monitor/launch_log.h"
 #include "ui/exception.h"
 #include "ui/file_io.h"
+#include "ui/fonts.h"
 #include "ui/log_view.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
@@ -21,10 +22,8 @@ bool Tf_lista::Create() {
     args.iconResource = 1;
     if (!Form::Create(args)) return false;
 
-    memoFont_.reset(CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
-    buttonFont_.reset(CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+    memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
 
     // The log grows without limit: a view that lays out only the lines in
     // sight opens any length at once, where an edit control measured every

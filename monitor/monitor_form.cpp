@@ -1,6 +1,7 @@
 #include "monitor/monitor_form.h"
 
 #include "app/main_form.h"
+#include "ui/fonts.h"
 
 namespace velk {
 
@@ -24,8 +25,7 @@ bool Tf_monitor::Create() {
     args.iconResource = 1;
     if (!Form::Create(args)) return false;
 
-    font_.reset(CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial"));
+    font_ = MakeFont(13, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     AddLabel(L"Ostatnie uruchomienie:", 8);
     LastLabel = AddLabel(L"12.01.2000 o godzinie 13:24:12", 24);
     AddLabel(L"Aktualny czas:", 40);

@@ -10,6 +10,7 @@ set(VELK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(VELK_WINE_ENVIRONMENT "WINEPREFIX=${VELK_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
 
 function(velk_windows_test target prefix)
+    target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_options(${target} PRIVATE ${VELK_WARNINGS})
     # The tests share one screen: those that look at pixels or the focus
     # must not run side by side.
@@ -22,6 +23,7 @@ endfunction()
 
 add_executable(win_tests
     win/background_test.cpp
+    win/glyph_button_test.cpp
     win/handles_test.cpp
     win/info_form_test.cpp
     win/log_view_test.cpp
@@ -54,6 +56,7 @@ velk_windows_test(e2e_tests e2e)
 add_executable(session_end_tests e2e/driver.cpp e2e/session_end_test.cpp)
 target_link_libraries(session_end_tests PRIVATE velk_portable gtest gtest_main)
 target_compile_options(session_end_tests PRIVATE ${VELK_WARNINGS})
+target_include_directories(session_end_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_dependencies(session_end_tests velk)
 add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling COMMAND session_end_tests)
 set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES
@@ -66,5 +69,3 @@ add_executable(bench_list bench/list_bench.cpp ${CMAKE_SOURCE_DIR}/res/velk.rc)
 target_link_libraries(bench_list PRIVATE velk_forms)
 target_compile_options(bench_list PRIVATE ${VELK_WARNINGS})
 
-# Glyph buttons in a form of their own, beside the program's forms.
-target_sources(win_tests PRIVATE win/glyph_button_test.cpp)

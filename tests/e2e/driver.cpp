@@ -171,35 +171,6 @@ bool VelkRun::WaitForExit(DWORD timeoutMs, DWORD* code) const {
     return true;
 }
 
-std::string MakeBitmapFile(int width, int height, COLORREF (*colourAt)(int x, int y)) {
-    const int stride = (width * 3 + 3) & ~3;
-    const uint32_t pixelBytes = static_cast<uint32_t>(stride * height);
-    std::string file(54 + pixelBytes, '\0');
-    const auto put32 = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) file[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    file[26] = 1;
-    file[28] = 24;
-    put32(34, pixelBytes);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF colour = colourAt(x, y);
-            const size_t at = 54 + static_cast<size_t>(height - 1 - y) * stride + x * 3;
-            file[at] = static_cast<char>(GetBValue(colour));
-            file[at + 1] = static_cast<char>(GetGValue(colour));
-            file[at + 2] = static_cast<char>(GetRValue(colour));
-        }
-    }
-    return file;
-}
-
 std::wstring MessageBoxText(HWND box) {
     wchar_t text[1024] = {};
     // The message of a message box is its static control with id 0xFFFF.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/settings_file.h"
+#include "support/bitmap_file.h"
 
 namespace velk::e2e {
 
@@ -44,10 +45,6 @@ private:
     std::wstring folder_;
     PROCESS_INFORMATION process_{};
 };
-
-// A 24-bit bottom-up .bmp file of the given size, each pixel's colour from
-// the function (COLORREF).
-std::string MakeBitmapFile(int width, int height, COLORREF (*colourAt)(int x, int y));
 
 // The text of a message box's message.
 std::wstring MessageBoxText(HWND box);

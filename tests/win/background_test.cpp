@@ -6,6 +6,7 @@
 #include "ui/exception.h"
 #include "ui/back_buffer.h"
 #include "ui/picture.h"
+#include "support/bitmap_file.h"
 #include "win_test_support.h"
 
 namespace velk {
@@ -46,28 +47,7 @@ private:
 };
 
 std::string BitmapFile(int width, int height, COLORREF colour) {
-    const int stride = (width * 3 + 3) & ~3;
-    std::string file(54 + static_cast<size_t>(stride) * height, '\0');
-    const auto put32 = [&](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) file[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    file[0] = 'B';
-    file[1] = 'M';
-    put32(2, static_cast<uint32_t>(file.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(width));
-    put32(22, static_cast<uint32_t>(height));
-    file[26] = 1;
-    file[28] = 24;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const size_t at = 54 + static_cast<size_t>(y) * stride + x * 3;
-            file[at] = static_cast<char>(GetBValue(colour));
-            file[at + 1] = static_cast<char>(GetGValue(colour));
-            file[at + 2] = static_cast<char>(GetRValue(colour));
-        }
-    return file;
+    return MakeBitmapFile(width, height, [colour](int, int) { return colour; });
 }
 
 std::string Narrow(const std::wstring& path) { return std::string(path.begin(), path.end()); }

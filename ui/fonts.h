@@ -1,0 +1,15 @@
+#pragma once
+// Fonts as the forms describe them: a face, a character height in pixels,
+// weight, slant and character set.
+#include <windows.h>
+
+#include "ui/handles.h"
+
+namespace velk {
+
+inline Font MakeFont(int height, int weight, bool italic, DWORD charset, const wchar_t* face) {
+    return Font(CreateFontW(-height, 0, 0, 0, weight, italic, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+}  // namespace velk
