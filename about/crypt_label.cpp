@@ -38,12 +38,7 @@ void TCryptLabel::Draw(HDC dc) const {
     SelectGuard selectFont(dc, Font ? static_cast<HGDIOBJ>(Font) : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Color);
-    UINT format = DT_NOPREFIX | DT_TOP | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE);
-    switch (Align) {
-    case Alignment::Left: format |= DT_LEFT; break;
-    case Alignment::Right: format |= DT_RIGHT; break;
-    case Alignment::Centre: format |= DT_CENTER; break;
-    }
+    const UINT format = DT_NOPREFIX | DT_TOP | (WordWrap ? DT_WORDBREAK : DT_SINGLELINE) | AlignmentFormat(Align);
     RECT area = Bounds;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
 }

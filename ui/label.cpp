@@ -9,14 +9,18 @@ void Label::Draw(HDC dc, HFONT font) const {
     SelectGuard selectFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Color);
-    UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
-    switch (Align) {
-    case Alignment::Left: format |= DT_LEFT; break;
-    case Alignment::Right: format |= DT_RIGHT; break;
-    case Alignment::Centre: format |= DT_CENTER; break;
-    }
     RECT area = Bounds;
-    DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &area, format);
+    DrawTextW(dc, Caption.c_str(), static_cast<int>(Caption.size()), &area,
+              DT_SINGLELINE | DT_NOPREFIX | DT_TOP | AlignmentFormat(Align));
+}
+
+UINT AlignmentFormat(Alignment align) {
+    switch (align) {
+    case Alignment::Left: return DT_LEFT;
+    case Alignment::Right: return DT_RIGHT;
+    case Alignment::Centre: break;
+    }
+    return DT_CENTER;
 }
 
 COLORREF ResolveColor(int32_t value) {

@@ -10,6 +10,9 @@ namespace velk {
 
 enum class Alignment { Left, Right, Centre };
 
+// The DrawText flag of an alignment.
+UINT AlignmentFormat(Alignment align);
+
 struct Label {
     RECT Bounds{};
     bool Visible = false;
