@@ -1,4 +1,6 @@
 // LoadSettings: velk.ini applied to the panel, value by value in file order.
+#include <new>
+
 #include "app/main_form.h"
 #include "app/panel_text.h"
 #include "ui/exception.h"
@@ -39,7 +41,13 @@ void Tf_main::LoadSettings() {
             ShowPlainBox(hwnd(), L"Nie mogę otworzyć pliku ustawień " + path + L" !", kErrorTitle);
             return;
         }
-        settings = ReadSettings(*SettingsStream, SettingsReader::Panel);
+        try {
+            settings = ReadSettings(*SettingsStream, SettingsReader::Panel);
+        } catch (const std::bad_alloc&) {
+            // A line too long for memory: nothing of this load is applied.
+            ShowErrorBox(hwnd(), L"Out of memory");
+            return;
+        }
     }
     try {
         ApplySettings(settings);

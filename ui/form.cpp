@@ -1,8 +1,11 @@
 #include "ui/form.h"
 
+#include <new>
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/exception.h"
+#include "ui/message_box.h"
 
 namespace velk {
 
@@ -153,7 +156,16 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         form->hwnd_ = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return form->HandleMessage(message, wParam, lParam);
+    // An error that ends a handler ends only that handler: it is shown and
+    // the program goes on. Nothing may unwind through Windows' own frames.
+    try {
+        return form->HandleMessage(message, wParam, lParam);
+    } catch (const Exception& error) {
+        ShowErrorBox(hwnd, error.Message());
+    } catch (const std::bad_alloc&) {
+        ShowErrorBox(hwnd, L"Out of memory");
+    }
+    return 0;
 }
 
 }  // namespace velk
