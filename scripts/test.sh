@@ -25,5 +25,5 @@ cat > build/all/CTestTestfile.cmake <<CTEST
 subdirs("$root/build/host" "$root/build/win64")
 CTEST
 
-exec scripts/with-wine.sh build/win64/wineprefix build/win64/wineprefix-session -- \
+exec scripts/with-wine.sh build/win64/wineprefix -- \
     ctest --test-dir build/all --output-on-failure -j "$jobs" "$@"

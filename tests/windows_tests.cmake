@@ -51,17 +51,17 @@ target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
 add_dependencies(e2e_tests velk record_args)
 velk_windows_test(e2e_tests e2e)
 
-# The log-off case ends every windowed process on its Wine server, so it has
-# a prefix (and with it a server) of its own, made by scripts/test.sh.
+# The log-off case ends every windowed process on its Wine server: it runs in
+# a prefix, server and display of its own (prefix made by scripts/test.sh).
 add_executable(session_end_tests e2e/driver.cpp e2e/session_end_test.cpp)
 target_link_libraries(session_end_tests PRIVATE velk_portable gtest gtest_main)
 target_compile_options(session_end_tests PRIVATE ${VELK_WARNINGS})
 target_include_directories(session_end_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_dependencies(session_end_tests velk)
-add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling COMMAND session_end_tests)
-set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES
-    ENVIRONMENT "WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-session;WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
-    RESOURCE_LOCK desktop TIMEOUT 120)
+add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/session-test.sh ${CMAKE_BINARY_DIR}/wineprefix-session
+            $<TARGET_FILE:session_end_tests>)
+set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES TIMEOUT 120)
 
 # The launch list's opening times over long logs (make bench); a measurement,
 # not a test. Built with the program's manifest, so it uses the same controls.
