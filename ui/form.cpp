@@ -24,10 +24,11 @@ bool Form::Create(const FormArgs& args) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(args.classBackground));
     windowClass.lpszClassName = args.className;
     if (args.iconResource) {
+        // Shared icons belong to the system, like LoadIconW's: nothing to free.
         windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(args.iconResource));
         windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(args.iconResource), IMAGE_ICON,
                                                             GetSystemMetrics(SM_CXSMICON),
-                                                            GetSystemMetrics(SM_CYSMICON), 0));
+                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     }
     RegisterClassExW(&windowClass);  // a second form of one class finds it registered
 
