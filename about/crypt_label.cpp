@@ -5,7 +5,7 @@
 #include "about/crypt_text.h"
 #include "ui/form.h"
 #include "ui/handles.h"
-#include "ui/text.h"
+#include "core/text.h"
 
 namespace velk {
 

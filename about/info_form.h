@@ -11,7 +11,8 @@ namespace velk {
 
 class Tf_info : public Form {
 public:
-    bool Create();
+    ~Tf_info() override { Destroy(); }
+    bool Create() override;
 
     // Its last line: the stored caption, deciphered only to be drawn.
     TCryptLabel CryptLabel1{*this};

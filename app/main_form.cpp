@@ -12,10 +12,10 @@
 #include "ui/application.h"
 #include "ui/back_buffer.h"
 #include "ui/exception.h"
-#include "ui/file_io.h"
+#include "core/file_io.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
+#include "core/text.h"
 
 namespace velk {
 
@@ -52,7 +52,6 @@ bool Tf_main::Create() {
     const int eightPoints = MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     font_ = MakeFont(eightPoints, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     BuildPopupMenu();
-    SetTimer(hwnd(), kClockTimer, 1000, nullptr);
     FormCreate();
     return true;
 }

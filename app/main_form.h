@@ -44,7 +44,8 @@ public:
     Tf_main();
 
     // Builds the window hidden at its design place and runs FormCreate.
-    bool Create();
+    ~Tf_main() override { Destroy(); }
+    bool Create() override;
     void SetCompanions(const PanelCompanions& companions) { companions_ = companions; }
 
     // Reads velk.ini and applies every value to the panel at once.
@@ -105,6 +106,8 @@ private:
     void OnCommand(UINT id);
 
     // Steps of LoadSettings.
+    void ReadAndApplySettings();
+    void UpdateClockTimer();
     void ApplySettings(const Settings& settings);
     void ApplyPlacement(int32_t placement);
     void ApplySlot(int index, const ShortcutEntry& slot);
@@ -132,6 +135,7 @@ private:
     PopupMenu PopupMenu1;
     AcceleratorTable accelerators_;
     int pressedLabel_ = -1;
+    bool clockTimerRunning_ = false;
 
     bool HoverHighlight = false;
     int32_t ActiveColor = 0xFF00FF;

@@ -1,7 +1,7 @@
 // The panel's background as the settings give it: the desktop's colour, a
 // colour of its own, a stretched picture or a tiled texture.
 #include "app/main_form.h"
-#include "ui/text.h"
+#include "core/text.h"
 
 namespace velk {
 

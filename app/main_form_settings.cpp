@@ -4,9 +4,9 @@
 #include "app/main_form.h"
 #include "app/panel_text.h"
 #include "ui/exception.h"
-#include "ui/file_io.h"
+#include "core/file_io.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
+#include "core/text.h"
 
 namespace velk {
 
@@ -25,6 +25,22 @@ Alignment ToAlignment(SlotAlign align) {
 }  // namespace
 
 void Tf_main::LoadSettings() {
+    ReadAndApplySettings();
+    UpdateClockTimer();
+}
+
+void Tf_main::UpdateClockTimer() {
+    // The one-second tick runs only while a clock or a date line is there.
+    const bool wanted = ClockOn || DateOn;
+    if (wanted == clockTimerRunning_) return;
+    clockTimerRunning_ = wanted;
+    if (wanted)
+        SetTimer(hwnd(), kClockTimer, 1000, nullptr);
+    else
+        KillTimer(hwnd(), kClockTimer);
+}
+
+void Tf_main::ReadAndApplySettings() {
     ClockOn = false;
     DateOn = false;
     ClockSeconds = false;

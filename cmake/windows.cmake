@@ -9,10 +9,18 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
 
+# Whole-file I/O and the code-page-1250 conversion: not window code, used by
+# the framework and the subsystems alike.
+add_library(velk_core STATIC
+    core/file_io.cpp
+    core/text.cpp
+)
+target_link_libraries(velk_core PUBLIC velk_portable)
+target_compile_options(velk_core PRIVATE ${VELK_WARNINGS})
+
 add_library(velk_ui STATIC
     ui/application.cpp
     ui/dialog_keys.cpp
-    ui/file_io.cpp
     ui/form.cpp
     ui/glyph_button.cpp
     ui/label.cpp
@@ -20,9 +28,8 @@ add_library(velk_ui STATIC
     ui/message_box.cpp
     ui/picture.cpp
     ui/popup_menu.cpp
-    ui/text.cpp
 )
-target_link_libraries(velk_ui PUBLIC velk_portable comctl32 gdi32 user32 shell32 advapi32)
+target_link_libraries(velk_ui PUBLIC velk_core comctl32 gdi32 user32 shell32 advapi32)
 target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})
 
 add_library(velk_forms STATIC
@@ -41,7 +48,9 @@ add_library(velk_forms STATIC
 target_link_libraries(velk_forms PUBLIC velk_ui)
 target_compile_options(velk_forms PRIVATE ${VELK_WARNINGS})
 
-add_executable(velk WIN32 app/main.cpp res/velk.rc)
+# The owners of handles report to nothing in the program itself; the test
+# programs link the counting reports instead (tests/windows_tests.cmake).
+add_executable(velk WIN32 app/main.cpp ui/object_count_none.cpp res/velk.rc)
 target_link_libraries(velk PRIVATE velk_forms)
 target_compile_options(velk PRIVATE ${VELK_WARNINGS})
 target_link_options(velk PRIVATE -municode -s)

@@ -5,8 +5,8 @@
 #include "app/main_form.h"
 #include "monitor/launch_log.h"
 #include "monitor/monitor_form.h"
-#include "ui/file_io.h"
-#include "ui/text.h"
+#include "core/file_io.h"
+#include "core/text.h"
 
 namespace velk {
 

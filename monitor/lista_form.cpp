@@ -3,11 +3,11 @@
 #include "app/main_form.h"
 #include "monitor/launch_log.h"
 #include "ui/exception.h"
-#include "ui/file_io.h"
+#include "core/file_io.h"
 #include "ui/fonts.h"
 #include "ui/log_view.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
+#include "core/text.h"
 
 namespace velk {
 

@@ -15,7 +15,8 @@ class Tf_main;
 class Tf_lista : public Form {
 public:
     explicit Tf_lista(const Tf_main& panel) : panel_(panel) {}
-    bool Create();
+    ~Tf_lista() override { Destroy(); }
+    bool Create() override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -52,6 +52,11 @@ LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == kTimerId) TimerTimer();
         return 0;
     case WM_CTLCOLORSTATIC: return OnLabelColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_WINDOWPOSCHANGED:
+        // Hidden by any means (its own count, the close box, the program):
+        // nothing is left to count.
+        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) SetTimerEnabled(false);
+        return DefaultHandling(message, wParam, lParam);
     default: return DefaultHandling(message, wParam, lParam);
     }
 }

@@ -14,7 +14,8 @@ class Tf_main;
 class Tf_monitor : public Form {
 public:
     explicit Tf_monitor(const Tf_main& panel) : panel_(panel) {}
-    bool Create();
+    ~Tf_monitor() override { Destroy(); }
+    bool Create() override;
 
     // The start step's two texts, given once per run: the previous start
     // for LastLabel and the present one for NowLabel.

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds the launch list benchmark and runs it under Wine in Xvfb: the time
-# to open the list over logs of 1,000, 10,000 and 100,000 lines.
+# Builds the benchmarks and runs them under Wine in Xvfb: the time to open
+# the launch list over logs of 1,000, 10,000 and 100,000 lines, and the cost
+# of one clock tick's repaint of the panel in each background mode.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target bench_list -j "$(nproc)"
+cmake --build --preset win64 --target bench_list bench_paint -j "$(nproc)"
 scripts/wine-prefix.sh build/win64/wineprefix
-scripts/with-wine.sh build/win64/wineprefix /usr/lib/wine/wine64 build/win64/bin/bench_list.exe
+scripts/with-wine.sh build/win64/wineprefix -- bash -c '
+    /usr/lib/wine/wine64 build/win64/bin/bench_list.exe && echo &&
+    /usr/lib/wine/wine64 build/win64/bin/bench_paint.exe'
+

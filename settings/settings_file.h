@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/line_reader.h"
+#include "core/line_reader.h"
 
 namespace velk {
 

@@ -9,7 +9,8 @@ class Tf_main;
 class Tf_setup : public Form {
 public:
     explicit Tf_setup(Tf_main& panel) : panel_(panel) {}
-    bool Create();
+    ~Tf_setup() override { Destroy(); }
+    bool Create() override;
 
 private:
     Tf_main& panel_;

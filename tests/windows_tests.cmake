@@ -23,15 +23,18 @@ endfunction()
 
 add_executable(win_tests
     win/background_test.cpp
+    win/form_test.cpp
     win/glyph_button_test.cpp
     win/handles_test.cpp
     win/info_form_test.cpp
     win/log_view_test.cpp
     win/main_form_test.cpp
     win/monitor_forms_test.cpp
+    win/test_main.cpp
+    ${CMAKE_SOURCE_DIR}/ui/object_count.cpp
     ${CMAKE_SOURCE_DIR}/res/velk.rc
 )
-target_link_libraries(win_tests PRIVATE velk_forms gtest gtest_main)
+target_link_libraries(win_tests PRIVATE velk_forms gtest)
 velk_windows_test(win_tests win)
 
 # Helper programs the e2e tests start or use.
@@ -65,7 +68,15 @@ set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PR
 
 # The launch list's opening times over long logs (make bench); a measurement,
 # not a test. Built with the program's manifest, so it uses the same controls.
-add_executable(bench_list bench/list_bench.cpp ${CMAKE_SOURCE_DIR}/res/velk.rc)
+add_executable(bench_list bench/list_bench.cpp ${CMAKE_SOURCE_DIR}/ui/object_count_none.cpp
+               ${CMAKE_SOURCE_DIR}/res/velk.rc)
 target_link_libraries(bench_list PRIVATE velk_forms)
 target_compile_options(bench_list PRIVATE ${VELK_WARNINGS})
+
+# The panel's repaint of one clock tick in each background mode.
+add_executable(bench_paint bench/paint_bench.cpp ${CMAKE_SOURCE_DIR}/ui/object_count_none.cpp
+               ${CMAKE_SOURCE_DIR}/res/velk.rc)
+target_include_directories(bench_paint PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(bench_paint PRIVATE velk_forms)
+target_compile_options(bench_paint PRIVATE ${VELK_WARNINGS})
 

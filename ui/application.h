@@ -1,9 +1,13 @@
 #pragma once
 // The application: its title (the text of the taskbar button), the hidden
-// window that owns every form, and the message loop.
+// window that owns every form, and the message loop. One object, made by
+// the program's entry point and alive while any form is; the framework finds
+// it through Current().
 #include <windows.h>
 
 #include <string>
+
+#include "ui/handles.h"
 
 namespace velk {
 
@@ -12,20 +16,37 @@ class Form;
 class Application {
 public:
     // Sets the title and the help file name and creates the owner window.
-    static void Initialize(const std::wstring& title, const std::wstring& helpFile);
-    static const std::wstring& Title();
-    static const std::wstring& HelpFile();
+    Application(std::wstring title, std::wstring helpFile);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The object alive now, or null before it is made and after it is gone.
+    static Application* Current() { return current_; }
+
+    const std::wstring& Title() const { return title_; }
+    const std::wstring& HelpFile() const { return helpFile_; }
     // Owner of every form; its title is the application title.
-    static HWND Handle();
+    HWND Handle() const { return window_.get(); }
 
     // Shows the main form and runs the message loop until the main form has
     // closed; returns the exit code.
-    static int Run(Form& mainForm);
+    int Run(Form& mainForm);
     static void Terminate();
 
     // Gives a form the chance to translate the message (accelerators, dialog
     // keys), then dispatches it. Used by every message loop of the program.
     static void DispatchOne(MSG& msg);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    static Application* current_;
+    std::wstring title_;
+    std::wstring helpFile_;
+    Window window_;
+    Form* mainForm_ = nullptr;
 };
 
 }  // namespace velk

@@ -1,16 +1,33 @@
 #include "ui/form.h"
 
-#include <new>
 #include <vector>
 
 #include "ui/application.h"
-#include "ui/exception.h"
+#include "ui/guarded_call.h"
 #include "ui/message_box.h"
 
 namespace velk {
 
 Form::~Form() {
+    // A final form that did not destroy its window: nothing of the derived
+    // object may be reached any more, so its messages go to the default.
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(std::exchange(hwnd_, nullptr));
+    }
+}
+
+void Form::Destroy() {
     if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool CreateForms(std::initializer_list<Form*> forms) {
+    for (Form* form : forms) {
+        if (form->Create()) continue;
+        ShowErrorBox(nullptr, L"Nie mogę utworzyć okna programu");
+        return false;
+    }
+    return true;
 }
 
 bool Form::Create(const FormArgs& args) {
@@ -35,9 +52,10 @@ bool Form::Create(const FormArgs& args) {
     RECT frame{0, 0, args.clientWidth, args.clientHeight};
     AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
     centreOnFirstShow_ = args.centred;
+    const Application* application = Application::Current();
     CreateWindowExW(args.exStyle, args.className, args.caption.c_str(), args.style, args.left, args.top,
-                    frame.right - frame.left, frame.bottom - frame.top, Application::Handle(), nullptr, instance,
-                    this);
+                    frame.right - frame.left, frame.bottom - frame.top, application ? application->Handle() : nullptr,
+                    nullptr, instance, this);
     return hwnd_ != nullptr;
 }
 
@@ -127,10 +145,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CLOSE:
+    if (message == WM_CLOSE) {
         OnCloseRequest();
         return 0;
+    }
+    return SessionHandling(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Form::SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
@@ -138,7 +161,7 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) ExitProcess(0);
         return 0;
     default:
-        return DefWindowProcW(hwnd_, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 
@@ -157,16 +180,7 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         form->hwnd_ = nullptr;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    // An error that ends a handler ends only that handler: it is shown and
-    // the program goes on. Nothing may unwind through Windows' own frames.
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (const Exception& error) {
-        ShowErrorBox(hwnd, error.Message());
-    } catch (const std::bad_alloc&) {
-        ShowErrorBox(hwnd, L"Out of memory");
-    }
-    return 0;
+    return GuardedCall(hwnd, [&] { return form->HandleMessage(message, wParam, lParam); });
 }
 
 }  // namespace velk

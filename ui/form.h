@@ -2,8 +2,14 @@
 // The base of every window of the program: the object is bound to its window
 // at WM_NCCREATE and unbound at WM_NCDESTROY; derived forms handle messages in
 // HandleMessage and fall back to DefaultHandling.
+//
+// A form's window must be destroyed while the whole object still stands: its
+// controls hold the form's fonts and brushes, and the messages of the
+// destruction belong to the derived form's handling. So every final form
+// calls Destroy() from its own destructor.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace velk {
@@ -33,8 +39,11 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the window hidden; returns false when Windows refuses.
-    bool Create(const FormArgs& args);
+    // Creates the form's window hidden, with its controls; false when
+    // Windows refuses any of it.
+    virtual bool Create() = 0;
+    // Destroys the window now; the object stays and may be created again.
+    void Destroy();
     HWND hwnd() const { return hwnd_; }
     static Form* FromHandle(HWND hwnd);
 
@@ -54,7 +63,15 @@ public:
     // Sets the window's size so that its client area has the given size.
     void SetClientSize(int width, int height);
 
+    // What every window of the program does at the end of the session
+    // (answers yes, then ends the process without any close handling);
+    // every other message goes to DefWindowProcW.
+    static LRESULT SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 protected:
+    // Creates the window hidden; false when Windows refuses.
+    bool Create(const FormArgs& args);
+
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -71,5 +88,10 @@ private:
     bool modal_ = false;
     int modalResult_ = mrNone;
 };
+
+// Creates the forms in order. When one cannot be created, the standard
+// error box says so and false is returned: the program must not run on
+// with a window missing, whose modal showing would wait for ever.
+bool CreateForms(std::initializer_list<Form*> forms);
 
 }  // namespace velk

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/guarded_call.h"
 #include "ui/handles.h"
 
 namespace velk {
@@ -66,9 +67,9 @@ void DrawGlyph(HDC dc, ButtonKind kind, POINT at, bool enabled) {
 }  // namespace
 
 GlyphButton::~GlyphButton() {
-    // The form destroys its window after its members: the button must not
-    // call back into an object that is gone.
-    if (hwnd_) Detach();
+    // Normally gone with its form's window already; a button that outlives
+    // it must not leave a window that calls back into this object.
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 bool GlyphButton::Create(HWND parent, const GlyphButtonArgs& args) {
@@ -150,9 +151,14 @@ void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
 LRESULT CALLBACK GlyphButton::ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self) {
     GlyphButton& button = *reinterpret_cast<GlyphButton*>(self);
+    return GuardedCall(hwnd, [&] { return button.HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT GlyphButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND hwnd = hwnd_;
     switch (message) {
     case WM_GETDLGCODE:
-        return DLGC_BUTTON | (button.LooksDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+        return DLGC_BUTTON | (LooksDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     // The dialog manager moves the default by restyling push buttons; this
     // one would lose its owner-drawn type, and it draws the default look
     // itself.
@@ -170,7 +176,7 @@ LRESULT CALLBACK GlyphButton::ButtonProc(HWND hwnd, UINT message, WPARAM wParam,
     }
     case WM_NCDESTROY: {
         const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-        button.Detach();
+        Detach();
         return result;
     }
     default: return DefSubclassProc(hwnd, message, wParam, lParam);

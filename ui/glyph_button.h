@@ -43,6 +43,7 @@ private:
     static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
     static GlyphButton* FromHandle(HWND hwnd);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Draw(const DRAWITEMSTRUCT& item) const;
     // Framed as the default: the focused button, or the default one while

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "ui/back_buffer.h"
+#include "ui/guarded_call.h"
 #include "ui/handles.h"
+#include "ui/wheel.h"
 
 namespace velk {
 
@@ -28,7 +30,7 @@ public:
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;
         case WM_VSCROLL: OnScroll(LOWORD(wParam)); return 0;
-        case WM_MOUSEWHEEL: ScrollTo(top_ - GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA * 3); return 0;
+        case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
         case WM_KEYDOWN: OnKey(static_cast<UINT>(wParam)); return 0;
         case WM_LBUTTONDOWN: SetFocus(hwnd_); return 0;
         case WM_SETFOCUS:
@@ -116,6 +118,14 @@ private:
         }
     }
 
+    void OnWheel(int delta) {
+        UINT linesPerNotch = 3;
+        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &linesPerNotch, 0);
+        // WHEEL_PAGESCROLL: a notch is a page.
+        const int lines = linesPerNotch == WHEEL_PAGESCROLL ? PageLines() : static_cast<int>(linesPerNotch);
+        ScrollTo(top_ - wheel_.Lines(delta, lines));
+    }
+
     void OnKey(UINT key) {
         const bool control = GetKeyState(VK_CONTROL) < 0;
         switch (key) {
@@ -181,19 +191,25 @@ private:
     HFONT font_ = nullptr;
     int lineHeight_ = 13;
     int top_ = 0;
+    WheelAccumulator wheel_;
     std::wstring text_;
     std::vector<size_t> starts_{0};
 };
 
 LRESULT CALLBACK LogViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new LogView(hwnd)));
-    auto* view = reinterpret_cast<LogView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        delete view;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return view ? view->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    return GuardedCall(hwnd, [&]() -> LRESULT {
+        if (message == WM_NCCREATE) {
+            // A view that cannot be made fails the creation (FALSE).
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new LogView(hwnd)));
+        }
+        auto* view = reinterpret_cast<LogView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            delete view;
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        }
+        return view ? view->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+    });
 }
 
 }  // namespace

@@ -15,6 +15,6 @@ void ShowPlainBox(HWND owner, const std::wstring& text, const wchar_t* title);
 
 // The standard error box: the message and a full stop, the application
 // title, the error icon and one OK button.
-void ShowErrorBox(HWND owner, const std::wstring& message);
+void ShowErrorBox(HWND owner, const std::wstring& message) noexcept;
 
 }  // namespace velk

@@ -1,8 +1,8 @@
 #include "ui/picture.h"
 
 #include "ui/exception.h"
-#include "ui/file_io.h"
-#include "ui/text.h"
+#include "core/file_io.h"
+#include "core/text.h"
 
 namespace velk {
 

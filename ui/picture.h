@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ui/handles.h"
-#include "ui/picture_format.h"
+#include "core/picture_format.h"
 
 namespace velk {
 

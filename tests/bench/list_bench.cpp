@@ -10,7 +10,7 @@
 #include "monitor/launch_log.h"
 #include "monitor/lista_form.h"
 #include "ui/application.h"
-#include "ui/file_io.h"
+#include "core/file_io.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }  // namespace
 
 int main() {
-    Application::Initialize(L"=VELK=", L"velk.hlp");
+    Application application(L"=VELK=", L"velk.hlp");
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"velk-bench-" + std::to_wstring(GetCurrentProcessId()) + L"\\";

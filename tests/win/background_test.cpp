@@ -54,7 +54,6 @@ std::string Narrow(const std::wstring& path) { return std::string(path.begin(), 
 
 class BackgroundTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
     void TearDown() override {
         for (const std::wstring& path : files_) DeleteFileW(path.c_str());
     }

@@ -16,7 +16,8 @@ namespace {
 
 class ButtonsForm : public Form {
 public:
-    bool Create() {
+    ~ButtonsForm() override { Destroy(); }
+    bool Create() override {
         FormArgs args;
         args.className = L"VelkGlyphButtonTest";
         args.caption = L"Przyciski";
@@ -71,7 +72,6 @@ private:
 
 class GlyphButtons : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
     void SetUp() override {
         ASSERT_TRUE(form_.Create());
         form_.Show();

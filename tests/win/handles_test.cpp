@@ -5,11 +5,7 @@
 #include "ui/back_buffer.h"
 #include "ui/handles.h"
 #include "ui/label.h"
-#include "ui/text.h"
-#include "ui/application.h"
-#include "ui/exception.h"
-#include "ui/form.h"
-#include "win_test_support.h"
+#include "core/text.h"
 
 namespace velk {
 namespace {
@@ -88,39 +84,6 @@ TEST(Colors, SystemColoursResolveThroughTheSystem) {
     EXPECT_EQ(ResolveColor(0x00FF8040), RGB(0x40, 0x80, 0xFF));
     EXPECT_EQ(ResolveColor(static_cast<int32_t>(0x80000001u)), GetSysColor(COLOR_BACKGROUND));
     EXPECT_EQ(ResolveColor(static_cast<int32_t>(0x12345678)), static_cast<COLORREF>(0x345678));
-}
-
-}  // namespace
-}  // namespace velk
-
-namespace velk {
-namespace {
-
-// A form whose handler fails, as a picture that cannot be loaded makes one.
-class FailingForm : public Form {
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_APP) throw Exception(L"Cannot open file C:\\brak.bmp");
-        return DefaultHandling(message, wParam, lParam);
-    }
-};
-
-TEST(Forms, AnErrorEndsOnlyItsHandlerAndIsShownInTheStandardErrorBox) {
-    Application::Initialize(L"=VELK=", L"velk.hlp");
-    FailingForm form;
-    FormArgs args;
-    args.className = L"FailingForm";
-    args.clientWidth = 100;
-    args.clientHeight = 50;
-    ASSERT_TRUE(form.Create(args));
-    {
-        test::BoxAnswerer answerer;
-        EXPECT_EQ(SendMessageW(form.hwnd(), WM_APP, 0, 0), 0);
-        ASSERT_TRUE(answerer.Answered());
-        EXPECT_EQ(answerer.Title(), L"=VELK=");
-        EXPECT_EQ(answerer.Text(), L"Cannot open file C:\\brak.bmp.");
-    }
-    EXPECT_TRUE(IsWindow(form.hwnd())) << "the form goes on";
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ std::wstring TextOf(HWND window) {
 
 class InfoForm : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
     void SetUp() override { ASSERT_TRUE(info_.Create()); }
     Tf_info info_;
 };
@@ -34,7 +33,10 @@ TEST_F(InfoForm, ShowsTheVersionAndTheStoredLineDeciphered) {
 }
 
 // A form that is never created: labels of it repaint nothing.
-class NoWindow : public Form {};
+class NoWindow : public Form {
+public:
+    bool Create() override { return false; }
+};
 
 TEST(CryptLabel, ConstructionDrawsAKeyFromOneTo254) {
     NoWindow owner;

@@ -24,7 +24,6 @@ Settings BaseSettings() {
 
 class PanelTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
 
     void Create(const Settings& settings) {
         file_.Write(settings);

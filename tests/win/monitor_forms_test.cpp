@@ -57,7 +57,6 @@ std::vector<std::wstring> LabelTexts(const Form& form) {
 
 class MonitorForms : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Application::Initialize(L"=VELK=", L"velk.hlp"); }
     void SetUp() override {
         panel_.ProgramDir = folder_.Dir();
         ASSERT_TRUE(window_.Create());

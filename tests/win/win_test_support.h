@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "settings/settings_file.h"
-#include "ui/file_io.h"
+#include "core/file_io.h"
 
 namespace velk::test {
 

@@ -1,4 +1,4 @@
-#include "ui/picture_format.h"
+#include "core/picture_format.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "ui/file_io.h"
+#include "core/file_io.h"
 
 #include <windows.h>
 

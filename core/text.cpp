@@ -1,4 +1,4 @@
-#include "ui/text.h"
+#include "core/text.h"
 
 #include <windows.h>
 

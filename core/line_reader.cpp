@@ -1,4 +1,4 @@
-#include "settings/line_reader.h"
+#include "core/line_reader.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,0 +1,11 @@
+// The win tier's entry point: one application object, as velk.exe has, for
+// every test of the program.
+#include <gtest/gtest.h>
+
+#include "ui/application.h"
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    velk::Application application(L"=VELK=", L"velk.hlp");
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,9 @@
+// The program's own build: the owners' reports cost nothing and count nothing.
+#include "ui/object_count.h"
+
+namespace velk {
+
+void NoteAcquired(ObjectKind) noexcept {}
+void NoteReleased(ObjectKind) noexcept {}
+
+}  // namespace velk
