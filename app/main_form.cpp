@@ -111,6 +111,11 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
+    case WM_SYSCOLORCHANGE:
+        // The desktop colour may be the panel's.
+        background_.Invalidate();
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     default: return DefaultHandling(message, wParam, lParam);
     }
@@ -253,6 +258,7 @@ void Tf_main::LoadTextureOnce() {
     try {
         TextureBitmap = Picture::BitmapFromFile(TexturePath);
         LoadedTexturePath = TexturePath;
+        background_.Invalidate();
     } catch (const Exception& error) {
         ReportedTexturePath = TexturePath;
         ShowErrorBox(hwnd(), error.Message());
@@ -263,22 +269,38 @@ void Tf_main::OnPaint() {
     // Before BeginPaint: a failed texture's error box must not sit inside it.
     LoadTextureOnce();
     PaintDc paint(hwnd());
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    BackBuffer buffer(paint.get(), client.right, client.bottom);
-    if (!buffer) return;
-    PaintContent(buffer.dc(), client);
-    buffer.CopyTo(paint.get(), paint.area());
+    const RECT& area = paint.area();
+    if (IsRectEmpty(&area)) return;
+    const HDC background = RenderedBackground(paint.get());
+    BackBuffer buffer(paint.get(), area);
+    if (!background || !buffer) return;
+    // A clock tick costs one label: the background comes from the cache.
+    BitBlt(buffer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left,
+           area.top, SRCCOPY);
+    DrawLabels(buffer.dc(), area);
+    buffer.CopyTo(paint.get());
 }
 
 void Tf_main::OnPrintClient(HDC dc) {
     LoadTextureOnce();
     RECT client;
     GetClientRect(hwnd(), &client);
-    PaintContent(dc, client);
+    const HDC background = RenderedBackground(dc);
+    if (!background) return;
+    BitBlt(dc, 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
+    DrawLabels(dc, client);
 }
 
-void Tf_main::PaintContent(HDC dc, const RECT& client) const {
+HDC Tf_main::RenderedBackground(HDC target) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    if (const HDC cached = background_.Current(client.right, client.bottom)) return cached;
+    const HDC dc = background_.Renew(target, client.right, client.bottom);
+    if (dc) PaintBackground(dc, client);
+    return dc;
+}
+
+void Tf_main::PaintBackground(HDC dc, const RECT& client) const {
     SetDCBrushColor(dc, ResolveColor(PanelColor));
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     if (img_full.Visible) {
@@ -289,7 +311,13 @@ void Tf_main::PaintContent(HDC dc, const RECT& client) const {
         TextureBitmap.DrawCopies(dc, TileOrigins(TextureBitmap.Width(), TextureBitmap.Height(),
                                                  window.right - window.left, window.bottom - window.top));
     }
-    for (const PanelLabel& label : labels_) label.View.Draw(dc, font_.get());
+}
+
+void Tf_main::DrawLabels(HDC dc, const RECT& area) const {
+    for (const PanelLabel& label : labels_) {
+        RECT overlap;
+        if (IntersectRect(&overlap, &label.View.Bounds, &area)) label.View.Draw(dc, font_.get());
+    }
 }
 
 }  // namespace velk

@@ -7,6 +7,7 @@
 
 #include "app/win_reboot.h"
 #include "settings/settings_file.h"
+#include "ui/back_buffer.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/label.h"
@@ -120,7 +121,11 @@ private:
     void LoadTextureOnce();
     void OnPaint();
     void OnPrintClient(HDC dc);
-    void PaintContent(HDC dc, const RECT& client) const;
+    // The background at the client's size, rendered once and kept until
+    // the size or the background settings change.
+    HDC RenderedBackground(HDC target);
+    void PaintBackground(HDC dc, const RECT& client) const;
+    void DrawLabels(HDC dc, const RECT& area) const;
     void OnMouseMove(POINT point);
     void OnLeftButtonDown(POINT point);
     void OnLeftButtonUp(POINT point);
@@ -150,6 +155,7 @@ private:
     std::wstring TexturePath;
     std::wstring LoadedTexturePath;
     Picture TextureBitmap;
+    CachedBitmap background_;
     // A texture that failed is reported once, not at every paint: the box
     // would otherwise reopen itself with each repaint behind it.
     std::wstring ReportedTexturePath;

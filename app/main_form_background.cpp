@@ -6,6 +6,7 @@
 namespace velk {
 
 void Tf_main::ApplyBackground(const Settings& settings) {
+    background_.Invalidate();
     switch (settings.BackgroundMode) {
     case 0:
     case 1:

@@ -169,7 +169,7 @@ private:
         PaintDc paint(hwnd_);
         RECT client;
         GetClientRect(hwnd_, &client);
-        BackBuffer buffer(paint.get(), client.right, client.bottom);
+        BackBuffer buffer(paint.get(), paint.area());
         if (!buffer) return;
         const HDC dc = buffer.dc();
         FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
@@ -184,7 +184,7 @@ private:
                         nullptr);
         }
         if (GetFocus() == hwnd_) DrawFocusRect(dc, &client);
-        buffer.CopyTo(paint.get(), paint.area());
+        buffer.CopyTo(paint.get());
     }
 
     HWND hwnd_;

@@ -16,7 +16,7 @@ namespace {
 
 using namespace velk;
 
-constexpr int kTicks = 500;
+constexpr int kTicks = 2000;
 
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
