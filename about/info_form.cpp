@@ -33,7 +33,23 @@ constexpr std::string_view kStoredCryptCaption =
     "\x23\x31\x29\x34\x27\x2B\x3D\x6B\x39\x33\x31\x29\x3C\x28\x21\x5D";
 constexpr uint8_t kStoredCryptKey = 83;
 
-RECT Bounds(int left, int top, int width, int height) { return RECT{left, top, left + width, top + height}; }
+enum Fonts { kTitleFont, kLinkFont, kMemoFont, kSignatureFont, kButtonFont };
+enum ControlId : int { kLabel1Id = 100, kMemo1Id, kMemo2Id, kLabel3Id, kLabel4Id };
+
+// Created in this order, which is the tab order: Memo1, BitBtn1, Memo2, BitBtn2.
+constexpr ControlDesign kLayout[] = {
+    {ControlKind::Label, "Label1", kLabel1Id, 0, 8, 8, 124, 32, L"", kTitleFont},
+    // Unwrapped: where MS Sans Serif is replaced by a wider face, a long line
+    // loses a few pixels at its end instead of pushing the last lines out.
+    {ControlKind::Memo, "Memo1", kMemo1Id, 0, 8, 40, 241, 81, kDescription, kMemoFont, ES_AUTOHSCROLL},
+    {ControlKind::Button, "BitBtn1", IDOK, 0, 336, 144, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
+    // The web page, contact and signature lines stay empty: the project has
+    // no page, address or author's nickname to name.
+    {ControlKind::Memo, "Memo2", kMemo2Id, 0, 384, 8, 33, 22, L"", kSignatureFont, ES_RIGHT},
+    {ControlKind::Button, "BitBtn2", IDHELP, 0, 256, 143, 75, 25, L"&Więcej", kButtonFont, 0, bkHelp},
+    {ControlKind::Label, "Label3", kLabel3Id, 0, 16, 124, 176, 15, L"", kLinkFont},
+    {ControlKind::Label, "Label4", kLabel4Id, 0, 16, 138, 184, 15, L"", kLinkFont},
+};
 
 }  // namespace
 
@@ -47,71 +63,31 @@ bool Tf_info::Create() {
     args.classBackground = COLOR_WINDOW + 1;
     args.iconResource = 1;
     if (!Form::Create(args)) return false;
-    CreateControls();
-    FormCreate();
-    return true;
-}
 
-void Tf_info::CreateControls() {
     titleFont_ = MakeFont(27, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     linkFont_ = MakeFont(12, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
     signatureFont_ = MakeFont(8, FW_BOLD, false, ANSI_CHARSET, L"Arial");
     cryptFont_ = MakeFont(11, FW_NORMAL, true, EASTEUROPE_CHARSET, L"Arial");
     buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-
-    // Created in the tab order: Memo1, BitBtn1, Memo2, BitBtn2.
-    Label1 = AddLabel(L"", Bounds(8, 8, 124, 32), titleFont_.get());
-    // Unwrapped and without margins: where MS Sans Serif is replaced by a
-    // wider face, a long line loses a few pixels at its end instead of
-    // pushing the last lines out of the box.
-    Memo1 = AddMemo(kDescription, Bounds(8, 40, 241, 81), ES_AUTOHSCROLL, memoFont_.get());
+    const HFONT fonts[] = {titleFont_.get(), linkFont_.get(), memoFont_.get(), signatureFont_.get(),
+                           buttonFont_.get()};
+    if (!Controls.Create(hwnd(), kLayout, fonts)) return false;
+    Label1 = Controls[kLabel1Id];
+    Memo1 = Controls[kMemo1Id];
+    Label3 = Controls[kLabel3Id];
+    Label4 = Controls[kLabel4Id];
+    Memo2 = Controls[kMemo2Id];
     SendMessageW(Memo1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
-    GlyphButtonArgs ok;
-    ok.id = kOkId;
-    ok.kind = bkOK;
-    ok.caption = L"&OK";
-    ok.left = 336;
-    ok.top = 144;
-    ok.isDefault = true;
-    ok.font = buttonFont_.get();
-    BitBtn1.Create(hwnd(), ok);
-    // The web page, contact and signature lines stay empty: the project has
-    // no page, address or author's nickname to name.
-    Memo2 = AddMemo(L"", Bounds(384, 8, 33, 22), ES_RIGHT, signatureFont_.get());
-    GlyphButtonArgs more;
-    more.id = kMoreId;
-    more.kind = bkHelp;
-    more.caption = L"&Więcej";
-    more.left = 256;
-    more.top = 143;
-    more.font = buttonFont_.get();
-    BitBtn2.Create(hwnd(), more);
-    Label3 = AddLabel(L"", Bounds(16, 124, 176, 15), linkFont_.get());
-    Label4 = AddLabel(L"", Bounds(16, 138, 184, 15), linkFont_.get());
 
-    CryptLabel1.Bounds = Bounds(0, 160, 241, 17);
+    CryptLabel1.Bounds = RECT{0, 160, 241, 177};
     CryptLabel1.Align = Alignment::Centre;
     CryptLabel1.WordWrap = true;
     CryptLabel1.Color = kBlack;
     CryptLabel1.Font = cryptFont_.get();
     CryptLabel1.LoadStored(kStoredCryptCaption, kStoredCryptKey);
-}
-
-HWND Tf_info::AddLabel(const wchar_t* caption, const RECT& bounds, HFONT font) {
-    HWND label = CreateWindowExW(0, L"STATIC", caption, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, bounds.left,
-                                 bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, hwnd(), nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return label;
-}
-
-HWND Tf_info::AddMemo(const wchar_t* text, const RECT& bounds, DWORD style, HFONT font) {
-    const DWORD memoStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_READONLY | style;
-    HWND memo = CreateWindowExW(0, L"EDIT", text, memoStyle, bounds.left, bounds.top, bounds.right - bounds.left,
-                                bounds.bottom - bounds.top, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(memo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return memo;
+    FormCreate();
+    return true;
 }
 
 void Tf_info::FormCreate() { SetWindowTextW(Label1, (std::wstring(L"VELK v.") + L"4").c_str()); }
@@ -121,31 +97,20 @@ void Tf_info::BitBtn1Click() { SetModalResult(mrOk); }
 void Tf_info::BitBtn2Click() { ShowPlainBox(hwnd(), kMoreInformation, L"Więcej informacyj..."); }
 
 LRESULT Tf_info::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (dialogKeys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
     switch (message) {
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
-        return DefaultHandling(message, wParam, lParam);
-    case WM_DRAWITEM:
-        if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-        return DefaultHandling(message, wParam, lParam);
-    default: return DefaultHandling(message, wParam, lParam);
+        return DialogForm::HandleMessage(message, wParam, lParam);
+    default: return DialogForm::HandleMessage(message, wParam, lParam);
     }
 }
 
 void Tf_info::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
-    switch (id) {
-    case kOkId: BitBtn1Click(); break;
-    case kMoreId: BitBtn2Click(); break;
-    // Escape, as the close box.
-    case IDCANCEL: Close(); break;
-    default: break;
-    }
+    if (id == IDOK) BitBtn1Click();
+    if (id == IDHELP) BitBtn2Click();
 }
 
 void Tf_info::OnPaint() {

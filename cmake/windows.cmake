@@ -20,7 +20,9 @@ target_compile_options(velk_core PRIVATE ${VELK_WARNINGS})
 
 add_library(velk_ui STATIC
     ui/application.cpp
+    ui/dialog_form.cpp
     ui/dialog_keys.cpp
+    ui/form_layout.cpp
     ui/form.cpp
     ui/glyph_button.cpp
     ui/label.cpp

@@ -5,11 +5,26 @@
 #include "ui/exception.h"
 #include "core/file_io.h"
 #include "ui/fonts.h"
-#include "ui/log_view.h"
 #include "ui/message_box.h"
 #include "core/text.h"
 
 namespace velk {
+
+namespace {
+
+enum Fonts { kMemoFont, kButtonFont };
+enum ControlId : int { kMemoId = 100 };
+
+// The log grows without limit: a view that lays out only the lines in sight
+// opens any length at once, where an edit control measured every line
+// (under Wine, 100,000 lines took over 3 seconds).
+constexpr ControlDesign kLayout[] = {
+    {ControlKind::LogView, "Memo", kMemoId, 0, 8, 8, 169, 217, L"", kMemoFont},
+    {ControlKind::Button, "BitBtn2", IDABORT, 0, 8, 232, 89, 25, L"&Wyczyść", kButtonFont, 0, bkAbort},
+    {ControlKind::Button, "BitBtn1", IDOK, 0, 104, 232, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
+};
+
+}  // namespace
 
 bool Tf_lista::Create() {
     FormArgs args;
@@ -24,34 +39,10 @@ bool Tf_lista::Create() {
 
     memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
     buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-
-    // The log grows without limit: a view that lays out only the lines in
-    // sight opens any length at once, where an edit control measured every
-    // line (under Wine, 100,000 lines took over 3 seconds).
-    RegisterLogView();
-    Memo = CreateWindowExW(WS_EX_CLIENTEDGE, kLogViewClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
-                           8, 8, 169, 217, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMemoId)),
-                           GetModuleHandleW(nullptr), nullptr);
-    if (!Memo) return false;
-    SendMessageW(Memo, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
-
-    GlyphButtonArgs clear;
-    clear.id = kClearId;
-    clear.kind = bkAbort;
-    clear.caption = L"&Wyczyść";
-    clear.left = 8;
-    clear.top = 232;
-    clear.width = 89;
-    clear.font = buttonFont_.get();
-    GlyphButtonArgs ok;
-    ok.id = kOkId;
-    ok.kind = bkOK;
-    ok.caption = L"&OK";
-    ok.left = 104;
-    ok.top = 232;
-    ok.isDefault = true;
-    ok.font = buttonFont_.get();
-    return BitBtn2.Create(hwnd(), clear) && BitBtn1.Create(hwnd(), ok);
+    const HFONT fonts[] = {memoFont_.get(), buttonFont_.get()};
+    if (!Controls.Create(hwnd(), kLayout, fonts)) return false;
+    Memo = Controls[kMemoId];
+    return true;
 }
 
 std::wstring Tf_lista::LogPath() const { return panel_.ProgramDir + L"index.asc"; }
@@ -86,27 +77,10 @@ void Tf_lista::BitBtn2Click() {
     SetModalResult(mrAbort);
 }
 
-LRESULT Tf_lista::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (dialogKeys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
-    switch (message) {
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_DRAWITEM:
-        if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-        return DefaultHandling(message, wParam, lParam);
-    default: return DefaultHandling(message, wParam, lParam);
-    }
-}
-
 void Tf_lista::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
-    switch (id) {
-    case kOkId: BitBtn1Click(); break;
-    case kClearId: BitBtn2Click(); break;
-    // Escape, as the memo itself treats it: the close box.
-    case IDCANCEL: Close(); break;
-    default: break;
-    }
+    if (id == IDOK) BitBtn1Click();
+    if (id == IDABORT) BitBtn2Click();
 }
 
 }  // namespace velk

@@ -2,15 +2,24 @@
 
 #include "app/main_form.h"
 #include "ui/fonts.h"
+#include "ui/form_layout.h"
 
 namespace velk {
 
 namespace {
 
-constexpr int kLabelWidth = 230;
-constexpr int kLabelHeight = 16;
 constexpr COLORREF kHeadingColor = RGB(0, 0, 0);
 constexpr COLORREF kValueColor = RGB(0, 0, 255);
+
+enum ControlId : int { kLabel1Id = 100, kLastLabelId, kLabel2Id, kNowLabelId };
+
+// The two headings and, under each, the value it names.
+constexpr ControlDesign kLayout[] = {
+    {ControlKind::Label, "Label1", kLabel1Id, 0, 0, 8, 230, 16, L"Ostatnie uruchomienie:", 0, SS_CENTER},
+    {ControlKind::Label, "LastLabel", kLastLabelId, 0, 0, 24, 230, 16, L"12.01.2000 o godzinie 13:24:12", 0, SS_CENTER},
+    {ControlKind::Label, "Label2", kLabel2Id, 0, 0, 40, 230, 16, L"Aktualny czas:", 0, SS_CENTER},
+    {ControlKind::Label, "NowLabel", kNowLabelId, 0, 0, 56, 230, 16, L"12.01.2000 godzina 15:24:12", 0, SS_CENTER},
+};
 
 }  // namespace
 
@@ -26,18 +35,12 @@ bool Tf_monitor::Create() {
     if (!Form::Create(args)) return false;
 
     font_ = MakeFont(13, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    AddLabel(L"Ostatnie uruchomienie:", 8);
-    LastLabel = AddLabel(L"12.01.2000 o godzinie 13:24:12", 24);
-    AddLabel(L"Aktualny czas:", 40);
-    NowLabel = AddLabel(L"12.01.2000 godzina 15:24:12", 56);
+    const HFONT fonts[] = {font_.get()};
+    FormControls controls;
+    if (!controls.Create(hwnd(), kLayout, fonts)) return false;
+    LastLabel = controls[kLastLabelId];
+    NowLabel = controls[kNowLabelId];
     return true;
-}
-
-HWND Tf_monitor::AddLabel(const wchar_t* caption, int top) {
-    HWND label = CreateWindowExW(0, L"STATIC", caption, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX, 0, top,
-                                 kLabelWidth, kLabelHeight, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    return label;
 }
 
 void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now) {

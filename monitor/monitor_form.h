@@ -32,7 +32,6 @@ private:
     void FormShow();
     void TimerTimer();
     void SetTimerEnabled(bool enabled);
-    HWND AddLabel(const wchar_t* caption, int top);
     LRESULT OnLabelColor(HDC dc, HWND label) const;
 
     const Tf_main& panel_;

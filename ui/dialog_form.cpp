@@ -1,0 +1,36 @@
+#include "ui/dialog_form.h"
+
+namespace velk {
+
+bool DialogForm::PreTranslateMessage(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
+        Controls.CyclePages(GetKeyState(VK_SHIFT) < 0))
+        return true;
+    return Form::PreTranslateMessage(msg);
+}
+
+LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (dialogKeys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
+    switch (message) {
+    case WM_COMMAND:
+        // Escape reaches a dialog as IDCANCEL, and Enter without a default
+        // button as IDOK; neither is a control of ours.
+        if (LOWORD(wParam) == IDCANCEL && !lParam) {
+            if (style_.escapeCloses) Close();
+            return 0;
+        }
+        if (LOWORD(wParam) == IDOK && !lParam && style_.defaultButtonId != IDOK) return 0;
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        if (Controls.OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
+        return DefaultHandling(message, wParam, lParam);
+    case WM_DRAWITEM:
+        if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+        return DefaultHandling(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace velk

@@ -1,0 +1,241 @@
+#include "ui/form_layout.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/guarded_call.h"
+#include "ui/handles.h"
+#include "ui/log_view.h"
+
+namespace velk {
+
+namespace {
+
+constexpr wchar_t kPageClass[] = L"VelkPage";
+
+// A tab page holds controls; what they tell their parent belongs to the form.
+LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedCall(page, [&]() -> LRESULT {
+        switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+            return SendMessageW(GetParent(page), message, wParam, lParam);
+        default:
+            return DefWindowProcW(page, message, wParam, lParam);
+        }
+    });
+}
+
+void RegisterPageClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = PageProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = kPageClass;
+    RegisterClassExW(&windowClass);  // a second registration finds it there
+}
+
+struct WindowKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowKind KindOf(ControlKind kind) {
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    switch (kind) {
+    case ControlKind::Label: return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Edit: return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Memo: return {L"EDIT", child | WS_TABSTOP | ES_MULTILINE | ES_READONLY, 0};
+    case ControlKind::CheckBox: return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::RadioButton: return {L"BUTTON", child | BS_AUTORADIOBUTTON, 0};
+    case ControlKind::GroupBox: return {L"BUTTON", child | BS_GROUPBOX, 0};
+    case ControlKind::Tabs: return {WC_TABCONTROLW, child | WS_CLIPSIBLINGS | WS_TABSTOP, 0};
+    case ControlKind::Page: return {kPageClass, WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::Bevel: return {L"STATIC", child | SS_ETCHEDHORZ, 0};
+    case ControlKind::LogView: return {kLogViewClass, child | WS_TABSTOP | WS_VSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+    case ControlKind::Custom: break;
+    }
+    return {nullptr, 0, 0};
+}
+
+// The width of a one-line text in the font, for labels that size themselves.
+int TextWidth(HWND window, const wchar_t* text, HFONT font) {
+    const ClientDc dc(window);
+    if (!dc) return 0;
+    const SelectGuard select(dc.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    RECT measured{};
+    DrawTextW(dc.get(), text, -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    return measured.right;
+}
+
+}  // namespace
+
+bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi) {
+    form_ = form;
+    RegisterPageClass();
+    RegisterLogView();
+    const auto scale = [dpi](int value) { return MulDiv(value, dpi, 96); };
+    bool radioGroupOpen = false;
+    for (const ControlDesign& entry : design) {
+        // An entry lies in its parent's window, unless the parent is a group
+        // box: group boxes only frame their controls, which are their
+        // siblings, moved by the box's place.
+        HWND parent = form;
+        POINT offset{0, 0};
+        int tabsId = 0;
+        if (const Placed* enclosing = Find(entry.parent)) {
+            if (enclosing->kind == ControlKind::GroupBox) {
+                parent = enclosing->parent;
+                offset = POINT{enclosing->bounds.left, enclosing->bounds.top};
+            } else if (enclosing->kind == ControlKind::Tabs) {
+                tabsId = enclosing->id;
+            } else {
+                parent = enclosing->window;
+            }
+        }
+        RECT bounds{offset.x + scale(entry.left), offset.y + scale(entry.top), 0, 0};
+        bounds.right = bounds.left + scale(entry.width);
+        bounds.bottom = bounds.top + scale(entry.height);
+        const HFONT font = static_cast<size_t>(entry.font) < fonts.size() ? fonts[entry.font] : nullptr;
+        if (entry.kind == ControlKind::Label && entry.width == 0)
+            bounds.right = bounds.left + TextWidth(form, entry.caption, font);
+        if (entry.kind == ControlKind::Page) {
+            // The tab's display area, in the form's client coordinates.
+            const Placed* tabs = Find(tabsId);
+            if (!tabs) return false;
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = const_cast<wchar_t*>(entry.caption);
+            const int index = static_cast<int>(PagesOf(tabsId).size());
+            SendMessageW(tabs->window, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+            bounds = tabs->bounds;
+            SendMessageW(tabs->window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&bounds));
+        }
+
+        ControlDesign placedEntry = entry;
+        if (entry.kind == ControlKind::RadioButton) {
+            // The first radio button of a run starts a group the arrows move in.
+            if (!radioGroupOpen) placedEntry.style |= WS_GROUP | WS_TABSTOP;
+            radioGroupOpen = true;
+        } else {
+            radioGroupOpen = false;
+        }
+        const HWND window = CreateOne(placedEntry, parent, bounds, font);
+        if (!window) return false;
+        placed_.push_back(Placed{entry.id, window, parent, bounds, entry.kind, tabsId});
+        if (entry.kind == ControlKind::Page) {
+            // Above its tab control, which clips itself where the page lies.
+            SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            if (PagesOf(tabsId).size() == 1) ShowWindow(window, SW_SHOW);
+        }
+    }
+    return true;
+}
+
+HWND FormControls::CreateOne(const ControlDesign& entry, HWND parent, const RECT& bounds, HFONT font) {
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    if (entry.kind == ControlKind::Custom) return parent;  // only the place is kept
+    if (entry.kind == ControlKind::Button) {
+        GlyphButtonArgs args;
+        args.id = entry.id;
+        args.kind = entry.glyph;
+        args.caption = entry.caption;
+        args.left = bounds.left;
+        args.top = bounds.top;
+        args.width = width;
+        args.height = height;
+        args.isDefault = (entry.style & BS_DEFPUSHBUTTON) != 0;
+        args.font = font;
+        auto button = std::make_unique<GlyphButton>();
+        if (!button->Create(parent, args)) return nullptr;
+        buttons_.push_back(std::move(button));
+        return buttons_.back()->hwnd();
+    }
+    const WindowKind kind = KindOf(entry.kind);
+    const HWND window = CreateWindowExW(kind.exStyle, kind.windowClass, entry.caption, kind.style | entry.style,
+                                        bounds.left, bounds.top, width, height, parent,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (window && font) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return window;
+}
+
+const FormControls::Placed* FormControls::Find(int id) const {
+    if (id == 0) return nullptr;
+    const auto found = std::find_if(placed_.begin(), placed_.end(), [id](const Placed& p) { return p.id == id; });
+    return found == placed_.end() ? nullptr : &*found;
+}
+
+HWND FormControls::operator[](int id) const {
+    const Placed* placed = Find(id);
+    return placed && placed->kind != ControlKind::Custom ? placed->window : nullptr;
+}
+
+HWND FormControls::ParentOf(int id) const {
+    const Placed* placed = Find(id);
+    return placed ? placed->parent : nullptr;
+}
+
+RECT FormControls::BoundsOf(int id) const {
+    const Placed* placed = Find(id);
+    return placed ? placed->bounds : RECT{};
+}
+
+std::vector<HWND> FormControls::PagesOf(int tabsId) const {
+    std::vector<HWND> pages;
+    for (const Placed& placed : placed_)
+        if (placed.kind == ControlKind::Page && placed.tabsId == tabsId) pages.push_back(placed.window);
+    return pages;
+}
+
+void FormControls::SelectPage(int tabsId, int index) {
+    const Placed* tabs = Find(tabsId);
+    const std::vector<HWND> pages = PagesOf(tabsId);
+    if (!tabs || index < 0 || static_cast<size_t>(index) >= pages.size()) return;
+    SendMessageW(tabs->window, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // The focus must not stay on a control of a page going out of sight.
+    const HWND focus = GetFocus();
+    for (size_t page = 0; page < pages.size(); ++page) {
+        if (static_cast<int>(page) == index) continue;
+        if (focus && IsChild(pages[page], focus)) SetFocus(tabs->window);
+        ShowWindow(pages[page], SW_HIDE);
+    }
+    ShowWindow(pages[static_cast<size_t>(index)], SW_SHOW);
+}
+
+int FormControls::PageIndex(int tabsId) const {
+    const Placed* tabs = Find(tabsId);
+    return tabs ? static_cast<int>(SendMessageW(tabs->window, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+bool FormControls::OnNotify(const NMHDR& header) {
+    if (header.code != TCN_SELCHANGE) return false;
+    const Placed* tabs = Find(static_cast<int>(header.idFrom));
+    if (!tabs || tabs->kind != ControlKind::Tabs) return false;
+    SelectPage(tabs->id, PageIndex(tabs->id));
+    return true;
+}
+
+bool FormControls::CyclePages(bool backwards) {
+    const auto tabs = std::find_if(placed_.begin(), placed_.end(),
+                                   [](const Placed& p) { return p.kind == ControlKind::Tabs; });
+    if (tabs == placed_.end()) return false;
+    const int count = static_cast<int>(PagesOf(tabs->id).size());
+    if (count == 0) return false;
+    const int next = (PageIndex(tabs->id) + (backwards ? count - 1 : 1)) % count;
+    SelectPage(tabs->id, next);
+    return true;
+}
+
+}  // namespace velk
