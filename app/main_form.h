@@ -48,6 +48,7 @@ public:
     ~Tf_main() override { Destroy(); }
     bool Create() override;
     void SetCompanions(const PanelCompanions& companions) { companions_ = companions; }
+    const PanelCompanions& Companions() const { return companions_; }
 
     // Reads velk.ini and applies every value to the panel at once.
     void LoadSettings();

@@ -31,6 +31,7 @@ add_executable(win_tests
     win/main_form_test.cpp
     win/monitor_forms_test.cpp
     win/test_main.cpp
+    win/timers_and_wheel_test.cpp
     ${CMAKE_SOURCE_DIR}/ui/object_count.cpp
     ${CMAKE_SOURCE_DIR}/res/velk.rc
 )

@@ -95,15 +95,50 @@ BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM lParam) {
 
 }  // namespace
 
-int Form::ShowModal() {
-    std::vector<HWND> disabled;
-    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&disabled));
-    for (HWND window : disabled) EnableWindow(window, FALSE);
+namespace {
 
+// The windows a modal showing disables, enabled again when it ends.
+class DisabledWindows {
+public:
+    DisabledWindows() {
+        EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&windows_));
+        for (HWND window : windows_) EnableWindow(window, FALSE);
+    }
+    ~DisabledWindows() {
+        for (HWND window : windows_)
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+    }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+private:
+    std::vector<HWND> windows_;
+};
+
+}  // namespace
+
+int Form::ShowModal() {
     modal_ = true;
     modalResult_ = mrNone;
+    struct EndModal {
+        Form& form;
+        ~EndModal() {
+            form.Hide();
+            form.modal_ = false;
+        }
+    };
+    // However the showing ends, also by an error: first the other windows
+    // are enabled again, so that activation returns to the owner, then the
+    // form hides.
+    const EndModal end{*this};
+    const DisabledWindows disabled;
     Show();
     SetForegroundWindow(hwnd_);
+    RunModalLoop();
+    return modalResult_;
+}
+
+void Form::RunModalLoop() {
     MSG msg;
     while (modalResult_ == mrNone) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
@@ -115,12 +150,6 @@ int Form::ShowModal() {
         }
         Application::DispatchOne(msg);
     }
-    // Enabled again before hiding, so that activation returns to the owner.
-    for (HWND window : disabled)
-        if (IsWindow(window)) EnableWindow(window, TRUE);
-    Hide();
-    modal_ = false;
-    return modalResult_;
 }
 
 bool Form::PreTranslateMessage(MSG& msg) { return IsDialogMessageW(hwnd_, &msg) != FALSE; }

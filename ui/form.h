@@ -81,6 +81,7 @@ protected:
     virtual void OnCloseRequest();
 
 private:
+    void RunModalLoop();
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;

@@ -55,12 +55,36 @@ void DrawCross(HDC dc, POINT at, const GlyphColors& colors) {
     Polyline(dc, up, 2);
 }
 
+// Lines of a list on a white sheet.
+void DrawList(HDC dc, POINT at, const GlyphColors& colors) {
+    const RECT sheet{at.x + 1, at.y + 1, at.x + 15, at.y + 16};
+    FillRect(dc, &sheet, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FrameRect(dc, &sheet, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    SetDCBrushColor(dc, colors.ink);
+    for (int line = 0; line < 4; ++line) {
+        const RECT stroke{at.x + 4, at.y + 4 + 3 * line, at.x + 12, at.y + 5 + 3 * line};
+        FillRect(dc, &stroke, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+}
+
+// A clock face with its two hands.
+void DrawClock(HDC dc, POINT at, const GlyphColors& colors) {
+    Pen pen(CreatePen(PS_SOLID, 1, colors.ink));
+    SelectGuard selectPen(dc, pen.get());
+    SelectGuard selectBrush(dc, GetStockObject(WHITE_BRUSH));
+    Ellipse(dc, at.x + 1, at.y + 1, at.x + 16, at.y + 16);
+    const POINT hands[] = {{at.x + 8, at.y + 4}, {at.x + 8, at.y + 8}, {at.x + 12, at.y + 8}};
+    Polyline(dc, hands, 3);
+}
+
 void DrawGlyph(HDC dc, ButtonKind kind, POINT at, bool enabled) {
     const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);
     switch (kind) {
     case bkOK: DrawCheck(dc, at, {enabled ? RGB(0, 128, 0) : gray, gray}); break;
     case bkHelp: DrawQuestion(dc, at, {enabled ? RGB(0, 0, 160) : gray, gray}); break;
     case bkAbort: DrawCross(dc, at, {enabled ? RGB(192, 0, 0) : gray, RGB(255, 255, 255)}); break;
+    case bkList: DrawList(dc, at, {enabled ? RGB(0, 0, 128) : gray, gray}); break;
+    case bkClock: DrawClock(dc, at, {enabled ? RGB(0, 0, 0) : gray, gray}); break;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Push buttons of the OK, help and abort kinds, each with a small picture
-// drawn in code beside its caption. They are owner-drawn, yet keep the
+// Push buttons of the OK, help and abort kinds, and two of the settings
+// dialog's own (a list, a clock), each with a small picture drawn in code
+// beside its caption. They are owner-drawn, yet keep the
 // keyboard of ordinary push buttons: the caption's mnemonic, Space on the
 // focused button and Enter on the default one (the form answering through
 // DialogKeys).
@@ -10,7 +11,7 @@
 
 namespace velk {
 
-enum ButtonKind { bkOK, bkHelp, bkAbort };
+enum ButtonKind { bkOK, bkHelp, bkAbort, bkList, bkClock };
 
 struct GlyphButtonArgs {
     int id = 0;

@@ -8,6 +8,7 @@ add_executable(unit_tests
     unit/panel_text_test.cpp
     unit/picture_format_test.cpp
     unit/settings_file_test.cpp
+    unit/wheel_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE velk_portable GTest::gtest GTest::gtest_main)
 target_compile_options(unit_tests PRIVATE ${VELK_WARNINGS})
