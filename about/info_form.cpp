@@ -36,6 +36,10 @@ constexpr uint8_t kStoredCryptKey = 83;
 enum Fonts { kTitleFont, kLinkFont, kMemoFont, kSignatureFont, kButtonFont };
 enum ControlId : int { kLabel1Id = 100, kMemo1Id, kMemo2Id, kLabel3Id, kLabel4Id };
 
+constexpr FormArgs kWindow{.className = L"Tf_info", .caption = L"O programie...", .clientWidth = 422,
+                           .clientHeight = 179, .centred = true, .classBackground = COLOR_WINDOW + 1,
+                           .iconResource = 1};
+
 // Created in this order, which is the tab order: Memo1, BitBtn1, Memo2, BitBtn2.
 constexpr ControlDesign kLayout[] = {
     {ControlKind::Label, "Label1", kLabel1Id, 0, 8, 8, 124, 32, L"", kTitleFont},
@@ -54,15 +58,7 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_info::Create() {
-    FormArgs args;
-    args.className = L"Tf_info";
-    args.caption = L"O programie...";
-    args.clientWidth = 422;
-    args.clientHeight = 179;
-    args.centred = true;
-    args.classBackground = COLOR_WINDOW + 1;
-    args.iconResource = 1;
-    if (!Form::Create(args)) return false;
+    if (!Form::Create(kWindow)) return false;
 
     titleFont_ = MakeFont(27, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     linkFont_ = MakeFont(12, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");

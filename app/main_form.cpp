@@ -35,18 +35,13 @@ Tf_main::Tf_main() {
 }
 
 bool Tf_main::Create() {
-    FormArgs args;
-    args.className = L"Tf_main";
-    args.caption = L" ";
-    args.style = kToolWindowStyle;
-    args.exStyle = WS_EX_TOOLWINDOW;
-    args.classStyle = CS_DBLCLKS;
-    args.left = kPanelDesignLeft;
-    args.top = kPanelDesignTop;
-    args.clientWidth = kPanelClientWidth;
-    args.clientHeight = kPanelDesignClientHeight;
-    args.classBackground = 0;  // the panel paints all of its client area itself
-    if (!Form::Create(args)) return false;
+    // The design: a tool window at its design place; the settings then give
+    // the placement. The panel paints all of its client area itself.
+    const FormArgs window{.className = L"Tf_main", .caption = L" ", .style = kToolWindowStyle,
+                          .exStyle = WS_EX_TOOLWINDOW, .classStyle = CS_DBLCLKS, .left = kPanelDesignLeft,
+                          .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
+                          .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
+    if (!Form::Create(window)) return false;
 
     const ClientDc screen(nullptr);
     const int eightPoints = MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
@@ -111,6 +106,12 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
+    case WM_DISPLAYCHANGE:
+        KeepReachable();
+        return DefaultHandling(message, wParam, lParam);
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) KeepReachable();
+        return DefaultHandling(message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
         // The desktop colour may be the panel's.
         background_.Invalidate();

@@ -88,6 +88,8 @@ void Tf_main::ApplySettings(const Settings& settings) {
     for (int slot = 0; slot < kSlotCount; ++slot) ApplySlot(slot, settings.Shortcuts[slot]);
     TrailingEmptyTop = velk::TrailingEmptyTop(settings.Shortcuts);
     SetClientSize(kPanelClientWidth, PanelClientHeight(TrailingEmptyTop));
+    // The file keeps the place as saved; the panel stands where it can be reached.
+    KeepReachable();
 
     ActiveColor = settings.ActiveColor;
     InactiveColor = settings.InactiveColor;

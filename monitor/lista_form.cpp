@@ -15,6 +15,9 @@ namespace {
 enum Fonts { kMemoFont, kButtonFont };
 enum ControlId : int { kMemoId = 100 };
 
+constexpr FormArgs kWindow{.className = L"Tf_lista", .caption = L"Lista uruchomień", .left = 200, .top = 108,
+                           .clientWidth = 184, .clientHeight = 262, .iconResource = 1};
+
 // The log grows without limit: a view that lays out only the lines in sight
 // opens any length at once, where an edit control measured every line
 // (under Wine, 100,000 lines took over 3 seconds).
@@ -27,15 +30,7 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_lista::Create() {
-    FormArgs args;
-    args.className = L"Tf_lista";
-    args.caption = L"Lista uruchomień";
-    args.left = 200;
-    args.top = 108;
-    args.clientWidth = 184;
-    args.clientHeight = 262;
-    args.iconResource = 1;
-    if (!Form::Create(args)) return false;
+    if (!Form::Create(kWindow)) return false;
 
     memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
     buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");

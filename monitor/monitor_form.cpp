@@ -13,6 +13,9 @@ constexpr COLORREF kValueColor = RGB(0, 0, 255);
 
 enum ControlId : int { kLabel1Id = 100, kLastLabelId, kLabel2Id, kNowLabelId };
 
+constexpr FormArgs kWindow{.className = L"Tf_monitor", .caption = L" ", .left = 0, .top = 466, .clientWidth = 232,
+                           .clientHeight = 80, .iconResource = 1};
+
 // The two headings and, under each, the value it names.
 constexpr ControlDesign kLayout[] = {
     {ControlKind::Label, "Label1", kLabel1Id, 0, 0, 8, 230, 16, L"Ostatnie uruchomienie:", 0, SS_CENTER},
@@ -24,15 +27,7 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_monitor::Create() {
-    FormArgs args;
-    args.className = L"Tf_monitor";
-    args.caption = L" ";
-    args.left = 0;
-    args.top = 466;
-    args.clientWidth = 232;
-    args.clientHeight = 80;
-    args.iconResource = 1;
-    if (!Form::Create(args)) return false;
+    if (!Form::Create(kWindow)) return false;
 
     font_ = MakeFont(13, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     const HFONT fonts[] = {font_.get()};

@@ -49,6 +49,7 @@ add_executable(e2e_tests
     e2e/driver.cpp
     e2e/launch_test.cpp
     e2e/monitor_test.cpp
+    e2e/offscreen_test.cpp
     e2e/panel_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)

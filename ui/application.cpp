@@ -40,10 +40,10 @@ LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
     Application* application = current_;
     if (!application || (application->Handle() && application->Handle() != hwnd))
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    return GuardedCall(hwnd, [&] { return application->HandleMessage(message, wParam, lParam); });
+    return GuardedCall(hwnd, [&] { return application->HandleMessage(hwnd, message, wParam, lParam); });
 }
 
-LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Application::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS:
         if (mainForm_ && mainForm_->hwnd() && IsWindowVisible(mainForm_->hwnd())) SetFocus(mainForm_->hwnd());
@@ -52,7 +52,8 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (mainForm_ && mainForm_->hwnd()) PostMessageW(mainForm_->hwnd(), WM_CLOSE, 0, 0);
         return 0;
     default:
-        return Form::SessionHandling(Handle(), message, wParam, lParam);
+        // Before CreateWindowExW returns, the handle is known only here.
+        return Form::SessionHandling(hwnd, message, wParam, lParam);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/guarded_call.h"
 #include "ui/message_box.h"
+#include "ui/screen_fit.h"
 
 namespace velk {
 
@@ -53,7 +54,7 @@ bool Form::Create(const FormArgs& args) {
     AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
     centreOnFirstShow_ = args.centred;
     const Application* application = Application::Current();
-    CreateWindowExW(args.exStyle, args.className, args.caption.c_str(), args.style, args.left, args.top,
+    CreateWindowExW(args.exStyle, args.className, args.caption, args.style, args.left, args.top,
                     frame.right - frame.left, frame.bottom - frame.top, application ? application->Handle() : nullptr,
                     nullptr, instance, this);
     return hwnd_ != nullptr;
@@ -64,6 +65,33 @@ Form* Form::FromHandle(HWND hwnd) {
     // component has replaced the window's own procedure.
     if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&WindowProc)) return nullptr;
     return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+namespace {
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& work = info.rcWork;
+        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void Form::KeepReachable() {
+    std::vector<ScreenRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    const ScreenRect now{window.left, window.top, window.right, window.bottom};
+    const ClientDc screen(nullptr);
+    const int reach = MulDiv(32, screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96, 96);
+    const ScreenRect placed = ReachablePlace(now, workAreas, reach);
+    if (placed == now) return;
+    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Show() {
@@ -81,6 +109,7 @@ void Form::Show() {
                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     OnShow();
+    KeepReachable();
     ShowWindow(hwnd_, SW_SHOW);
 }
 

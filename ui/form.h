@@ -17,9 +17,10 @@ namespace velk {
 // Results of a modal showing.
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4 };
 
+// A form's window as design data: its class, caption, frame and client size.
 struct FormArgs {
     const wchar_t* className = nullptr;
-    std::wstring caption;
+    const wchar_t* caption = L"";
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     DWORD exStyle = 0;
     UINT classStyle = 0;
@@ -59,6 +60,11 @@ public:
 
     // Keyboard translation before dispatch; true when the message was used.
     virtual bool PreTranslateMessage(MSG& msg);
+
+    // Moves the window onto the nearest screen's work area when too little
+    // of it lies on any screen to be reached (a monitor unplugged, the
+    // resolution changed); a window partly off-screen but reachable stays.
+    void KeepReachable();
 
     // Sets the window's size so that its client area has the given size.
     void SetClientSize(int width, int height);

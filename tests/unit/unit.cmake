@@ -7,6 +7,7 @@ add_executable(unit_tests
     unit/launch_log_test.cpp
     unit/panel_text_test.cpp
     unit/picture_format_test.cpp
+    unit/screen_fit_test.cpp
     unit/settings_file_test.cpp
     unit/wheel_test.cpp
 )
