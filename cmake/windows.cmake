@@ -30,6 +30,7 @@ add_library(velk_ui STATIC
     ui/message_box.cpp
     ui/picture.cpp
     ui/popup_menu.cpp
+    ui/string_grid.cpp
 )
 target_link_libraries(velk_ui PUBLIC velk_core comctl32 gdi32 user32 shell32 advapi32)
 target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})

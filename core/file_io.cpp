@@ -5,6 +5,7 @@
 #include <climits>
 #include <memory>
 
+#include "core/atomic_file.h"
 #include "ui/handles.h"
 
 namespace velk {
@@ -61,6 +62,48 @@ bool WriteWholeFile(const std::wstring& path, std::string_view bytes) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && WriteAll(file.get(), bytes);
+}
+
+namespace {
+
+class WindowsFileSteps : public FileSteps {
+public:
+    bool CreateTemporary(const std::wstring& target, std::wstring* temporary) override {
+        const size_t slash = target.find_last_of(L"\\/");
+        const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
+        std::wstring name(MAX_PATH + 1, L'\0');
+        // Beside the target, so that the replacing move stays on one volume.
+        if (!GetTempFileNameW(folder.c_str(), L"vlk", 0, name.data())) return false;
+        name.resize(wcslen(name.c_str()));
+        *temporary = name;
+        file_.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+        if (file_) return true;
+        DeleteFileW(name.c_str());
+        return false;
+    }
+    bool Write(std::string_view bytes) override { return WriteAll(file_.get(), bytes); }
+    bool Flush() override { return FlushFileBuffers(file_.get()) != FALSE; }
+    bool Close() override { return CloseHandle(file_.release()) != FALSE; }
+    bool Replace(const std::wstring& temporary, const std::wstring& target) override {
+        // A read-only file is the user's "do not change": MoveFileEx would
+        // replace it on some systems.
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+               FALSE;
+    }
+    void Delete(const std::wstring& temporary) override { DeleteFileW(temporary.c_str()); }
+
+private:
+    KernelHandle file_;
+};
+
+}  // namespace
+
+bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
+    WindowsFileSteps steps;
+    return SaveAtomically(steps, path, bytes);
 }
 
 bool AppendToFile(const std::wstring& path, std::string_view bytes) {

@@ -20,6 +20,11 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path);
 // Creates the file or cuts it to zero length, then writes the bytes.
 bool WriteWholeFile(const std::wstring& path, std::string_view bytes);
 
+// Replaces the file's whole content in one step (core/atomic_file.h): on any
+// failure, a read-only file included, the old content stays whole and no
+// temporary file is left.
+bool ReplaceFileContents(const std::wstring& path, std::string_view bytes);
+
 // Appends the bytes at the end in a single write, creating the file when
 // missing, so records of two writers never interleave.
 bool AppendToFile(const std::wstring& path, std::string_view bytes);

@@ -30,6 +30,8 @@ add_executable(win_tests
     win/log_view_test.cpp
     win/main_form_test.cpp
     win/monitor_forms_test.cpp
+    win/string_grid_test.cpp
+    win/setup_form_test.cpp
     win/test_main.cpp
     win/timers_and_wheel_test.cpp
     ${CMAKE_SOURCE_DIR}/ui/object_count.cpp
@@ -51,6 +53,7 @@ add_executable(e2e_tests
     e2e/monitor_test.cpp
     e2e/offscreen_test.cpp
     e2e/panel_test.cpp
+    e2e/settings_dialog_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
 add_dependencies(e2e_tests velk record_args)

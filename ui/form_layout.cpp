@@ -52,7 +52,7 @@ struct WindowKind {
 WindowKind KindOf(ControlKind kind) {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
     switch (kind) {
-    case ControlKind::Label: return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Label: return {L"STATIC", child | SS_LEFT, 0};
     case ControlKind::Edit: return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Memo: return {L"EDIT", child | WS_TABSTOP | ES_MULTILINE | ES_READONLY, 0};
     case ControlKind::CheckBox: return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
@@ -74,7 +74,8 @@ int TextWidth(HWND window, const wchar_t* text, HFONT font) {
     if (!dc) return 0;
     const SelectGuard select(dc.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     RECT measured{};
-    DrawTextW(dc.get(), text, -1, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    // Measured as drawn: a mnemonic's "&" takes no room.
+    DrawTextW(dc.get(), text, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
     return measured.right;
 }
 

@@ -15,7 +15,7 @@
 namespace velk {
 
 enum class ControlKind {
-    Label,        // STATIC text; a width of 0 takes the width of its text
+    Label,        // STATIC text, "&" marking its mnemonic; a width of 0 takes the width of its text
     Edit,         // single-line EDIT with a sunken edge
     Memo,         // read-only multi-line EDIT
     CheckBox,

@@ -3,12 +3,15 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(unit_tests
+    unit/atomic_file_test.cpp
     unit/crypt_text_test.cpp
+    unit/grid_geometry_test.cpp
     unit/launch_log_test.cpp
     unit/panel_text_test.cpp
     unit/picture_format_test.cpp
     unit/screen_fit_test.cpp
     unit/settings_file_test.cpp
+    unit/setup_values_test.cpp
     unit/wheel_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE velk_portable GTest::gtest GTest::gtest_main)

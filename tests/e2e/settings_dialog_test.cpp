@@ -1,0 +1,150 @@
+// The settings dialog of the real program, driven from outside with real
+// mouse and keyboard input: opening, cancelling, an unchanged save, a typed
+// shortcut, a cancelled colour choice, a save that cannot be written.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "driver.h"
+#include "settings/setup_ids.h"
+
+namespace velk::e2e {
+namespace {
+
+struct FindById {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<FindById*>(lParam);
+    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
+    query->found = hwnd;
+    return FALSE;
+}
+
+// A control of the dialog, however deep in its pages and group boxes.
+HWND Control(HWND dialog, int id) {
+    FindById query{id, nullptr};
+    EnumChildWindows(dialog, MatchId, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+bool Checked(HWND dialog, int id) { return SendMessageW(Control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+SIZE ClientSize(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+class SettingsDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        run_.WriteSettings(TestSettings());
+        saved_ = run_.ReadFile(L"velk.ini");
+        run_.Start();
+        panel_ = run_.WaitForPanel();
+        ASSERT_NE(panel_, nullptr);
+    }
+    // Ctrl+K on the panel, as a user opens it.
+    HWND Open() {
+        EXPECT_TRUE(FocusPanel(panel_));
+        PressKeys({VK_CONTROL, 'K'});
+        return run_.WaitForWindow(L"Tf_setup", L"Ustawienia programu VELK");
+    }
+    bool Closed(HWND dialog) const {
+        return WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000);
+    }
+    // A box or common dialog the program opened, other than the settings dialog.
+    HWND WaitForBox(const wchar_t* title) const { return run_.WaitForWindow(L"#32770", title); }
+
+    VelkRun run_;
+    std::string saved_;
+    HWND panel_ = nullptr;
+};
+
+TEST_F(SettingsDialog, OpensWithThePanelsPlaceAndCancelCloseAndAnUnchangedOkKeepTheFile) {
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(Control(dialog, kXEditId)), L"100");
+    EXPECT_EQ(WindowText(Control(dialog, kYEditId)), L"50");
+
+    ClickAt(CentreOnScreen(Control(dialog, kAnulujButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+    EXPECT_EQ(run_.ReadFile(L"velk.ini"), saved_);
+
+    dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    ClickAt(CloseBoxOf(dialog));
+    ASSERT_TRUE(Closed(dialog));
+    EXPECT_EQ(run_.ReadFile(L"velk.ini"), saved_);
+
+    dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+    EXPECT_EQ(run_.ReadFile(L"velk.ini"), saved_) << "the panel stands where the file says: the same bytes";
+}
+
+TEST_F(SettingsDialog, AShortcutTypedIntoTheGridShowsOnThePanelAtOnce) {
+    ASSERT_EQ(ClientSize(panel_).cy, 8) << "no slot used yet";
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    HWND grid = Control(dialog, kStringGrid1Id);
+    ASSERT_NE(grid, nullptr);
+    // Row 1, column 1 ("Tekst na pulpicie"): past the 20 pixels of the
+    // numbers' column and the 18 of the header row.
+    const RECT client = ClientRectOnScreen(grid);
+    ClickAt(POINT{client.left + 20 + 30, client.top + 18 + 9});
+    for (WORD key : {'N', 'O', 'T', 'E', 'S'}) PressKeys({key});
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+
+    EXPECT_TRUE(WaitUntil([&] { return ClientSize(panel_).cy == 25; }, 3000)) << "slot 1 is used now";
+    const std::string file = run_.ReadFile(L"velk.ini");
+    EXPECT_NE(file.find("\r\nnotes\r\n"), std::string::npos) << file.substr(0, 200);
+}
+
+TEST_F(SettingsDialog, ACancelledColourChoiceGoesBackToTheDesktopColour) {
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    PressKeys({VK_CONTROL, VK_TAB});  // to "Wygląd"
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(dialog, kTloColorId)) != FALSE; }, 2000));
+    ClickAt(CentreOnScreen(Control(dialog, kTloColorId)));
+    HWND colours = WaitForBox(nullptr);
+    ASSERT_NE(colours, nullptr) << "the colour dialog opened";
+    PostMessageW(colours, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, kTloDesktopId); }, 3000));
+    EXPECT_FALSE(Checked(dialog, kTloColorId));
+    ClickAt(CentreOnScreen(Control(dialog, kAnulujButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+}
+
+TEST_F(SettingsDialog, ASaveThatCannotBeWrittenKeepsTheFileWholeAndTheDialogOpen) {
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    const std::wstring path = run_.Folder() + L"velk.ini";
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    SendMessageW(Control(dialog, kXEditId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"300"));
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    HWND box = WaitForBox(L"Błąd!");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"Nie mogę otworzyć pliku ustawień!");
+    PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 3000));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays open with its edits";
+    EXPECT_EQ(WindowText(Control(dialog, kXEditId)), L"300");
+    EXPECT_EQ(run_.ReadFile(L"velk.ini"), saved_);
+
+    // Writable again: the same OK now saves.
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+    EXPECT_NE(run_.ReadFile(L"velk.ini").find("\r\n300\r\n"), std::string::npos);
+    EXPECT_TRUE(WaitUntil([&] { RECT window; GetWindowRect(panel_, &window); return window.left == 300; }, 3000));
+}
+
+}  // namespace
+}  // namespace velk::e2e

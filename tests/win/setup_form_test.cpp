@@ -1,0 +1,276 @@
+// The settings dialog created in-process: its controls, the fill from a
+// known file, the loading flag, the monitoring boxes, the save.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <atomic>
+#include <thread>
+#include <tuple>
+
+#include "app/main_form.h"
+#include "core/file_io.h"
+#include "core/text.h"
+#include "settings/setup_form.h"
+#include "settings/setup_ids.h"
+#include "win_test_support.h"
+
+namespace velk {
+namespace {
+
+// Any dialog box of this process that opens (a file, colour or message
+// box) is noted and cancelled from another thread, so the test never hangs
+// on one.
+class DialogCanceller {
+public:
+    DialogCanceller() : thread_([this] { Run(); }) {}
+    ~DialogCanceller() {
+        stop_ = true;
+        thread_.join();
+    }
+    int Opened() const { return opened_; }
+
+private:
+    static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(hwnd, &process);
+        wchar_t name[16] = {};
+        GetClassNameW(hwnd, name, 16);
+        if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
+            *reinterpret_cast<HWND*>(found) = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    void Run() {
+        HWND last = nullptr;
+        while (!stop_) {
+            HWND box = nullptr;
+            EnumWindows(Find, reinterpret_cast<LPARAM>(&box));
+            if (box && box != last) {
+                ++opened_;
+                last = box;
+            }
+            if (box) PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            Sleep(20);
+        }
+    }
+    std::atomic<bool> stop_{false};
+    std::atomic<int> opened_{0};
+    std::thread thread_;
+};
+
+struct FindById {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<FindById*>(lParam);
+    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
+    query->found = hwnd;
+    return FALSE;
+}
+
+class SetupFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        file_.Write(Known());
+        ASSERT_TRUE(panel_.Create());
+        ASSERT_TRUE(setup_.Create());
+        panel_.SetCompanions({&setup_, nullptr, nullptr, nullptr});
+    }
+
+    // A file in the form the save writes it, so that an unchanged OK gives
+    // the same bytes back.
+    static Settings Known() {
+        Settings settings;
+        settings.Placement = 1;
+        settings.PosX = 140;
+        settings.PosY = 70;
+        settings.HoverHighlight = true;
+        settings.MonitorStarts = true;
+        settings.MonitorInfoWindow = true;
+        settings.MonitorInfoSeconds = "12 s";
+        settings.Shortcuts[0] = {"Notatnik", "notepad.exe", "L"};
+        settings.Shortcuts[1] = {"_ZEGAR", "zachowane", "P"};
+        settings.Shortcuts[2] = {"", "bez tekstu.exe", ""};
+        settings.Shortcuts[3] = {"\xA3\xF3\x64\x9F", "C:\\Gry\\\xB3\xF3\x64\x9F.exe", ""};  // "Łódź"
+        settings.ActiveColor = 0x0000FF;
+        settings.InactiveColor = 0x00FF00;
+        settings.BackgroundMode = 3;
+        settings.BackgroundPicture = "C:\\brak\\tekstura.bmp";
+        settings.MonitorShutdowns = true;
+        return settings;
+    }
+
+    HWND Control(int id) const {
+        FindById query{id, nullptr};
+        EnumChildWindows(setup_.hwnd(), MatchId, reinterpret_cast<LPARAM>(&query));
+        return query.found;
+    }
+    bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    bool Shown(int id) const { return (GetWindowLongPtrW(Control(id), GWL_STYLE) & WS_VISIBLE) != 0; }
+    std::wstring Text(int id) const {
+        wchar_t text[256] = {};
+        GetWindowTextW(Control(id), text, 256);
+        return text;
+    }
+    void Press(int id) const {
+        SendMessageW(setup_.hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Control(id)));
+    }
+    std::string FileBytes() const { return ReadWholeFile(file_.Path()).value_or("(missing)"); }
+
+    test::ScratchSettings file_;
+    Tf_main panel_;
+    Tf_setup setup_{panel_};
+};
+
+TEST_F(SetupFormTest, EveryControlLiesWhereTheFormDescribesItWithItsCaptionAndFont) {
+    RECT client;
+    GetClientRect(setup_.hwnd(), &client);
+    EXPECT_EQ(client.right, 517);
+    EXPECT_EQ(client.bottom, 230);
+    const struct {
+        int id;
+        int reference;  // the page or form the place is measured in
+        RECT bounds;
+        const wchar_t* caption;
+    } expected[] = {
+        {kPageControlId, 0, {8, 8, 513, 193}, L""},
+        {kAnulujButtonId, 0, {278, 200, 353, 225}, L"&Anuluj"},
+        {kHelpButtonId, 0, {358, 200, 433, 225}, L"&Pomoc"},
+        {kOKButtonId, 0, {440, 200, 513, 225}, L"&OK"},
+        {kStringGrid1Id, 190, {8, 12, 489, 149}, nullptr},
+        {kRadioGroup1Id, 191, {8, 8, 161, 74}, L"Wygląd na pulpicie"},
+        {kXEditId, 191, {104, 94, 153, 116}, nullptr},
+        {kYEditId, 191, {104, 118, 153, 140}, nullptr},
+        {kKolBoxId, 191, {176, 24, 486, 41}, L"&Zmieniaj kolor napisu znajdującego się pod kursorem myszki"},
+        {kSekBoxId, 191, {176, 40, 486, 57}, L"&Na zegarze podawaj także sekundy "},
+        {kRgTloId, 191, {168, 70, 313, 148}, L"Tło programu "},
+        {kDemoId, 191, {338, 90, 473, 139}, nullptr},
+        {kMonitOnBoxId, 192, {16, 24, 266, 41}, L"&Włącz monitorowanie uruchomień komputera"},
+        {kMonitSekEditId, 192, {168, 96, 201, 118}, nullptr},
+        {kBtnListaId, 192, {326, 64, 473, 89}, L"&Lista uruchomień..."},
+        {kBtnLastId, 192, {326, 96, 473, 121}, L"Ostatnie &uruchomienie..."},
+    };
+    for (const auto& control : expected) {
+        const HWND window = Control(control.id);
+        ASSERT_NE(window, nullptr) << control.id;
+        RECT bounds;
+        GetWindowRect(window, &bounds);
+        MapWindowPoints(nullptr, control.reference ? Control(control.reference) : setup_.hwnd(),
+                        reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_TRUE(EqualRect(&bounds, &control.bounds))
+            << control.id << ": " << bounds.left << "," << bounds.top << "," << bounds.right << "," << bounds.bottom;
+        if (control.caption) {
+            EXPECT_EQ(Text(control.id), control.caption) << control.id;
+        }
+    }
+    // Everything on the tabs in Arial 8 pt, Central European.
+    for (int id : {kKolBoxId, kXEditId, kRadioGroup1Id, kMonitOnBoxId, kPageControlId}) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(std::wstring(font.lfFaceName), L"Arial") << id;
+        EXPECT_EQ(font.lfHeight, -11) << id;
+        EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET) << id;
+    }
+    wchar_t tab[32] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = tab;
+    item.cchTextMax = 32;
+    SendMessageW(Control(kPageControlId), TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(std::wstring(tab), L"Wygląd");
+    EXPECT_EQ(setup_.StringGrid1.Cell(1, 0), L"Tekst na pulpicie");
+    EXPECT_EQ(setup_.StringGrid1.Cell(3, 0), L"$");
+    EXPECT_EQ(setup_.StringGrid1.Cell(0, 20), L"20");
+}
+
+TEST_F(SetupFormTest, TheFillShowsTheFileWithoutOpeningAnyDialogAndAnUnchangedOkWritesTheSameBytes) {
+    const std::string before = FileBytes();
+    {
+        DialogCanceller canceller;
+        setup_.Show();
+        EXPECT_EQ(canceller.Opened(), 0) << "the texture from the file opened no file dialog";
+    }
+    EXPECT_TRUE(Checked(kPlacementMovableId));
+    EXPECT_FALSE(Checked(kPlacementFixedId));
+    EXPECT_EQ(Text(kXEditId), L"140");
+    EXPECT_EQ(Text(kYEditId), L"70");
+    EXPECT_TRUE(Checked(kKolBoxId));
+    EXPECT_FALSE(Checked(kSekBoxId));
+    EXPECT_TRUE(Checked(kMonitWindowOnBoxId));
+    EXPECT_EQ(Text(kMonitSekEditId), L"12 s");
+    EXPECT_EQ(setup_.StringGrid1.Cell(2, 2), L"zachowane") << "a clock slot keeps its command";
+    EXPECT_EQ(setup_.StringGrid1.Cell(2, 3), L"bez tekstu.exe");
+    EXPECT_EQ(setup_.StringGrid1.Cell(1, 4), L"Łódź");
+    EXPECT_TRUE(Checked(kTloTextureId));
+    EXPECT_TRUE(Checked(kMonitOnOffBoxId));
+
+    Press(kOKButtonId);
+    EXPECT_EQ(FileBytes(), before);
+}
+
+TEST_F(SetupFormTest, RadioGroupsClampTheFileAndSaveWhatTheyShow) {
+    Settings settings = Known();
+    for (const auto& [stored, shown, saved] : {std::tuple{7, 1, 1}, std::tuple{-5, -1, -1}}) {
+        settings.Placement = stored;
+        settings.BackgroundMode = stored;
+        file_.Write(settings);
+        DialogCanceller canceller;
+        setup_.Show();
+        EXPECT_EQ(Checked(kPlacementFixedId), shown == 0) << stored;
+        EXPECT_EQ(Checked(kPlacementMovableId), shown == 1) << stored;
+        EXPECT_EQ(Checked(kTloTextureId), shown == 1) << "7 shows the last item";
+        Press(kOKButtonId);
+        LineReader reader = LineReader::FromText(FileBytes());
+        const Settings written = ReadSettings(reader, SettingsReader::Panel);
+        EXPECT_EQ(written.Placement, saved) << stored;
+        EXPECT_EQ(written.BackgroundMode, stored == 7 ? 3 : -1) << stored;
+        setup_.Hide();
+    }
+}
+
+TEST_F(SetupFormTest, TheMonitoringBoxHidesAndShowsWhatDependsOnIt) {
+    setup_.Show();
+    const int dependants[] = {kMonitWindowOnBoxId, kMLab1Id, kMLab2Id, kMonitSekEditId};
+    SendMessageW(Control(kMonitOnBoxId), BM_CLICK, 0, 0);
+    EXPECT_FALSE(Checked(kMonitOnBoxId));
+    EXPECT_FALSE(Checked(kMonitWindowOnBoxId));
+    for (int id : dependants) EXPECT_FALSE(Shown(id)) << id;
+    SendMessageW(Control(kMonitOnOffBoxId), BM_CLICK, 0, 0);
+    for (int id : dependants) EXPECT_FALSE(Shown(id)) << "the shutdown box shows nothing";
+    SendMessageW(Control(kMonitOnBoxId), BM_CLICK, 0, 0);
+    for (int id : dependants) EXPECT_TRUE(Shown(id)) << id;
+    EXPECT_FALSE(Checked(kMonitWindowOnBoxId)) << "shown again unticked";
+}
+
+TEST_F(SetupFormTest, AChangedCellIsSavedAndShownOnThePanelAtOnce) {
+    setup_.Show();
+    setup_.StringGrid1.SetCell(1, 1, L"Zażółć gęślą");
+    Press(kOKButtonId);
+    LineReader reader = LineReader::FromText(FileBytes());
+    const Settings written = ReadSettings(reader, SettingsReader::Panel);
+    EXPECT_EQ(written.Shortcuts[0].Text, ToCp1250(L"Zażółć gęślą"));
+    EXPECT_EQ(panel_.Labels()[0].View.Caption, L"Zażółć gęślą");
+}
+
+TEST_F(SetupFormTest, ACoordinateThatIsNoWholeNumberIsRefusedAndNothingIsWritten) {
+    setup_.Show();
+    const std::string before = FileBytes();
+    for (const wchar_t* bad : {L"", L"12a", L"99999999999"}) {
+        SetWindowTextW(Control(kYEditId), bad);
+        test::BoxAnswerer answerer;
+        Press(kOKButtonId);
+        ASSERT_TRUE(answerer.Answered()) << bad;
+        EXPECT_EQ(answerer.Title(), L"=VELK=");
+        EXPECT_EQ(answerer.Text(), L"'" + std::wstring(bad) + L"' is not a valid integer value.");
+        EXPECT_EQ(FileBytes(), before);
+        EXPECT_EQ(GetFocus(), Control(kYEditId));
+    }
+}
+
+}  // namespace
+}  // namespace velk
