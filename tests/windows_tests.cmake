@@ -27,6 +27,7 @@ add_executable(win_tests
     win/glyph_button_test.cpp
     win/handles_test.cpp
     win/info_form_test.cpp
+    win/leak_test.cpp
     win/log_view_test.cpp
     win/main_form_test.cpp
     win/monitor_forms_test.cpp
