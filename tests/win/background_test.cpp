@@ -151,7 +151,9 @@ TEST_F(BackgroundTest, ValidPicturesOfEveryKindLoadAndDraw) {
         header[8] = 32;  // double height: colour and mask
         header[12] = 1;
         header[14] = 32;
-        return header + std::string(16 * 16 * 4, '\x7F') + std::string(16 * 4, '\0');
+        std::string pixels;
+        for (int pixel = 0; pixel < 16 * 16; ++pixel) pixels += "\x7F\x7F\x7F\xFF";  // opaque gray
+        return header + pixels + std::string(16 * 4, '\0');
     }();
     std::string entry(16, '\0');
     entry[0] = 16;
@@ -163,14 +165,31 @@ TEST_F(BackgroundTest, ValidPicturesOfEveryKindLoadAndDraw) {
     entry[12] = 22;
     const std::wstring ico = WriteFileBeside(L"ikona.ico", icon + entry + dib);
 
-    for (const std::wstring& path : {emf, wmf, ico}) {
+    // Each drawn over black: the metafiles' rectangle is white inside, the
+    // icon's pixels gray.
+    const struct {
+        std::wstring path;
+        COLORREF centre;
+    } pictures[] = {{emf, RGB(255, 255, 255)}, {wmf, RGB(255, 255, 255)}, {ico, RGB(127, 127, 127)}};
+    for (const auto& [path, centre] : pictures) {
         Picture picture;
         ASSERT_NO_THROW(picture = Picture::FromFile(path)) << Narrow(path);
         EXPECT_FALSE(picture.Empty());
         EXPECT_GT(picture.Width(), 0);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 40, -40, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         ClientDc screen(nullptr);
-        BackBuffer buffer(screen.get(), 40, 40);
-        picture.DrawStretched(buffer.dc(), RECT{0, 0, 40, 40});
+        MemoryDc dc(CreateCompatibleDC(screen.get()));
+        void* bits = nullptr;
+        Bitmap target(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        ASSERT_TRUE(target);
+        SelectGuard select(dc.get(), target.get());
+        const RECT area{0, 0, 40, 40};
+        FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        picture.DrawStretched(dc.get(), area);
+        GdiFlush();
+        const DWORD bgra = static_cast<const DWORD*>(bits)[20 * 40 + 20];
+        EXPECT_EQ(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF), centre) << Narrow(path);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/main_form.h"
 #include "app/panel_text.h"
+#include "core/text.h"
 #include "ui/application.h"
 #include "win_test_support.h"
 
@@ -11,8 +12,9 @@ namespace velk {
 namespace {
 
 using test::BoxAnswerer;
-using test::PumpMessages;
 using test::ScratchSettings;
+
+std::string Narrow(const std::wstring& text) { return ToCp1250(text); }
 
 Settings BaseSettings() {
     Settings settings;
@@ -85,23 +87,32 @@ TEST_F(PanelTest, TheClockAndDateAreWrittenByTheTimerAndOnlyTheLastClockSlotTick
     settings.Shortcuts[2] = {"_DATA", "", ""};
     Create(settings);
     EXPECT_EQ(Label(2).View.Caption, L"") << "blank until the first tick";
-    PumpMessages(1300);
 
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    EXPECT_EQ(Label(1).View.Caption, L"");
-    const std::wstring clock = Label(2).View.Caption;
-    EXPECT_EQ(clock.substr(0, clock.find(L' ')), std::to_wstring(now.wHour));
-    EXPECT_EQ(std::count(clock.begin(), clock.end(), L':'), 2);
-    const std::wstring date = std::to_wstring(now.wDay) + L" . " + std::to_wstring(now.wMonth) + L" . " +
-                              std::to_wstring(now.wYear);
-    EXPECT_EQ(Label(3).View.Caption, date);
+    // The tick, sent as the timer sends it, between two readings of the
+    // time: the texts match one of them also across a second, an hour or a
+    // day boundary.
+    const auto texts = [](const SYSTEMTIME& t, bool seconds) {
+        return std::pair{FromCp1250(ClockText(t.wHour, t.wMinute, t.wSecond, seconds)),
+                         FromCp1250(DateText(t.wDay, t.wMonth, t.wYear))};
+    };
+    const auto tick = [&](bool seconds) {
+        SYSTEMTIME before, after;
+        GetLocalTime(&before);
+        SendMessageW(panel_.hwnd(), WM_TIMER, 1, 0);
+        GetLocalTime(&after);
+        const std::pair shown{Label(2).View.Caption, Label(3).View.Caption};
+        EXPECT_TRUE(shown == texts(before, seconds) || shown == texts(after, seconds))
+            << Narrow(shown.first) << " / " << Narrow(shown.second);
+    };
+    tick(true);
+    EXPECT_EQ(Label(1).View.Caption, L"") << "only the last clock slot ticks";
+    EXPECT_EQ(std::count(Label(2).View.Caption.begin(), Label(2).View.Caption.end(), L':'), 2);
 
     // A reload without seconds drops them at the next tick.
     settings.ClockSeconds = false;
     file_.Write(settings);
     panel_.LoadSettings();
-    PumpMessages(1300);
+    tick(false);
     EXPECT_EQ(std::count(Label(2).View.Caption.begin(), Label(2).View.Caption.end(), L':'), 1);
 }
 
@@ -141,7 +152,7 @@ TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset)
     settings.Shortcuts[0] = {"_ZEGAR", "", ""};
     settings.Shortcuts[1] = {"Notatnik", "notepad.exe", "L"};
     Create(settings);
-    PumpMessages(1200);
+    SendMessageW(panel_.hwnd(), WM_TIMER, 1, 0);
     const std::wstring clockBefore = Label(1).View.Caption;
     ASSERT_FALSE(clockBefore.empty());
 
@@ -157,8 +168,10 @@ TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset)
     EXPECT_EQ(panel_.MonitorInfoSeconds, 10);
     EXPECT_TRUE(MonitoringEnabled()) << "the menu keeps its state";
     EXPECT_EQ(Label(2).View.Caption, L"Notatnik") << "labels keep theirs";
-    PumpMessages(2100);
-    EXPECT_EQ(Label(1).View.Caption, clockBefore) << "the clock stops";
+    // The clock stops: its timer is gone, and a late tick writes nothing.
+    EXPECT_FALSE(KillTimer(panel_.hwnd(), 1));
+    SendMessageW(panel_.hwnd(), WM_TIMER, 1, 0);
+    EXPECT_EQ(Label(1).View.Caption, clockBefore);
 }
 
 TEST_F(PanelTest, HoverColouringFollowsThePointer) {

@@ -61,7 +61,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         LRESULT result = 0;
         if (keys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
-        if (message == WM_COMMAND) {
+        if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
             commands.push_back(LOWORD(wParam));
             return 0;
         }
@@ -407,9 +407,11 @@ TEST_F(StringGridTest, TheWheelKeepsPartialStepsAndScrollsANotchsWorth) {
     ASSERT_GT(linesPerNotch, 0u);
     ASSERT_LT(linesPerNotch, 14u);
     EXPECT_EQ(grid().TopRow(), 1);
+    const int notch = static_cast<int>(linesPerNotch);
     SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -40), 0);
+    EXPECT_EQ(grid().TopRow(), 1 + notch / 3) << "a third of a notch: whole lines of it, the rest kept";
     SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -40), 0);
-    EXPECT_EQ(grid().TopRow(), 1) << "two thirds of a notch";
+    EXPECT_EQ(grid().TopRow(), 1 + 2 * notch / 3);
     SendMessageW(grid().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -40), 0);
     EXPECT_EQ(grid().TopRow(), 1 + static_cast<int>(linesPerNotch));
     EXPECT_EQ(GetScrollPos(grid().hwnd(), SB_VERT), grid().TopRow());
@@ -439,6 +441,11 @@ TEST_F(StringGridTest, TheWheelKeepsPartialStepsAndScrollsANotchsWorth) {
     EXPECT_EQ(grid().TopRow(), 9);
     SendMessageW(grid().hwnd(), WM_VSCROLL, SB_TOP, 0);
     EXPECT_EQ(grid().TopRow(), 1);
+
+    // Steps far below a notch, as a touchpad sends: each too small alone,
+    // four of them a notch all the same.
+    for (int step = 0; step < 4; ++step) SendMessageW(editor(), WM_MOUSEWHEEL, MAKEWPARAM(0, -30), 0);
+    EXPECT_EQ(grid().TopRow(), 1 + notch);
 }
 
 TEST_F(StringGridTest, DraggingAHeaderLineWidensAColumn) {
