@@ -6,7 +6,7 @@ bool SaveAtomically(FileSteps& steps, const std::wstring& target, std::string_vi
     std::wstring temporary;
     if (!steps.CreateTemporary(target, &temporary)) return false;
     const bool written = steps.Write(bytes) && steps.Flush();
-    // Closed in any case: an open file can be neither replaced nor deleted.
+    // Closed in any case: an open file can be neither moved nor deleted.
     const bool closed = steps.Close();
     if (written && closed && steps.Replace(temporary, target)) return true;
     steps.Delete(temporary);

@@ -2,7 +2,7 @@
 // Replacing a file's whole content so that it is never lost: the new content
 // goes to a temporary file beside it, is flushed to the disk, and takes the
 // old file's place in one step. A failure at any step removes the temporary
-// file and leaves the old one as it was. The steps are an interface, so the
+// file and leaves the old one as it was. The steps are an interface, so their
 // order is tested natively against a fake file system.
 #include <string>
 #include <string_view>
@@ -16,14 +16,16 @@ public:
     // writing; its name in *temporary. False when none can be made.
     virtual bool CreateTemporary(const std::wstring& target, std::wstring* temporary) = 0;
     virtual bool Write(std::string_view bytes) = 0;
-    virtual bool Flush() = 0;  // down to the disk
+    virtual bool Flush() = 0;  // down to the disk, not only to the system's cache
     virtual bool Close() = 0;
-    // Puts the temporary file in the target's place in one step; a read-only
-    // target is refused.
+    // Puts the closed temporary file in the target's place in one step; a
+    // read-only target is refused.
     virtual bool Replace(const std::wstring& temporary, const std::wstring& target) = 0;
     virtual void Delete(const std::wstring& temporary) = 0;
 };
 
+// True when the target now holds exactly the bytes; false when it still holds
+// what it held before (or is still missing).
 bool SaveAtomically(FileSteps& steps, const std::wstring& target, std::string_view bytes);
 
 }  // namespace velk

@@ -86,8 +86,8 @@ public:
     bool Flush() override { return FlushFileBuffers(file_.get()) != FALSE; }
     bool Close() override { return CloseHandle(file_.release()) != FALSE; }
     bool Replace(const std::wstring& temporary, const std::wstring& target) override {
-        // A read-only file is the user's "do not change": MoveFileEx would
-        // replace it on some systems.
+        // A read-only file is the user's "do not change". Windows' MoveFileEx
+        // refuses to replace one, Wine's replaces it: ask first, so both refuse.
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
         return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=

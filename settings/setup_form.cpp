@@ -106,12 +106,6 @@ constexpr ControlDesign kLayout[] = {
 constexpr int kPlacementItems = 2;
 constexpr int kBackgroundItems = 4;
 
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 Tf_setup::Tf_setup(Tf_main& panel)
@@ -253,7 +247,7 @@ void Tf_setup::OKButtonClick() {
 
 std::optional<int32_t> Tf_setup::WholeNumberIn(int editId) {
     const HWND edit = Controls[editId];
-    const std::wstring text = TextOf(edit);
+    const std::wstring text = ControlText(edit);
     if (const std::optional<int32_t> number = StrictInt(ToCp1250(text))) return number;
     ShowErrorBox(hwnd(), L"'" + text + L"' is not a valid integer value");
     // Back to the box at fault, on its page, with its text selected.
@@ -276,7 +270,7 @@ std::optional<Settings> Tf_setup::SettingsFromControls() {
     settings.ClockSeconds = IsChecked(kSekBoxId);
     settings.MonitorStarts = IsChecked(kMonitOnBoxId);
     settings.MonitorInfoWindow = IsChecked(kMonitWindowOnBoxId);
-    settings.MonitorInfoSeconds = ToCp1250(TextOf(Controls[kMonitSekEditId]));
+    settings.MonitorInfoSeconds = ToCp1250(ControlText(Controls[kMonitSekEditId]));
     for (int slot = 0; slot < kSlotCount; ++slot) {
         ShortcutEntry& entry = settings.Shortcuts[slot];
         entry.Text = ToCp1250(StringGrid1.Cell(1, slot + 1));

@@ -81,6 +81,12 @@ int TextWidth(HWND window, const wchar_t* text, HFONT font) {
 
 }  // namespace
 
+std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi) {
     form_ = form;
     RegisterPageClass();

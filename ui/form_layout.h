@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "ui/glyph_button.h"
@@ -40,6 +41,9 @@ struct ControlDesign {
     DWORD style = 0;  // styles beyond the kind's own (BS_DEFPUSHBUTTON: the default button)
     ButtonKind glyph = bkOK;
 };
+
+// The whole text of a control.
+std::wstring ControlText(HWND control);
 
 class FormControls {
 public:

@@ -125,7 +125,6 @@ private:
     mutable std::vector<std::wstring> cells_;
     WheelAccumulator wheel_;
     bool updatingBars_ = false;
-    bool loadingEditor_ = false;
 
     Drag drag_ = Drag::None;
     int resizeColumn_ = 0;

@@ -2,12 +2,11 @@
 // every start: what is started, and what never is.
 #include <gtest/gtest.h>
 
+#include "app/panel_text.h"
 #include "driver.h"
 
 namespace velk::e2e {
 namespace {
-
-constexpr int kTops[] = {8, 25, 43, 60, 78, 95, 112, 130};
 
 class Launching : public ::testing::Test {
 protected:
@@ -32,7 +31,7 @@ protected:
 
     void ClickSlot(HWND panel, int slot) {
         const RECT client = ClientRectOnScreen(panel);
-        ClickAt(POINT{client.left + 8 + 20, client.top + kTops[slot - 1] + 7});
+        ClickAt(POINT{client.left + kLabelLeft + 20, client.top + kLabelTops[slot - 1] + kLabelHeight / 2});
     }
 
     // The recorded command lines, one per start.

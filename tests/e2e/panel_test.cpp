@@ -2,6 +2,7 @@
 // clock, hover colouring, the three ways of closing, bad settings files.
 #include <gtest/gtest.h>
 
+#include "app/panel_text.h"
 #include "driver.h"
 
 namespace velk::e2e {
@@ -17,11 +18,9 @@ void UseSlot(Settings& settings, int slot, const char* text, const char* command
 }
 
 RECT LabelOnScreen(HWND panel, int slot) {
-    static constexpr int kTops[] = {8,   25,  43,  60,  78,  95,  112, 130, 147, 164,
-                                    182, 199, 217, 234, 251, 269, 286, 303, 321, 338};
     const RECT client = ClientRectOnScreen(panel);
-    const int top = client.top + kTops[slot - 1];
-    return RECT{client.left + 8, top, client.left + 8 + 115, top + 14};
+    const int top = client.top + kLabelTops[slot - 1];
+    return RECT{client.left + kLabelLeft, top, client.left + kLabelLeft + kLabelWidth, top + kLabelHeight};
 }
 
 POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }

@@ -146,5 +146,46 @@ TEST_F(SettingsDialog, ASaveThatCannotBeWrittenKeepsTheFileWholeAndTheDialogOpen
     EXPECT_TRUE(WaitUntil([&] { RECT window; GetWindowRect(panel_, &window); return window.left == 300; }, 3000));
 }
 
+TEST(SettingsDialogMonitoring, TheListClosesTheDialogAfterItAndTheLastLaunchAtOnce) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.MonitorStarts = true;
+    run.WriteSettings(settings);
+    run.WriteFile(L"index.asc", "w\xB3. 1.2.2000 o 7:8:9\r\n");
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+    const std::string saved = run.ReadFile(L"velk.ini");
+    const auto open = [&] {
+        EXPECT_TRUE(FocusPanel(panel));
+        PressKeys({VK_CONTROL, 'K'});
+        return run.WaitForWindow(L"Tf_setup", L"Ustawienia programu VELK");
+    };
+    // Ctrl+Tab until the control's page is in sight.
+    const auto showPageOf = [](HWND dialog, int id) {
+        for (int page = 0; page < 3 && !IsWindowVisible(Control(dialog, id)); ++page) PressKeys({VK_CONTROL, VK_TAB});
+        return WaitUntil([&] { return IsWindowVisible(Control(dialog, id)) != FALSE; }, 2000);
+    };
+
+    HWND dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(showPageOf(dialog, kBtnListaId));
+    ClickAt(CentreOnScreen(Control(dialog, kBtnListaId)));
+    HWND list = run.WaitForWindow(L"Tf_lista", L"Lista uruchomień");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "open until the list closes";
+    ClickAt(CentreOnScreen(ChildWithText(list, L"&OK")));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(list) && !IsWindowVisible(dialog); }, 5000));
+    EXPECT_EQ(run.ReadFile(L"velk.ini"), saved) << "nothing saved";
+
+    dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(showPageOf(dialog, kBtnLastId));
+    ClickAt(CentreOnScreen(Control(dialog, kBtnLastId)));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000));
+    EXPECT_NE(run.WaitForWindow(L"Tf_monitor", nullptr), nullptr) << "the last-launch window stays open";
+    EXPECT_EQ(run.ReadFile(L"velk.ini"), saved);
+}
+
 }  // namespace
 }  // namespace velk::e2e

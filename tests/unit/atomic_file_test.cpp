@@ -1,67 +1,113 @@
 // The save's steps against a fake file system: a failure at any step leaves
 // the old file whole and no temporary file behind; success writes exactly
-// the bytes.
+// the bytes, flushed and closed before the file takes the old one's place.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/atomic_file.h"
 
 namespace velk {
 namespace {
 
-enum class Step { None, Create, Write, Flush, Close, Replace };
+enum class Step { Create, Write, Flush, Close, Replace, Delete, None };
 
-class FakeFiles : public FileSteps {
+const char* Name(Step step) {
+    static const char* const kNames[] = {"Create", "Write", "Flush", "Close", "Replace", "Delete", "None"};
+    return kNames[static_cast<int>(step)];
+}
+
+// A folder of files that fails at one chosen step. It refuses what a real
+// file system refuses: moving a file still open, and it counts only flushed
+// bytes as being on the disk.
+class FakeDisk : public FileSteps {
 public:
-    explicit FakeFiles(Step failing) : failing_(failing) {}
-    std::map<std::wstring, std::string> files;
+    explicit FakeDisk(Step failing) : failing_(failing) {}
+    std::map<std::wstring, std::string> files;  // what is on the disk
+    std::vector<Step> calls;
 
     bool CreateTemporary(const std::wstring& target, std::wstring* temporary) override {
+        calls.push_back(Step::Create);
         if (failing_ == Step::Create) return false;
-        open_ = target + L".tmp";
+        open_ = target.substr(0, target.find_last_of(L'\\') + 1) + L"vlk1.tmp";
         files[open_] = "";
         *temporary = open_;
         return true;
     }
     bool Write(std::string_view bytes) override {
+        calls.push_back(Step::Write);
         if (failing_ == Step::Write) {
-            files[open_] = "half";  // a write that stopped midway
+            cache_.assign(bytes.substr(0, bytes.size() / 2));  // a write that stopped midway
             return false;
         }
-        files[open_].append(bytes);
+        cache_.append(bytes);
         return true;
     }
-    bool Flush() override { return failing_ != Step::Flush; }
+    bool Flush() override {
+        calls.push_back(Step::Flush);
+        if (failing_ == Step::Flush) return false;
+        files[open_] = cache_;
+        return true;
+    }
     bool Close() override {
+        calls.push_back(Step::Close);
         open_.clear();
         return failing_ != Step::Close;
     }
     bool Replace(const std::wstring& temporary, const std::wstring& target) override {
-        if (failing_ == Step::Replace || !open_.empty()) return false;  // an open file cannot move
+        calls.push_back(Step::Replace);
+        if (!open_.empty()) ADD_FAILURE() << "the temporary file is moved while still open";
+        if (failing_ == Step::Replace || !open_.empty()) return false;
         files[target] = files[temporary];
         files.erase(temporary);
         return true;
     }
-    void Delete(const std::wstring& temporary) override { files.erase(temporary); }
+    void Delete(const std::wstring& temporary) override {
+        calls.push_back(Step::Delete);
+        files.erase(temporary);
+    }
 
 private:
     Step failing_;
     std::wstring open_;
+    std::string cache_;  // written but not yet flushed
 };
 
 TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) {
+    using enum Step;
+    const struct {
+        Step failing;
+        std::vector<Step> calls;
+    } cases[] = {
+        {Create, {Create}},
+        {Write, {Create, Write, Close, Delete}},
+        {Flush, {Create, Write, Flush, Close, Delete}},
+        {Close, {Create, Write, Flush, Close, Delete}},
+        {Replace, {Create, Write, Flush, Close, Replace, Delete}},
+        {None, {Create, Write, Flush, Close, Replace}},
+    };
     const std::wstring target = L"C:\\VELK\\velk.ini";
-    for (Step failing : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Replace, Step::None}) {
-        FakeFiles fake(failing);
-        fake.files[target] = "stare ustawienia\r\n";
-        const bool saved = SaveAtomically(fake, target, "nowe\r\nustawienia\r\n");
-        EXPECT_EQ(saved, failing == Step::None) << static_cast<int>(failing);
-        EXPECT_EQ(fake.files[target], saved ? "nowe\r\nustawienia\r\n" : "stare ustawienia\r\n")
-            << static_cast<int>(failing);
-        EXPECT_EQ(fake.files.size(), 1u) << "no temporary file left, step " << static_cast<int>(failing);
+    const std::string before = "4\r\n0\r\n100\r\n";
+    // Every byte counts: a NUL, a Polish letter, the line ends.
+    const std::string after("4\r\n1\r\n\0\xB9\xEA\r\n", 12);
+    for (const auto& example : cases) {
+        SCOPED_TRACE(Name(example.failing));
+        FakeDisk disk(example.failing);
+        disk.files[target] = before;
+        const bool saved = SaveAtomically(disk, target, after);
+        EXPECT_EQ(saved, example.failing == None);
+        EXPECT_EQ(disk.files[target], saved ? after : before);
+        EXPECT_EQ(disk.files.size(), 1u) << "a temporary file is left behind";
+        EXPECT_EQ(disk.calls, example.calls);
     }
+}
+
+TEST(AtomicFile, TheFirstSaveCreatesTheFile) {
+    FakeDisk disk(Step::None);
+    ASSERT_TRUE(SaveAtomically(disk, L"C:\\VELK\\velk.ini", "4\r\n"));
+    EXPECT_EQ(disk.files, (std::map<std::wstring, std::string>{{L"C:\\VELK\\velk.ini", "4\r\n"}}));
 }
 
 }  // namespace

@@ -15,7 +15,9 @@ void PrintTo(const Cell& cell, std::ostream* out) { *out << "(" << cell.column <
 void PrintTo(const Rect& rect, std::ostream* out) {
     *out << "{" << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << "}";
 }
-void PrintTo(const View& view, std::ostream* out) { *out << "view(" << view.firstColumn << "," << view.firstRow << ")"; }
+void PrintTo(const View& view, std::ostream* out) {
+    *out << "view(" << view.firstColumn << "," << view.firstRow << ")";
+}
 
 namespace {
 

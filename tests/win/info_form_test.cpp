@@ -8,15 +8,10 @@
 #include "about/crypt_text.h"
 #include "about/info_form.h"
 #include "ui/application.h"
+#include "ui/form_layout.h"
 
 namespace velk {
 namespace {
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 class InfoForm : public ::testing::Test {
 protected:
@@ -25,7 +20,7 @@ protected:
 };
 
 TEST_F(InfoForm, ShowsTheVersionAndTheStoredLineDeciphered) {
-    EXPECT_EQ(TextOf(FindWindowExW(info_.hwnd(), nullptr, L"Static", nullptr)), L"VELK v.4");
+    EXPECT_EQ(ControlText(FindWindowExW(info_.hwnd(), nullptr, L"Static", nullptr)), L"VELK v.4");
     const TCryptLabel& label = info_.CryptLabel1;
     EXPECT_EQ(label.Key(), 83) << "the stored key replaces the random one";
     EXPECT_EQ(label.DrawnText(), "Ten napis jest zapisany szyfrem.");

@@ -12,6 +12,7 @@
 #include "monitor/lista_form.h"
 #include "monitor/monitor_form.h"
 #include "ui/application.h"
+#include "ui/form_layout.h"
 #include "win_test_support.h"
 
 namespace velk {
@@ -41,17 +42,11 @@ private:
     std::wstring dir_;
 };
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::vector<std::wstring> LabelTexts(const Form& form) {
     std::vector<std::wstring> texts;
     for (HWND child = FindWindowExW(form.hwnd(), nullptr, L"Static", nullptr); child;
          child = FindWindowExW(form.hwnd(), child, L"Static", nullptr))
-        texts.push_back(TextOf(child));
+        texts.push_back(ControlText(child));
     return texts;
 }
 
@@ -188,14 +183,14 @@ TEST_F(LaunchListForm, TheWholeLogIsLoadedAtEveryShowing) {
     for (int i = 0; i < 5000; ++i) log += StartRecordLine({1 + i % 28, 1, 2000 + i, 8, 4, 9});
     WriteWholeFile(folder_.Path(L"index.asc"), log);
     list_.Show();
-    const std::wstring text = TextOf(memo_);
+    const std::wstring text = ControlText(memo_);
     EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 4999) << "one line per record, none cut off";
     EXPECT_EQ(text.substr(text.rfind(L'\n') + 1), L"wł. 16.1.6999 o 8:4:9");
     list_.Hide();
 
     WriteWholeFile(folder_.Path(L"index.asc"), "wy\xB3. 1.2.2000 o 9:0:0");
     list_.Show();
-    EXPECT_EQ(TextOf(memo_), L"wył. 1.2.2000 o 9:0:0");
+    EXPECT_EQ(ControlText(memo_), L"wył. 1.2.2000 o 9:0:0");
 }
 
 }  // namespace

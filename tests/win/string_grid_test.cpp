@@ -30,8 +30,12 @@ StringGridArgs SettingsGridArgs(HFONT font) {
     return args;
 }
 
+// The grid straight on the form, or on a page of its own (a child window
+// with WS_EX_CONTROLPARENT, as the settings dialog's tab pages are) with the
+// edit box, the button staying on the form.
 class GridForm : public Form {
 public:
+    explicit GridForm(bool onPage) : onPage_(onPage) {}
     ~GridForm() override { Destroy(); }
     bool Create() override {
         FormArgs args;
@@ -43,9 +47,15 @@ public:
         args.clientHeight = 220;
         if (!Form::Create(args)) return false;
         font_ = MakeFont(11, FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
+        HWND parent = hwnd();
+        if (onPage_) {
+            parent = CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 500, 180, hwnd(),
+                                     nullptr, nullptr, nullptr);
+            if (!parent) return false;
+        }
         before = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 8, 8, 200, 22,
-                                 hwnd(), nullptr, nullptr, nullptr);
-        if (!before || !grid.Create(hwnd(), SettingsGridArgs(font_.get()))) return false;
+                                 parent, nullptr, nullptr, nullptr);
+        if (!before || !grid.Create(parent, SettingsGridArgs(font_.get()))) return false;
         after = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 8, 184, 75,
                                 25, hwnd(), reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
         return after != nullptr;
@@ -69,6 +79,7 @@ protected:
     }
 
 private:
+    bool onPage_;
     Font font_;
     DialogKeys keys_{IDOK};
 };
@@ -115,6 +126,7 @@ POINT Centre(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rec
 
 class StringGridTest : public ::testing::Test {
 protected:
+    explicit StringGridTest(bool onPage = false) : form_(onPage) {}
     void SetUp() override {
         ASSERT_TRUE(form_.Create());
         form_.Show();
@@ -155,7 +167,8 @@ protected:
         RECT cell = grid().CellBounds(column, row);
         RECT editorBounds = EditorBounds();
         RECT both;
-        return IsWindowVisible(editor()) && IntersectRect(&both, &cell, &editorBounds) && EqualRect(&both, &editorBounds);
+        return IsWindowVisible(editor()) && IntersectRect(&both, &cell, &editorBounds) &&
+               EqualRect(&both, &editorBounds);
     }
     void Click(UINT down, POINT point, WPARAM keys = 0) {
         SendMessageW(grid().hwnd(), down, MK_LBUTTON | keys, At(point));
@@ -336,6 +349,30 @@ TEST_F(StringGridTest, TabLeavesTheGridAtItsEndsAndTheDialogKeepsItsKeys) {
     EXPECT_EQ(grid().Row(), row) << "neither moves in the grid";
 }
 
+class StringGridOnPageTest : public StringGridTest {
+protected:
+    StringGridOnPageTest() : StringGridTest(true) {}
+};
+
+TEST_F(StringGridOnPageTest, TabLeavesTheGridOnAPageBothWays) {
+    EXPECT_EQ(GetParent(form_.before), GetParent(grid().hwnd()));
+    EXPECT_NE(GetParent(form_.after), GetParent(grid().hwnd()));
+    Key(VK_TAB);
+    EXPECT_EQ(grid().Col(), 2) << "Tab inside the grid stays inside";
+    grid().SetCurrent(3, 20);
+    Key(VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return GetFocus() == form_.after; }));
+    Key(VK_TAB, true);
+    EXPECT_TRUE(WaitFor([&] { return GetFocus() == editor(); }));
+    grid().SetCurrent(1, 1);
+    Key(VK_TAB, true);
+    EXPECT_TRUE(WaitFor([&] { return GetFocus() == form_.before; }));
+    Key(VK_TAB);
+    EXPECT_TRUE(WaitFor([&] { return GetFocus() == editor(); })) << "Tab from the page's edit box enters the grid";
+    EXPECT_EQ(grid().Col(), 1);
+    EXPECT_EQ(grid().Row(), 1);
+}
+
 TEST_F(StringGridTest, OnSelectCellIsAskedFirstAndMayRefuse) {
     std::vector<std::pair<int, int>> asked;
     grid().OnSelectCell = [&](int column, int row) {
@@ -451,8 +488,20 @@ TEST_F(StringGridTest, TheWheelKeepsPartialStepsAndScrollsANotchsWorth) {
 TEST_F(StringGridTest, DraggingAHeaderLineWidensAColumn) {
     const RECT header = grid().CellBounds(1, 0);
     const POINT line{header.right, 9};
-    RECT client;
-    GetClientRect(grid().hwnd(), &client);
+    // The size cursor over the line, the arrow beside it.
+    const auto cursorAt = [&](POINT point) {
+        ClientToScreen(grid().hwnd(), &point);
+        SetCursorPos(point.x, point.y);
+        POINT now{};
+        WaitFor([&] { return GetCursorPos(&now) && now.x == point.x && now.y == point.y; });
+        SendMessageW(grid().hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(grid().hwnd()),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_EQ(cursorAt(POINT{line.x + 2, line.y}), LoadCursorW(nullptr, IDC_SIZEWE));
+    EXPECT_EQ(cursorAt(POINT{line.x - 30, line.y}), LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_EQ(cursorAt(POINT{line.x, line.y + 40}), LoadCursorW(nullptr, IDC_ARROW)) << "below the header row";
+
     SendMessageW(grid().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(line));
     EXPECT_EQ(GetCapture(), grid().hwnd());
     SendMessageW(grid().hwnd(), WM_MOUSEMOVE, MK_LBUTTON, At(POINT{line.x + 15, line.y}));
