@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -377,24 +378,18 @@ void Tf_setup::ShowShape(int32_t color) {
 
 void Tf_setup::ShowStretchedPicture(const std::wstring& path) {
     const Picture picture = Picture::FromFile(path);
-    const ClientDc screen(nullptr);
-    Bitmap rendered(CreateCompatibleBitmap(screen.get(), kPreviewWidth, kPreviewHeight));
-    const MemoryDc dc(CreateCompatibleDC(screen.get()));
-    if (!rendered || !dc) throw std::bad_alloc();
-    {
-        const SelectGuard select(dc.get(), rendered.get());
-        const RECT area{0, 0, kPreviewWidth, kPreviewHeight};
-        FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-        picture.DrawStretched(dc.get(), area);
-    }
-    previewPicture_ = std::move(rendered);
-    previewKind_ = PreviewKind::Picture;
-    InvalidateRect(Controls[kDemoId], nullptr, FALSE);
+    ShowPicture([&](HDC dc, const RECT& area) { picture.DrawStretched(dc, area); });
 }
 
 void Tf_setup::ShowTiledPicture(const std::wstring& path) {
     // Drawn as a bitmap whatever the file: a metafile is refused here.
     const Picture bitmap = Picture::BitmapFromFile(path);
+    ShowPicture([&](HDC dc, const RECT&) {
+        bitmap.DrawCopies(dc, TileOrigins(bitmap.Width(), bitmap.Height(), kPreviewWidth, kPreviewHeight));
+    });
+}
+
+void Tf_setup::ShowPicture(const std::function<void(HDC, const RECT&)>& draw) {
     const ClientDc screen(nullptr);
     Bitmap rendered(CreateCompatibleBitmap(screen.get(), kPreviewWidth, kPreviewHeight));
     const MemoryDc dc(CreateCompatibleDC(screen.get()));
@@ -403,7 +398,7 @@ void Tf_setup::ShowTiledPicture(const std::wstring& path) {
         const SelectGuard select(dc.get(), rendered.get());
         const RECT area{0, 0, kPreviewWidth, kPreviewHeight};
         FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
-        bitmap.DrawCopies(dc.get(), TileOrigins(bitmap.Width(), bitmap.Height(), kPreviewWidth, kPreviewHeight));
+        draw(dc.get(), area);
     }
     previewPicture_ = std::move(rendered);
     previewKind_ = PreviewKind::Picture;

@@ -4,6 +4,7 @@
 // has the panel apply it at once.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -53,6 +54,8 @@ private:
     void ShowShape(int32_t color);
     void ShowStretchedPicture(const std::wstring& path);
     void ShowTiledPicture(const std::wstring& path);
+    // The preview's own copy of a picture, drawn once at the preview's size.
+    void ShowPicture(const std::function<void(HDC, const RECT&)>& draw);
     void ChooseBackgroundItem(int item);
 
     // The common dialogs; false when the user cancels.

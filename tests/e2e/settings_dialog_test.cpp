@@ -7,29 +7,14 @@
 #include <commctrl.h>
 
 #include "driver.h"
+#include "support/find_control.h"
 #include "settings/setup_ids.h"
 
 namespace velk::e2e {
 namespace {
 
-struct FindById {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
-    auto* query = reinterpret_cast<FindById*>(lParam);
-    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
-    query->found = hwnd;
-    return FALSE;
-}
-
 // A control of the dialog, however deep in its pages and group boxes.
-HWND Control(HWND dialog, int id) {
-    FindById query{id, nullptr};
-    EnumChildWindows(dialog, MatchId, reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
+HWND Control(HWND dialog, int id) { return test::DescendantWithId(dialog, id); }
 
 bool Checked(HWND dialog, int id) { return SendMessageW(Control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 

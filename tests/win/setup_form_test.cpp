@@ -14,6 +14,7 @@
 #include "core/text.h"
 #include "settings/setup_form.h"
 #include "settings/setup_ids.h"
+#include "support/find_control.h"
 #include "win_test_support.h"
 
 namespace velk {
@@ -61,18 +62,6 @@ private:
     std::thread thread_;
 };
 
-struct FindById {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
-    auto* query = reinterpret_cast<FindById*>(lParam);
-    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
-    query->found = hwnd;
-    return FALSE;
-}
-
 class SetupFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -105,11 +94,7 @@ protected:
         return settings;
     }
 
-    HWND Control(int id) const {
-        FindById query{id, nullptr};
-        EnumChildWindows(setup_.hwnd(), MatchId, reinterpret_cast<LPARAM>(&query));
-        return query.found;
-    }
+    HWND Control(int id) const { return test::DescendantWithId(setup_.hwnd(), id); }
     bool Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Shown(int id) const { return (GetWindowLongPtrW(Control(id), GWL_STYLE) & WS_VISIBLE) != 0; }
     std::wstring Text(int id) const {
