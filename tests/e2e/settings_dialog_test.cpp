@@ -18,6 +18,12 @@ HWND Control(HWND dialog, int id) { return test::DescendantWithId(dialog, id); }
 
 bool Checked(HWND dialog, int id) { return SendMessageW(Control(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// Ctrl+Tab until the control's page is in sight.
+bool ShowPageOf(HWND dialog, int id) {
+    for (int page = 0; page < 3 && !IsWindowVisible(Control(dialog, id)); ++page) PressKeys({VK_CONTROL, VK_TAB});
+    return WaitUntil([&] { return IsWindowVisible(Control(dialog, id)) != FALSE; }, 2000);
+}
+
 SIZE ClientSize(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
@@ -95,8 +101,7 @@ TEST_F(SettingsDialog, AShortcutTypedIntoTheGridShowsOnThePanelAtOnce) {
 TEST_F(SettingsDialog, ACancelledColourChoiceGoesBackToTheDesktopColour) {
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
-    PressKeys({VK_CONTROL, VK_TAB});  // to "Wygląd"
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(Control(dialog, kTloColorId)) != FALSE; }, 2000));
+    ASSERT_TRUE(ShowPageOf(dialog, kTloColorId));
     ClickAt(CentreOnScreen(Control(dialog, kTloColorId)));
     HWND colours = WaitForBox(nullptr);
     ASSERT_NE(colours, nullptr) << "the colour dialog opened";
@@ -105,6 +110,46 @@ TEST_F(SettingsDialog, ACancelledColourChoiceGoesBackToTheDesktopColour) {
     EXPECT_FALSE(Checked(dialog, kTloColorId));
     ClickAt(CentreOnScreen(Control(dialog, kAnulujButtonId)));
     ASSERT_TRUE(Closed(dialog));
+}
+
+TEST_F(SettingsDialog, ADoubleClickOnACommandCellPicksAFileAndCancelledPicturesGoBackToTheDesktopColour) {
+    run_.WriteFile(L"program.exe", "MZ");
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    const RECT grid = ClientRectOnScreen(Control(dialog, kStringGrid1Id));
+    // Row 1 of "Polecenie": past the numbers (20) and the texts (118).
+    const POINT command{grid.left + 20 + 118 + 40, grid.top + 18 + 9};
+    ClickAt(command);
+    ClickAt(command);  // the second click within the double-click time
+    HWND files = WaitForBox(L"Wybierz plik do otwarcia...");
+    ASSERT_NE(files, nullptr) << "the open dialog came with its title";
+    // The file-name box of the open dialog, then its OK.
+    const std::wstring chosen = run_.Folder() + L"program.exe";
+    HWND name = test::DescendantWithId(files, 0x47C);  // cmb13, the name's combo box
+    if (!name) name = test::DescendantWithId(files, 0x480);  // edt1, older dialogs
+    ASSERT_NE(name, nullptr);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+    PostMessageW(files, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(files) || !IsWindowVisible(files); }, 5000));
+    // A double click on a "Tekst na pulpicie" cell opens nothing.
+    const POINT text{grid.left + 20 + 40, grid.top + 2 * 18 + 9};
+    ClickAt(text);
+    ClickAt(text);
+    EXPECT_EQ(run_.WaitForWindow(L"#32770", nullptr, 1000), nullptr);
+
+    ASSERT_TRUE(ShowPageOf(dialog, kTloStretchId));
+    for (int item : {kTloStretchId, kTloTextureId}) {
+        ClickAt(CentreOnScreen(Control(dialog, item)));
+        HWND pictures = WaitForBox(L"Wybierz plik do otwarcia...");
+        ASSERT_NE(pictures, nullptr) << item;
+        PostMessageW(pictures, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(WaitUntil([&] { return Checked(dialog, kTloDesktopId); }, 3000)) << item;
+    }
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+    const std::string file = run_.ReadFile(L"velk.ini");
+    const std::string path(chosen.begin(), chosen.end());
+    EXPECT_NE(file.find("\r\n" + path + "\r\n"), std::string::npos) << file.substr(0, 200);
 }
 
 TEST_F(SettingsDialog, ASaveThatCannotBeWrittenKeepsTheFileWholeAndTheDialogOpen) {
@@ -146,15 +191,10 @@ TEST(SettingsDialogMonitoring, TheListClosesTheDialogAfterItAndTheLastLaunchAtOn
         PressKeys({VK_CONTROL, 'K'});
         return run.WaitForWindow(L"Tf_setup", L"Ustawienia programu VELK");
     };
-    // Ctrl+Tab until the control's page is in sight.
-    const auto showPageOf = [](HWND dialog, int id) {
-        for (int page = 0; page < 3 && !IsWindowVisible(Control(dialog, id)); ++page) PressKeys({VK_CONTROL, VK_TAB});
-        return WaitUntil([&] { return IsWindowVisible(Control(dialog, id)) != FALSE; }, 2000);
-    };
 
     HWND dialog = open();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(showPageOf(dialog, kBtnListaId));
+    ASSERT_TRUE(ShowPageOf(dialog, kBtnListaId));
     ClickAt(CentreOnScreen(Control(dialog, kBtnListaId)));
     HWND list = run.WaitForWindow(L"Tf_lista", L"Lista uruchomień");
     ASSERT_NE(list, nullptr);
@@ -165,7 +205,7 @@ TEST(SettingsDialogMonitoring, TheListClosesTheDialogAfterItAndTheLastLaunchAtOn
 
     dialog = open();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(showPageOf(dialog, kBtnLastId));
+    ASSERT_TRUE(ShowPageOf(dialog, kBtnLastId));
     ClickAt(CentreOnScreen(Control(dialog, kBtnLastId)));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000));
     EXPECT_NE(run.WaitForWindow(L"Tf_monitor", nullptr), nullptr) << "the last-launch window stays open";
