@@ -152,6 +152,82 @@ TEST_F(SettingsDialog, ADoubleClickOnACommandCellPicksAFileAndCancelledPicturesG
     EXPECT_NE(file.find("\r\n" + path + "\r\n"), std::string::npos) << file.substr(0, 200);
 }
 
+// Presses the left button at one point and lets it go at another, moving
+// between them as a hand does.
+void DragMouse(POINT from, POINT to) {
+    const auto input = [](POINT at, DWORD flags) {
+        INPUT event{};
+        event.type = INPUT_MOUSE;
+        event.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+        event.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+        event.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        return event;
+    };
+    std::vector<INPUT> events{input(from, MOUSEEVENTF_MOVE), input(from, MOUSEEVENTF_LEFTDOWN)};
+    for (int step = 1; step <= 10; ++step)
+        events.push_back(input({from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10},
+                               MOUSEEVENTF_MOVE));
+    events.push_back(input(to, MOUSEEVENTF_LEFTUP));
+    for (INPUT& event : events) {
+        SendInput(1, &event, sizeof event);
+        Pause(20);  // a hand's pace: the system sees each step
+    }
+}
+
+TEST(SettingsDialogPlace, ADraggedPanelsNewPlaceIsShownAndSavedByOk) {
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.Placement = 1;
+    settings.Shortcuts[0] = {"Pierwszy", "", ""};
+    run.WriteSettings(settings);
+    run.Start();
+    HWND panel = run.WaitForPanel();
+    ASSERT_NE(panel, nullptr);
+    RECT window;
+    GetWindowRect(panel, &window);
+    const RECT client = ClientRectOnScreen(panel);
+    const POINT caption{window.left + 30, (window.top + client.top) / 2};
+    DragMouse(caption, {caption.x + 150, caption.y + 80});
+    ASSERT_TRUE(WaitUntil([&] { GetWindowRect(panel, &window); return window.left == 250 && window.top == 130; }, 3000))
+        << window.left << "," << window.top;
+
+    ASSERT_TRUE(FocusPanel(panel));
+    PressKeys({VK_CONTROL, 'K'});
+    HWND dialog = run.WaitForWindow(L"Tf_setup", L"Ustawienia programu VELK");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(Control(dialog, kXEditId)), L"250");
+    EXPECT_EQ(WindowText(Control(dialog, kYEditId)), L"130");
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }, 5000));
+    EXPECT_NE(run.ReadFile(L"velk.ini").find("4\r\n1\r\n250\r\n130\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsDialog, AChosenColourReachesTheFileAndThePanel) {
+    HWND dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ShowPageOf(dialog, kTloColorId));
+    ClickAt(CentreOnScreen(Control(dialog, kTloColorId)));
+    HWND colours = WaitForBox(nullptr);
+    ASSERT_NE(colours, nullptr);
+    // The colour dialog's red, green and blue boxes.
+    const int values[] = {10, 200, 30};
+    for (int box = 0; box < 3; ++box) {
+        HWND edit = test::DescendantWithId(colours, 706 + box);
+        ASSERT_NE(edit, nullptr) << box;
+        SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::to_wstring(values[box]).c_str()));
+    }
+    PostMessageW(colours, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(colours) || !IsWindowVisible(colours); }, 5000));
+    EXPECT_TRUE(Checked(dialog, kTloColorId));
+    ClickAt(CentreOnScreen(Control(dialog, kOKButtonId)));
+    ASSERT_TRUE(Closed(dialog));
+    const std::string chosen = "\r\n1\r\n" + std::to_string(RGB(10, 200, 30)) + "\r\n";
+    EXPECT_NE(run_.ReadFile(L"velk.ini").find(chosen), std::string::npos);
+    const RECT client = ClientRectOnScreen(panel_);
+    EXPECT_TRUE(WaitUntil([&] { return CapturePixels({client.left + 2, client.top + 2, client.left + 3, client.top + 3})[0] ==
+                                       RGB(10, 200, 30); }, 3000));
+}
+
 TEST_F(SettingsDialog, ASaveThatCannotBeWrittenKeepsTheFileWholeAndTheDialogOpen) {
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
