@@ -49,7 +49,7 @@ std::wstring ClipboardText(HWND owner) {
 }  // namespace
 
 StringGrid::~StringGrid() {
-    if (hwnd_) SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    if (hwnd_) DestroyWindow(hwnd_);
 }
 
 bool StringGrid::Create(HWND parent, const StringGridArgs& args) {
@@ -253,7 +253,7 @@ LRESULT StringGrid::DialogCode(LRESULT code, const MSG* message) const {
     if (message->message == WM_KEYDOWN || message->message == WM_CHAR) {
         switch (message->wParam) {
         case VK_TAB:
-            (void)0;
+            if (!KeyDown(VK_CONTROL) && !KeyDown(VK_MENU)) code |= DLGC_WANTTAB;
             break;
         case VK_RETURN:
         case VK_ESCAPE: code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE); break;
