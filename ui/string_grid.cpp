@@ -127,6 +127,7 @@ bool StringGrid::CreateEditor() {
                  reinterpret_cast<WPARAM>(font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT)),
                  FALSE);
     SendMessageW(editor_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
+    SendMessageW(editor_, EM_SETLIMITTEXT, 0, 0);  // commands of any length, not the default 32767
     return true;
 }
 
@@ -223,12 +224,14 @@ LRESULT StringGrid::HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lPar
                             std::abs(point.x - clickPoint_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
                             std::abs(point.y - clickPoint_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
         clickMovedEditor_ = false;
-        const LRESULT result = DefSubclassProc(editor, message, wParam, lParam);
-        if (second) FireDblClick();
-        return result;
+        if (!second) return DefSubclassProc(editor, message, wParam, lParam);
+        [[fallthrough]];
     }
     case WM_LBUTTONDBLCLK: {
-        const LRESULT result = DefSubclassProc(editor, message, wParam, lParam);
+        const LRESULT result = DefSubclassProc(editor, WM_LBUTTONDBLCLK, wParam, lParam);
+        // The handler may open a window of its own (a file dialog): the
+        // editor must not keep the mouse meanwhile.
+        if (GetCapture() == editor) ReleaseCapture();
         FireDblClick();
         return result;
     }
@@ -643,8 +646,11 @@ void StringGrid::Paint() {
             cells_[static_cast<size_t>(cell.row) * layout_.columnWidths.size() + cell.column];
         if (value.empty()) return;
         SetTextColor(dc, text);
+        // No character is narrower than a pixel: what lies past the cell's
+        // width is never measured (a cell may hold a megabyte).
+        const size_t shown = std::min(value.size(), static_cast<size_t>(std::max(0, rect.Width())) + 1);
         ExtTextOutW(dc, bounds.left + kTextLeft, bounds.top + kTextTop, ETO_CLIPPED, &bounds, value.c_str(),
-                    static_cast<UINT>(value.size()), nullptr);
+                    static_cast<UINT>(shown), nullptr);
     };
 
     // Visible rows and columns: the fixed ones, then the scrollable ones
