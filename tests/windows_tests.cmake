@@ -54,7 +54,7 @@ add_executable(e2e_tests
     e2e/monitor_test.cpp
     e2e/offscreen_test.cpp
     e2e/panel_test.cpp
-    e2e/settings_dialog_test.cpp
+    e2e/setup_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
 add_dependencies(e2e_tests velk record_args)

@@ -1,5 +1,8 @@
 #include "driver.h"
 
+#include <colordlg.h>
+#include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 namespace velk::e2e {
@@ -62,6 +65,52 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
 
 void SendInputs(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT KeyInput(WORD key, WORD unicode, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = unicode;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+// A block of memory in the process that owns a window, for messages whose
+// answer is written through a pointer.
+class RemoteBlock {
+public:
+    RemoteBlock(HWND owner, size_t size) : size_(size) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(owner, &processId);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBlock() {
+        if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    char* address() const { return static_cast<char*>(address_); }
+    bool Write(size_t offset, const void* bytes, size_t size) const {
+        return address_ && offset + size <= size_ &&
+               WriteProcessMemory(process_, address() + offset, bytes, size, nullptr);
+    }
+    bool Read(size_t offset, void* bytes, size_t size) const {
+        return address_ && offset + size <= size_ &&
+               ReadProcessMemory(process_, address() + offset, bytes, size, nullptr);
+    }
+
+private:
+    size_t size_;
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+bool IsClosed(HWND dialog) {
+    return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000);
 }
 
 INPUT MouseInput(POINT screen, DWORD flags) {
@@ -211,6 +260,57 @@ void PressKeys(const std::vector<WORD>& keys) {
     Pause(100);
 }
 
+void DoubleClickAt(POINT screen) {
+    SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                MouseInput(screen, MOUSEEVENTF_LEFTUP), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                MouseInput(screen, MOUSEEVENTF_LEFTUP)});
+    Pause(100);
+}
+
+void DragFromTo(POINT from, POINT to) {
+    const DWORD thread = GetWindowThreadProcessId(WindowFromPoint(from), nullptr);
+    SendInputs({MouseInput(from, MOUSEEVENTF_MOVE), MouseInput(from, MOUSEEVENTF_LEFTDOWN)});
+    // Moves sent with the press are lost to a window-move loop that has not
+    // begun yet (Wine then moved the window by the first step alone): the
+    // hand moves once the pressed window holds the mouse.
+    WaitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(thread, &info) && info.hwndCapture;
+        },
+        2000);
+    std::vector<INPUT> inputs;
+    constexpr int kSteps = 8;
+    for (int step = 1; step <= kSteps; ++step) {
+        const POINT at{from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps};
+        inputs.push_back(MouseInput(at, MOUSEEVENTF_MOVE));
+    }
+    inputs.push_back(MouseInput(to, MOUSEEVENTF_LEFTUP));
+    SendInputs(inputs);
+    Pause(100);
+}
+
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (const wchar_t character : text) {
+        const SHORT key = VkKeyScanW(character);
+        const bool onKeyboard = key != -1 && (HIBYTE(key) & ~1) == 0;  // the key, at most with Shift
+        if (!onKeyboard) {
+            inputs.push_back(KeyInput(0, character, KEYEVENTF_UNICODE));
+            inputs.push_back(KeyInput(0, character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+            continue;
+        }
+        const bool shifted = HIBYTE(key) & 1;
+        if (shifted) inputs.push_back(KeyInput(VK_SHIFT, 0, 0));
+        inputs.push_back(KeyInput(LOBYTE(key), 0, 0));
+        inputs.push_back(KeyInput(LOBYTE(key), 0, KEYEVENTF_KEYUP));
+        if (shifted) inputs.push_back(KeyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
+    }
+    SendInputs(inputs);
+    Pause(100);
+}
+
 std::vector<COLORREF> CapturePixels(const RECT& screen) {
     const int width = screen.right - screen.left;
     const int height = screen.bottom - screen.top;
@@ -289,6 +389,106 @@ HWND ChildWithText(HWND parent, const wchar_t* text) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (WindowText(child) == text) return child;
     return nullptr;
+}
+
+namespace {
+
+struct IdQuery {
+    int id;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
+    auto* query = reinterpret_cast<IdQuery*>(lParam);
+    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
+    if (query->className) {
+        wchar_t name[64] = {};
+        GetClassNameW(hwnd, name, 64);
+        if (_wcsicmp(name, query->className) != 0) return TRUE;
+    }
+    query->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND DescendantWithId(HWND parent, int id, const wchar_t* className) {
+    IdQuery query{id, className, nullptr};
+    EnumChildWindows(parent, MatchId, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+RECT TabItemRect(HWND tabs, int index) {
+    RECT item{};
+    const RemoteBlock remote(tabs, sizeof item);
+    if (SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.address())))
+        remote.Read(0, &item, sizeof item);
+    return item;
+}
+
+std::wstring TabItemText(HWND tabs, int index) {
+    constexpr int kCapacity = 256;
+    const RemoteBlock remote(tabs, sizeof(TCITEMW) + kCapacity * sizeof(wchar_t));
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.address() + sizeof item);
+    item.cchTextMax = kCapacity;
+    if (!remote.Write(0, &item, sizeof item)) return {};
+    if (!SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(remote.address()))) return {};
+    wchar_t text[kCapacity] = {};
+    remote.Read(sizeof item, text, sizeof text - sizeof(wchar_t));
+    return text;
+}
+
+bool ChooseFileInOpenDialog(HWND dialog, const std::wstring& path) {
+    // The file-name box is the edit inside the combo box cmb13; both carry its id.
+    HWND nameBox = DescendantWithId(dialog, cmb13, L"Edit");
+    const bool focused = WaitUntil(
+        [&] {
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread) &&
+                   thread.hwndFocus == nameBox && GetForegroundWindow() == dialog;
+        },
+        3000);
+    if (!nameBox || !focused) return false;
+    TypeText(path);
+    PressKeys({VK_RETURN});
+    return IsClosed(dialog);
+}
+
+bool ChooseColourInColourDialog(HWND dialog, COLORREF colour) {
+    const struct {
+        int id;
+        BYTE value;
+    } boxes[] = {{COLOR_RED, GetRValue(colour)}, {COLOR_GREEN, GetGValue(colour)}, {COLOR_BLUE, GetBValue(colour)}};
+    for (const auto& box : boxes) {
+        HWND edit = DescendantWithId(dialog, box.id, L"Edit");
+        if (!edit) return false;
+        ClickAt(CentreOnScreen(edit));
+        PressKeys({VK_END});
+        PressKeys({VK_SHIFT, VK_HOME});
+        const std::wstring digits = std::to_wstring(box.value);
+        TypeText(digits);
+        if (!WaitUntil([&] { return WindowText(edit) == digits; }, 2000)) return false;
+    }
+    HWND ok = DescendantWithId(dialog, IDOK, L"Button");
+    if (!ok) return false;
+    ClickAt(CentreOnScreen(ok));
+    return IsClosed(dialog);
+}
+
+bool CancelCommonDialog(HWND dialog) {
+    HWND cancel = DescendantWithId(dialog, IDCANCEL, L"Button");
+    if (!cancel) return false;
+    ClickAt(CentreOnScreen(cancel));
+    return IsClosed(dialog);
+}
+
+bool IsColourDialog(HWND dialog) {
+    return DescendantWithId(dialog, COLOR_RED, L"Edit") && DescendantWithId(dialog, COLOR_GREEN, L"Edit") &&
+           DescendantWithId(dialog, COLOR_BLUE, L"Edit");
 }
 
 std::wstring FromCodePage1250(const std::string& bytes) {

@@ -55,6 +55,14 @@ void PressOk(HWND box);
 void ClickAt(POINT screen, bool right = false);
 void MoveMouseTo(POINT screen);
 void PressKeys(const std::vector<WORD>& keys);  // held in order, released in reverse
+// Two clicks at one point within the double-click time.
+void DoubleClickAt(POINT screen);
+// Presses the left button at one point, moves to the other and releases it.
+void DragFromTo(POINT from, POINT to);
+// Types into the window that has the keyboard focus: characters of the
+// keyboard layout by their keys, others (Polish letters on this US layout)
+// as the Unicode key events an input method sends.
+void TypeText(const std::wstring& text);
 
 // Screen pixels of a rectangle, row by row (COLORREF values).
 std::vector<COLORREF> CapturePixels(const RECT& screen);
@@ -72,6 +80,26 @@ std::wstring WindowText(HWND hwnd);
 std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
 // A child window by its exact text, e.g. a button by its caption.
 HWND ChildWithText(HWND parent, const wchar_t* text);
+// The first window below the parent, however deep, with the control id (and
+// the class, when given).
+HWND DescendantWithId(HWND parent, int id, const wchar_t* className = nullptr);
+// An item of a tab control of the program: its rectangle in the control's
+// client area, its text. The control answers in its own process's memory.
+RECT TabItemRect(HWND tabs, int index);
+std::wstring TabItemText(HWND tabs, int index);
+
+// The system's file and colour dialogs, worked as a user works them; each
+// returns true when the dialog closed.
+// The file dialog opens with the focus in its file-name box: the full path
+// typed there and Enter choose the file.
+bool ChooseFileInOpenDialog(HWND dialog, const std::wstring& path);
+// Types the colour into the boxes for red, green and blue, then clicks OK.
+bool ChooseColourInColourDialog(HWND dialog, COLORREF colour);
+// Clicks the dialog's Cancel button.
+bool CancelCommonDialog(HWND dialog);
+// A colour dialog has the three boxes; its title depends on the system's
+// language.
+bool IsColourDialog(HWND dialog);
 // Code-page-1250 bytes of the program's files as the text its windows show.
 std::wstring FromCodePage1250(const std::string& bytes);
 // Gives the panel the keyboard by clicking near its bottom left corner,

@@ -257,5 +257,28 @@ TEST_F(SetupFormTest, ACoordinateThatIsNoWholeNumberIsRefusedAndNothingIsWritten
     }
 }
 
+TEST_F(SetupFormTest, AMissingFileIsToldAndHugeTextsAreShownAndSavedWhole) {
+    file_.Remove();
+    {
+        test::BoxAnswerer answerer;
+        setup_.Show();
+        ASSERT_TRUE(answerer.Answered());
+        EXPECT_EQ(answerer.Title(), L"Błąd!");
+        EXPECT_EQ(answerer.Text(), L"Nie mogę otworzyć pliku ustawień!");
+    }
+    EXPECT_EQ(Text(kXEditId), L"140") << "X and Y still show the panel's place";
+    setup_.Hide();
+
+    Settings settings = Known();
+    settings.Shortcuts[5].Command = std::string(1 << 20, 'x');
+    settings.BackgroundMode = 3;
+    settings.BackgroundPicture = "C:\\" + std::string(5000, 'd') + ".bmp";
+    file_.Write(settings);
+    setup_.Show();
+    EXPECT_EQ(setup_.StringGrid1.Cell(2, 6).size(), size_t{1} << 20);
+    Press(kOKButtonId);
+    EXPECT_EQ(FileBytes(), FormatSettings(settings)) << "nothing cut";
+}
+
 }  // namespace
 }  // namespace velk
