@@ -88,7 +88,10 @@ std::wstring ControlText(HWND control) {
 }
 
 bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi) {
+    // A form created again after Destroy() starts from its table anew.
     form_ = form;
+    placed_.clear();
+    buttons_.clear();
     RegisterPageClass();
     RegisterLogView();
     const auto scale = [dpi](int value) { return MulDiv(value, dpi, 96); };
