@@ -49,12 +49,14 @@ std::vector<COLORREF> DrawnHere(const wchar_t* text) {
 
 class AboutBox : public ::testing::Test {
 protected:
-    HWND StartPanel() {
-        run_.WriteSettings(TestSettings());
-        run_.Start();
-        return run_.WaitForPanel();
-    }
+    HWND StartPanel() { return run_.StartWith(TestSettings()); }
     HWND WaitForAboutBox() { return run_.WaitForWindow(L"Tf_info", L"O programie...", 3000); }
+    // F12 on the panel, as a user presses it.
+    HWND OpenByF12(HWND panel) {
+        if (!FocusPanel(panel)) return nullptr;
+        PressKeys({VK_F12});
+        return WaitForAboutBox();
+    }
     void ExpectClosed(HWND about) {
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }, 2000));
         EXPECT_TRUE(IsWindow(about)) << "hidden, not destroyed";
@@ -98,9 +100,7 @@ TEST_F(AboutBox, OpensFromTheMenuWithItsTextsAndTheLastLineDeciphered) {
 TEST_F(AboutBox, MoreInformationReturnsToTheBoxAndOkClosesIt) {
     HWND panel = StartPanel();
     ASSERT_NE(panel, nullptr);
-    ASSERT_TRUE(FocusPanel(panel));
-    PressKeys({VK_F12});
-    HWND about = WaitForAboutBox();
+    HWND about = OpenByF12(panel);
     ASSERT_NE(about, nullptr);
 
     HWND more = ChildWithText(about, L"&Więcej");
@@ -128,16 +128,12 @@ TEST_F(AboutBox, MoreInformationReturnsToTheBoxAndOkClosesIt) {
 TEST_F(AboutBox, TheCloseBoxClosesItAndEnterOnTheDefaultButtonToo) {
     HWND panel = StartPanel();
     ASSERT_NE(panel, nullptr);
-    ASSERT_TRUE(FocusPanel(panel));
-    PressKeys({VK_F12});
-    HWND about = WaitForAboutBox();
+    HWND about = OpenByF12(panel);
     ASSERT_NE(about, nullptr);
     ClickAt(CloseBoxOf(about));
     ExpectClosed(about);
 
-    ASSERT_TRUE(FocusPanel(panel));
-    PressKeys({VK_F12});
-    ASSERT_EQ(WaitForAboutBox(), about);
+    ASSERT_EQ(OpenByF12(panel), about);
     PressKeys({VK_RETURN});
     ExpectClosed(about);
 }

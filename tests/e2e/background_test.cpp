@@ -18,23 +18,30 @@ COLORREF TexturePixel(int x, int y) { return RGB(x * 5, y * 6, 128); }
 
 class Background : public ::testing::Test {
 protected:
+    // The panel once its first paint is on the screen: nothing is left to
+    // paint, and the white of its first label shows, over every background
+    // of these tests.
     HWND Start(Settings settings) {
         settings.Shortcuts[0] = {"Napis", "", "L"};
         settings.Shortcuts[19] = {"Ostatni", "", "L"};
-        run_.WriteSettings(settings);
-        run_.Start();
-        HWND panel = run_.WaitForPanel();
-        if (panel) Pause(300);
-        return panel;
+        HWND panel = run_.StartWith(settings);
+        if (!panel) return nullptr;
+        const auto painted = [&] { return !GetUpdateRect(panel, nullptr, FALSE) && WhiteInLabel(panel) > 10; };
+        return WaitUntil(painted, 3000) ? panel : nullptr;
+    }
+    // A picture file in the run's folder, and the settings that show it.
+    Settings WithPicture(int mode, const wchar_t* name, const std::string& file) {
+        run_.WriteFile(name, file);
+        Settings settings = TestSettings();
+        settings.BackgroundMode = mode;
+        settings.BackgroundPicture = Path(name);
+        return settings;
     }
     COLORREF ClientPixel(HWND panel, int x, int y) {
         const RECT client = ClientRectOnScreen(panel);
         return CapturePixels(RECT{client.left + x, client.top + y, client.left + x + 1, client.top + y + 1})[0];
     }
-    int WhiteInLabel(HWND panel) {
-        const RECT client = ClientRectOnScreen(panel);
-        return CountColor(CapturePixels(RECT{client.left + 8, client.top + 8, client.left + 123, client.top + 22}), kWhite);
-    }
+    int WhiteInLabel(HWND panel) { return CountColor(CapturePixels(LabelOnScreen(panel, 1)), kWhite); }
     std::string Path(const wchar_t* name) const {
         const std::wstring path = run_.Folder() + name;
         return std::string(path.begin(), path.end());
@@ -54,11 +61,7 @@ TEST_F(Background, AColourFillsTheClientArea) {
 }
 
 TEST_F(Background, APictureIsStretchedOverThePanel) {
-    run_.WriteFile(L"tlo.bmp", MakeBitmapFile(2, 2, Quadrants));
-    Settings settings = TestSettings();
-    settings.BackgroundMode = 2;
-    settings.BackgroundPicture = Path(L"tlo.bmp");
-    HWND panel = Start(settings);
+    HWND panel = Start(WithPicture(2, L"tlo.bmp", MakeBitmapFile(2, 2, Quadrants)));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(ClientPixel(panel, 30, 90), RGB(255, 0, 0));
     EXPECT_EQ(ClientPixel(panel, 100, 90), RGB(0, 255, 0));
@@ -68,11 +71,7 @@ TEST_F(Background, APictureIsStretchedOverThePanel) {
 }
 
 TEST_F(Background, ATextureIsTiledFromTheTopLeftAndClippedAtTheEdges) {
-    run_.WriteFile(L"tekstura.bmp", MakeBitmapFile(50, 40, TexturePixel));
-    Settings settings = TestSettings();
-    settings.BackgroundMode = 3;
-    settings.BackgroundPicture = Path(L"tekstura.bmp");
-    HWND panel = Start(settings);
+    HWND panel = Start(WithPicture(3, L"tekstura.bmp", MakeBitmapFile(50, 40, TexturePixel)));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(run_.WaitForWindow(L"#32770", nullptr, 200), nullptr);
     const struct { int x, y; } points[] = {{0, 0}, {49, 39}, {50, 0}, {100, 40}, {75, 20}, {129, 1}, {3, 361}, {60, 200}};
@@ -83,11 +82,8 @@ TEST_F(Background, ATextureIsTiledFromTheTopLeftAndClippedAtTheEdges) {
 }
 
 TEST_F(Background, ATextureLargerThanThePanelIsDrawnOnce) {
-    run_.WriteFile(L"duza.bmp", MakeBitmapFile(200, 400, [](int x, int y) { return RGB(x, y / 2, 64); }));
-    Settings settings = TestSettings();
-    settings.BackgroundMode = 3;
-    settings.BackgroundPicture = Path(L"duza.bmp");
-    HWND panel = Start(settings);
+    HWND panel =
+        Start(WithPicture(3, L"duza.bmp", MakeBitmapFile(200, 400, [](int x, int y) { return RGB(x, y / 2, 64); })));
     ASSERT_NE(panel, nullptr);
     for (POINT at : {POINT{0, 0}, POINT{129, 361}, POINT{64, 180}})
         EXPECT_EQ(ClientPixel(panel, at.x, at.y), RGB(at.x, at.y / 2, 64)) << at.x << "," << at.y;
@@ -129,11 +125,7 @@ TEST_F(Background, EveryLoaderErrorIsShownInTheStandardErrorBoxAndThePanelRunsOn
 }
 
 TEST_F(Background, ATextureThatFailsIsReportedOncePerPath) {
-    run_.WriteFile(L"zly.wmf", "\xD7\xCD\xC6\x9A no bitmap");
-    Settings settings = TestSettings();
-    settings.BackgroundMode = 3;
-    settings.BackgroundPicture = Path(L"zly.wmf");
-    run_.WriteSettings(settings);
+    run_.WriteSettings(WithPicture(3, L"zly.wmf", "\xD7\xCD\xC6\x9A no bitmap"));
     run_.Start();
     HWND box = run_.WaitForWindow(L"#32770", L"=VELK=");
     ASSERT_NE(box, nullptr);
@@ -143,9 +135,11 @@ TEST_F(Background, ATextureThatFailsIsReportedOncePerPath) {
 
     HWND panel = run_.WaitForPanel();
     ASSERT_NE(panel, nullptr);
+    // Each repaint done (the update region gone) before the next: a paint
+    // that loaded the texture again would show its box.
     for (int repaint = 0; repaint < 3; ++repaint) {
         InvalidateRect(panel, nullptr, TRUE);
-        Pause(200);
+        EXPECT_TRUE(WaitUntil([&] { return !GetUpdateRect(panel, nullptr, FALSE); }, 2000)) << repaint;
     }
     EXPECT_EQ(run_.WaitForWindow(L"#32770", nullptr, 300), nullptr) << "no second box";
 }

@@ -4,6 +4,9 @@
 #include <commctrl.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
+
+#include "app/panel_text.h"
 
 namespace velk::e2e {
 
@@ -62,6 +65,11 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
     query->found = hwnd;
     return FALSE;
 }
+
+// Lets real input settle after the input helpers: from another process
+// nothing says when the program's thread has taken the events SendInput
+// queued. The tests then wait for what the input brings about (WaitUntil).
+void Pause(DWORD ms) { Sleep(ms); }
 
 void SendInputs(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
@@ -192,9 +200,37 @@ void VelkRun::Start() {
     std::wstring commandLine = L"\"" + folder_ + L"velk.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
-                               &startup, &process_));
-    WaitForInputIdle(process_.hProcess, 5000);
+    // Under a busy Wine server a start now and then fails at once; a few
+    // more tries tell that apart from a program that cannot be started.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
+                           &process_)) {
+            WaitForInputIdle(process_.hProcess, 5000);
+            return;
+        }
+        error = GetLastError();
+        Sleep(300);
+    }
+    FAIL() << "velk.exe could not be started, error " << error;
+}
+
+HWND VelkRun::StartWith(const Settings& settings) {
+    WriteSettings(settings);
+    Start();
+    return ::testing::Test::HasFatalFailure() ? nullptr : WaitForPanel();
+}
+
+int VelkRun::RunningChildren() const {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int children = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        children += entry.th32ParentProcessID == process_.dwProcessId;
+    CloseHandle(snapshot);
+    return children;
 }
 
 HWND VelkRun::WaitForPanel(DWORD timeoutMs) {
@@ -231,7 +267,12 @@ void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
 void MoveMouseTo(POINT screen) {
     SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE)});
-    Pause(50);
+    WaitUntil(
+        [&] {
+            POINT at;
+            return GetCursorPos(&at) && at.x == screen.x && at.y == screen.y;
+        },
+        2000);
 }
 
 void ClickAt(POINT screen, bool right) {
@@ -353,6 +394,12 @@ RECT ClientRectOnScreen(HWND hwnd) {
     return client;
 }
 
+RECT LabelOnScreen(HWND panel, int slot) {
+    const RECT client = ClientRectOnScreen(panel);
+    const int top = client.top + kLabelTops[slot - 1];
+    return RECT{client.left + kLabelLeft, top, client.left + kLabelLeft + kLabelWidth, top + kLabelHeight};
+}
+
 POINT CentreOnScreen(HWND hwnd) {
     RECT window;
     GetWindowRect(hwnd, &window);
@@ -365,14 +412,6 @@ POINT CloseBoxOf(HWND hwnd) {
     const RECT client = ClientRectOnScreen(hwnd);
     const int frame = client.left - window.left;
     return POINT{window.right - frame - GetSystemMetrics(SM_CXSIZE) / 2 - 2, (window.top + frame + client.top) / 2};
-}
-
-std::wstring WindowText(HWND hwnd) {
-    const LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(copied));
-    return text;
 }
 
 std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className) {
@@ -389,34 +428,6 @@ HWND ChildWithText(HWND parent, const wchar_t* text) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (WindowText(child) == text) return child;
     return nullptr;
-}
-
-namespace {
-
-struct IdQuery {
-    int id;
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
-    auto* query = reinterpret_cast<IdQuery*>(lParam);
-    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
-    if (query->className) {
-        wchar_t name[64] = {};
-        GetClassNameW(hwnd, name, 64);
-        if (_wcsicmp(name, query->className) != 0) return TRUE;
-    }
-    query->found = hwnd;
-    return FALSE;
-}
-
-}  // namespace
-
-HWND DescendantWithId(HWND parent, int id, const wchar_t* className) {
-    IdQuery query{id, className, nullptr};
-    EnumChildWindows(parent, MatchId, reinterpret_cast<LPARAM>(&query));
-    return query.found;
 }
 
 RECT TabItemRect(HWND tabs, int index) {
@@ -505,7 +516,5 @@ bool FocusPanel(HWND panel) {
     ClickAt(POINT{client.left + 3, client.bottom - 3});
     return WaitUntil([&] { return GetForegroundWindow() == panel; }, 2000);
 }
-
-void Pause(DWORD ms) { Sleep(ms); }
 
 }  // namespace velk::e2e

@@ -8,6 +8,8 @@
 
 #include "settings/settings_file.h"
 #include "support/bitmap_file.h"
+#include "support/find_control.h"
+#include "support/window_texts.h"
 
 namespace velk::e2e {
 
@@ -33,6 +35,8 @@ public:
 
     // Starts velk.exe in the folder (also the current directory).
     void Start();
+    // Writes velk.ini, starts the program and waits for its panel.
+    HWND StartWith(const Settings& settings);
     // The visible panel of this run, or null after the time-out.
     HWND WaitForPanel(DWORD timeoutMs = 10000);
     // A top-level window of this process with the given class and title.
@@ -40,6 +44,8 @@ public:
     // True when the process ended within the time; its exit code in *code.
     bool WaitForExit(DWORD timeoutMs, DWORD* code = nullptr) const;
     DWORD ProcessId() const { return process_.dwProcessId; }
+    // How many processes the program started are still running.
+    int RunningChildren() const;
 
 private:
     std::wstring folder_;
@@ -69,12 +75,17 @@ std::vector<COLORREF> CapturePixels(const RECT& screen);
 int CountColor(const std::vector<COLORREF>& pixels, COLORREF color);
 
 RECT ClientRectOnScreen(HWND hwnd);
+// A label of the panel (slot 1 to 20) on the screen, from the panel's own
+// geometry.
+RECT LabelOnScreen(HWND panel, int slot);
 POINT CentreOnScreen(HWND hwnd);
 // The middle of the close box of a window with a normal caption.
 POINT CloseBoxOf(HWND hwnd);
 
-// The whole text of a window of the program, however long (a memo's log).
-std::wstring WindowText(HWND hwnd);
+// The whole text of a window of the program, however long (a memo's log),
+// and the texts of a form's labels.
+using test::LabelTexts;
+using test::WindowText;
 // The program's child windows of a class, in their order (creation order,
 // which is also the tab order).
 std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
@@ -82,7 +93,7 @@ std::vector<HWND> ChildWindows(HWND parent, const wchar_t* className);
 HWND ChildWithText(HWND parent, const wchar_t* text);
 // The first window below the parent, however deep, with the control id (and
 // the class, when given).
-HWND DescendantWithId(HWND parent, int id, const wchar_t* className = nullptr);
+using test::DescendantWithId;
 // An item of a tab control of the program: its rectangle in the control's
 // client area, its text. The control answers in its own process's memory.
 RECT TabItemRect(HWND tabs, int index);
@@ -105,8 +116,6 @@ std::wstring FromCodePage1250(const std::string& bytes);
 // Gives the panel the keyboard by clicking near its bottom left corner,
 // where the tests' panels have no label.
 bool FocusPanel(HWND panel);
-// Pumps nothing: sleeps while other processes work.
-void Pause(DWORD ms);
 // Waits until the predicate holds or the time runs out; returns its last value.
 template <typename Predicate>
 bool WaitUntil(Predicate predicate, DWORD timeoutMs) {

@@ -2,11 +2,12 @@
 // every start: what is started, and what never is.
 #include <gtest/gtest.h>
 
-#include "app/panel_text.h"
 #include "driver.h"
 
 namespace velk::e2e {
 namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);  // the test panels' labels
 
 class Launching : public ::testing::Test {
 protected:
@@ -18,20 +19,17 @@ protected:
             run_.CopyProgram(L"record_args.exe", name);
     }
 
+    // The panel, in the foreground.
     HWND Start(const Settings& settings) {
-        run_.WriteSettings(settings);
-        run_.Start();
-        HWND panel = run_.WaitForPanel();
-        if (panel) {
-            SetForegroundWindow(panel);
-            Pause(100);
-        }
-        return panel;
+        HWND panel = run_.StartWith(settings);
+        if (!panel) return nullptr;
+        SetForegroundWindow(panel);
+        return WaitUntil([&] { return GetForegroundWindow() == panel; }, 2000) ? panel : nullptr;
     }
 
     void ClickSlot(HWND panel, int slot) {
-        const RECT client = ClientRectOnScreen(panel);
-        ClickAt(POINT{client.left + kLabelLeft + 20, client.top + kLabelTops[slot - 1] + kLabelHeight / 2});
+        const RECT label = LabelOnScreen(panel, slot);
+        ClickAt(POINT{label.left + 20, (label.top + label.bottom) / 2});
     }
 
     // The recorded command lines, one per start.
@@ -47,6 +45,13 @@ protected:
     std::vector<std::wstring> WaitForRecords(size_t count) const {
         WaitUntil([&] { return Recorded().size() >= count; }, 8000);
         return Recorded();
+    }
+
+    // The panel handles clicks in order and starts a program within the
+    // click: once a later click's record is there, whatever an earlier click
+    // started has been started, and has written its record once it ended.
+    bool StartedProgramsEnded() const {
+        return WaitUntil([&] { return run_.RunningChildren() == 0; }, 8000);
     }
 
     VelkRun run_;
@@ -109,7 +114,7 @@ TEST_F(Launching, AProgramAndItsArgumentInOneCommandReachTheShellAsOneText) {
     ClickSlot(panel, 2);
     ClickSlot(panel, 1);
     const std::vector<std::wstring> records = WaitForRecords(1);
-    Pause(500);
+    ASSERT_TRUE(StartedProgramsEnded());
     ASSERT_EQ(Recorded().size(), 1u);
     EXPECT_EQ(records[0].find(L"argument"), std::wstring::npos) << records[0];
 }
@@ -122,6 +127,7 @@ TEST_F(Launching, ClockDateEmptyAndHiddenSlotsStartNothing) {
     settings.Shortcuts[2] = {"Pusty", "", "L"};
     settings.Shortcuts[3] = {"_NIC", folder + "record_args.exe", "L"};
     settings.Shortcuts[4] = {"Ostatni", "", "L"};
+    settings.Shortcuts[5] = {"Znacznik", folder + "record_args.exe", "L"};
     HWND panel = Start(settings);
     ASSERT_NE(panel, nullptr);
 
@@ -129,10 +135,14 @@ TEST_F(Launching, ClockDateEmptyAndHiddenSlotsStartNothing) {
     // Before the first tick the clock and date labels are still blank.
     ClickSlot(panel, 1);
     ClickSlot(panel, 2);
-    Pause(1300);
+    const auto shown = [&](int slot) { return CountColor(CapturePixels(LabelOnScreen(panel, slot)), kWhite) > 10; };
+    ASSERT_TRUE(WaitUntil([&] { return shown(1) && shown(2); }, 3000)) << "the first tick wrote both";
     for (int slot : {1, 2, 3, 4}) ClickSlot(panel, slot);
-    Pause(1500);
-    EXPECT_FALSE(run_.FileExists(L"record_args.txt")) << "something was started";
+    // The marker's click comes last: its start is the one record.
+    ClickSlot(panel, 6);
+    ASSERT_FALSE(WaitForRecords(1).empty());
+    EXPECT_TRUE(StartedProgramsEnded()) << "a started program or folder window stays open";
+    EXPECT_EQ(Recorded().size(), 1u) << "something was started";
     EXPECT_EQ(VisibleTopLevelWindows(), windowsBefore) << "a folder or program window opened";
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 const std::string kStart = "w\xB3. ";
 const std::string kShutdown = "wy\xB3. ";
+constexpr UINT_PTR kMonitorTimer = 1;  // the last-launch window's count
 
 Settings MonitoredSettings(bool infoWindow, const char* seconds) {
     Settings settings = TestSettings();
@@ -20,28 +21,30 @@ Settings MonitoredSettings(bool infoWindow, const char* seconds) {
     return settings;
 }
 
-int SecondsOfDay(int hour, int minute, int second) { return (hour * 60 + minute) * 60 + second; }
+// Seconds since 1601 of a local time, or -1 when it names no real moment.
+long long SecondsOf(const RecordTime& time) {
+    const SYSTEMTIME local{static_cast<WORD>(time.Year), static_cast<WORD>(time.Month), 0, static_cast<WORD>(time.Day),
+                           static_cast<WORD>(time.Hour), static_cast<WORD>(time.Minute),
+                           static_cast<WORD>(time.Second), 0};
+    FILETIME file;
+    if (!SystemTimeToFileTime(&local, &file)) return -1;
+    return static_cast<long long>((static_cast<ULONGLONG>(file.dwHighDateTime) << 32) | file.dwLowDateTime) /
+           10'000'000;
+}
 
-// The start the program wrote to ostatnio.asc, checked to be this moment.
+// The start the program wrote to ostatnio.asc, checked to be this moment:
+// a whole date and time, so a start just before midnight (or the year's
+// end) still counts as seconds ago.
 RecordTime RecordedStart(const VelkRun& run) {
     const std::optional<RecordTime> start = ParseLastStart(run.ReadFile(L"ostatnio.asc"));
     EXPECT_TRUE(start.has_value());
     if (!start) return {};
     SYSTEMTIME now;
     GetLocalTime(&now);
-    EXPECT_EQ(start->Year, now.wYear);
-    EXPECT_EQ(start->Month, now.wMonth);
-    EXPECT_EQ(start->Day, now.wDay);
-    const int age = SecondsOfDay(now.wHour, now.wMinute, now.wSecond) -
-                    SecondsOfDay(start->Hour, start->Minute, start->Second);
-    EXPECT_TRUE(age >= 0 && age < 30) << age;
+    const long long age = SecondsOf({now.wDay, now.wMonth, now.wYear, now.wHour, now.wMinute, now.wSecond}) -
+                          SecondsOf(*start);
+    EXPECT_TRUE(SecondsOf(*start) >= 0 && age >= 0 && age < 30) << age;
     return *start;
-}
-
-std::vector<std::wstring> LabelTexts(HWND window) {
-    std::vector<std::wstring> texts;
-    for (HWND label : ChildWindows(window, L"Static")) texts.push_back(WindowText(label));
-    return texts;
 }
 
 std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
@@ -56,9 +59,7 @@ void CloseByMenu(VelkRun& run, HWND panel) {
 
 TEST(LaunchLog, AFirstStartIsRecordedAndShownUntilTheWindowsSecondsHavePassed) {
     VelkRun run;
-    run.WriteSettings(MonitoredSettings(true, "2"));
-    run.Start();
-    ASSERT_NE(run.WaitForPanel(), nullptr);
+    ASSERT_NE(run.StartWith(MonitoredSettings(true, "2")), nullptr);
     HWND window = run.WaitForWindow(L"Tf_monitor", L" ", 3000);
     ASSERT_NE(window, nullptr);
     const DWORD shownAt = GetTickCount();
@@ -113,9 +114,7 @@ TEST(LaunchLog, ClosingByTheMenuRecordsOneShutdownAndNoStart) {
     VelkRun run;
     Settings settings = TestSettings();
     settings.MonitorShutdowns = true;
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(settings);
     ASSERT_NE(panel, nullptr);
     EXPECT_FALSE(run.FileExists(L"index.asc"));
     CloseByMenu(run, panel);
@@ -131,9 +130,7 @@ TEST(LaunchLog, WithMonitoringOffNoFileIsTouched) {
     VelkRun run;
     Settings settings = TestSettings();
     settings.MonitorInfoWindow = true;  // asks for nothing without MonitorStarts
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(settings);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(run.WaitForWindow(L"Tf_monitor", nullptr, 500), nullptr);
     CloseByMenu(run, panel);
@@ -143,13 +140,12 @@ TEST(LaunchLog, WithMonitoringOffNoFileIsTouched) {
 
 TEST(LastLaunchWindow, ZeroSecondsKeepItOpenUntilItsCloseBoxAndTheMenuShowsItAgain) {
     VelkRun run;
-    run.WriteSettings(MonitoredSettings(true, "0"));
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(MonitoredSettings(true, "0"));
     ASSERT_NE(panel, nullptr);
     HWND window = run.WaitForWindow(L"Tf_monitor", L" ", 3000);
     ASSERT_NE(window, nullptr);
-    Pause(2500);
+    // Ticks of its one-second timer, sent as the timer sends them.
+    for (int tick = 0; tick < 3; ++tick) SendMessageW(window, WM_TIMER, kMonitorTimer, 0);
     EXPECT_TRUE(IsWindowVisible(window));
 
     ClickAt(CloseBoxOf(window));
@@ -164,9 +160,7 @@ TEST(LastLaunchWindow, ZeroSecondsKeepItOpenUntilItsCloseBoxAndTheMenuShowsItAga
 
 TEST(LastLaunchWindow, OpenedFromTheMenuItHidesAfterItsSeconds) {
     VelkRun run;
-    run.WriteSettings(MonitoredSettings(false, "2"));
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(MonitoredSettings(false, "2"));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(run.WaitForWindow(L"Tf_monitor", nullptr, 300), nullptr);
 
@@ -184,9 +178,7 @@ protected:
     // A monitored panel without the last-launch window: the list's menu
     // item is enabled, and this start is the log's last line.
     HWND StartPanel() {
-        run_.WriteSettings(MonitoredSettings(false, "10"));
-        run_.Start();
-        HWND panel = run_.WaitForPanel();
+        HWND panel = run_.StartWith(MonitoredSettings(false, "10"));
         if (panel) WaitUntil([&] { return run_.FileExists(L"ostatnio.asc"); }, 3000);
         return panel;
     }

@@ -2,7 +2,6 @@
 // clock, hover colouring, the three ways of closing, bad settings files.
 #include <gtest/gtest.h>
 
-#include "app/panel_text.h"
 #include "driver.h"
 
 namespace velk::e2e {
@@ -17,12 +16,6 @@ void UseSlot(Settings& settings, int slot, const char* text, const char* command
     settings.Shortcuts[slot - 1] = ShortcutEntry{text, command, align};
 }
 
-RECT LabelOnScreen(HWND panel, int slot) {
-    const RECT client = ClientRectOnScreen(panel);
-    const int top = client.top + kLabelTops[slot - 1];
-    return RECT{client.left + kLabelLeft, top, client.left + kLabelLeft + kLabelWidth, top + kLabelHeight};
-}
-
 POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 SIZE ClientSize(HWND hwnd) {
@@ -31,25 +24,34 @@ SIZE ClientSize(HWND hwnd) {
     return SIZE{client.right, client.bottom};
 }
 
-TEST(Placement, BorderlessPanelAtItsPositionWithTheHeightOfItsSlots) {
-    VelkRun run;
+Settings PlacedAt(int placement, int x, int y) {
     Settings settings = TestSettings();
-    settings.Placement = 0;
-    settings.PosX = 140;
-    settings.PosY = 70;
-    UseSlot(settings, 1, "Pierwszy");
-    UseSlot(settings, 2, "_ZEGAR");
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
-    ASSERT_NE(panel, nullptr);
+    settings.Placement = placement;
+    settings.PosX = x;
+    settings.PosY = y;
+    return settings;
+}
 
+// The window's top left corner at the place, the client area the panel's
+// width and the height.
+void ExpectPlaceAndSize(HWND panel, POINT place, int height) {
     RECT window;
     GetWindowRect(panel, &window);
-    EXPECT_EQ(window.left, 140);
-    EXPECT_EQ(window.top, 70);
+    EXPECT_EQ(window.left, place.x);
+    EXPECT_EQ(window.top, place.y);
     EXPECT_EQ(ClientSize(panel).cx, 130);
-    EXPECT_EQ(ClientSize(panel).cy, 43);
+    EXPECT_EQ(ClientSize(panel).cy, height);
+}
+
+TEST(Placement, BorderlessPanelAtItsPositionWithTheHeightOfItsSlots) {
+    VelkRun run;
+    Settings settings = PlacedAt(0, 140, 70);
+    UseSlot(settings, 1, "Pierwszy");
+    UseSlot(settings, 2, "_ZEGAR");
+    HWND panel = run.StartWith(settings);
+    ASSERT_NE(panel, nullptr);
+
+    ExpectPlaceAndSize(panel, {140, 70}, 43);
     EXPECT_EQ(GetWindowLongW(panel, GWL_STYLE) & WS_CAPTION, 0);
     wchar_t caption[16] = {};
     GetWindowTextW(panel, caption, 16);
@@ -60,22 +62,12 @@ TEST(Placement, BorderlessPanelAtItsPositionWithTheHeightOfItsSlots) {
 
 TEST(Placement, MovableToolWindowWithOnlyACloseBox) {
     VelkRun run;
-    Settings settings = TestSettings();
-    settings.Placement = 1;
-    settings.PosX = 300;
-    settings.PosY = 120;
+    Settings settings = PlacedAt(1, 300, 120);
     UseSlot(settings, 20, "Ostatni");
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(settings);
     ASSERT_NE(panel, nullptr);
 
-    RECT window;
-    GetWindowRect(panel, &window);
-    EXPECT_EQ(window.left, 300);
-    EXPECT_EQ(window.top, 120);
-    EXPECT_EQ(ClientSize(panel).cx, 130);
-    EXPECT_EQ(ClientSize(panel).cy, 362);
+    ExpectPlaceAndSize(panel, {300, 120}, 362);
     const LONG style = GetWindowLongW(panel, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
     EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
@@ -86,9 +78,7 @@ TEST(Placement, AllSlotsUnusedLeavesTheTopMarginOnly) {
     VelkRun run;
     Settings settings = TestSettings();
     UseSlot(settings, 3, "_NIC", "notepad.exe");
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(settings);
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(ClientSize(panel).cy, 8);
 }
@@ -103,11 +93,7 @@ TEST(SettingsFile, MissingFileIsReportedAndThePanelRunsOnAtItsDesignPlace) {
 
     HWND panel = run.WaitForPanel();
     ASSERT_NE(panel, nullptr);
-    RECT window;
-    GetWindowRect(panel, &window);
-    EXPECT_EQ(window.left, 662);
-    EXPECT_EQ(window.top, 0);
-    EXPECT_EQ(ClientSize(panel).cy, 362);
+    ExpectPlaceAndSize(panel, {662, 0}, 362);
     EXPECT_FALSE(run.WaitForExit(300));
 }
 
@@ -148,9 +134,7 @@ TEST(Clock, TheClockLabelChangesEverySecond) {
     settings.BackgroundMode = 1;
     settings.BackgroundColor = 0;
     UseSlot(settings, 1, "_ZEGAR");
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(settings);
     ASSERT_NE(panel, nullptr);
     const RECT label = LabelOnScreen(panel, 1);
     std::vector<COLORREF> shown;
@@ -174,9 +158,7 @@ TEST(Hover, TheLabelUnderThePointerTakesTheActiveColour) {
     UseSlot(settings, 1, "Pierwszy");
     UseSlot(settings, 2, "Drugi");
     UseSlot(settings, 3, "Trzeci");
-    run.WriteSettings(settings);
-    run.Start();
-    HWND panel = run.WaitForPanel();
+    HWND panel = run.StartWith(settings);
     ASSERT_NE(panel, nullptr);
 
     const RECT first = LabelOnScreen(panel, 1);
@@ -202,9 +184,7 @@ protected:
         Settings settings = TestSettings();
         settings.Placement = placement;
         UseSlot(settings, 1, "Pierwszy");
-        run_.WriteSettings(settings);
-        run_.Start();
-        return run_.WaitForPanel();
+        return run_.StartWith(settings);
     }
     void ExpectCleanExit() {
         DWORD code = 1234;

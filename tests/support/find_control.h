@@ -1,20 +1,27 @@
 #pragma once
-// A window's descendant by its control id, however deep in pages and group
-// boxes; the tests of both tiers find the dialogs' controls so.
+// A window's descendant by its control id (and its class, when given),
+// however deep in pages, group boxes and combo boxes; the tests of both
+// tiers find the dialogs' controls so.
 #include <windows.h>
 
 namespace velk::test {
 
-inline HWND DescendantWithId(HWND root, int id) {
+inline HWND DescendantWithId(HWND root, int id, const wchar_t* className = nullptr) {
     struct Query {
         int id;
+        const wchar_t* className;
         HWND found;
-    } query{id, nullptr};
+    } query{id, className, nullptr};
     EnumChildWindows(
         root,
         [](HWND hwnd, LPARAM lParam) -> BOOL {
             auto* query = reinterpret_cast<Query*>(lParam);
             if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
+            if (query->className) {
+                wchar_t name[64] = {};
+                GetClassNameW(hwnd, name, 64);
+                if (_wcsicmp(name, query->className) != 0) return TRUE;
+            }
             query->found = hwnd;
             return FALSE;
         },

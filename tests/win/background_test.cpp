@@ -6,6 +6,7 @@
 #include "ui/exception.h"
 #include "ui/back_buffer.h"
 #include "ui/picture.h"
+#include "core/text.h"
 #include "support/bitmap_file.h"
 #include "win_test_support.h"
 
@@ -15,42 +16,54 @@ namespace {
 using test::BoxAnswerer;
 using test::ScratchSettings;
 
-// The client area as the panel paints it, through WM_PRINTCLIENT.
-class Snapshot {
+// A top-down 32-bit DIB section selected into a memory DC: what is drawn
+// into dc() is read back pixel by pixel.
+class Canvas {
 public:
-    explicit Snapshot(HWND hwnd) {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        ClientDc screen(nullptr);
-        MemoryDc dc(CreateCompatibleDC(screen.get()));
-        void* bits = nullptr;
-        Bitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        SelectGuard select(dc.get(), bitmap.get());
-        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-        GdiFlush();
-        const auto* pixels = static_cast<const DWORD*>(bits);
-        pixels_.assign(pixels, pixels + static_cast<size_t>(width_) * height_);
-    }
+    Canvas(int width, int height)
+        : width_(width),
+          dc_(CreateCompatibleDC(ClientDc(nullptr).get())),
+          bitmap_(MakeDib(width, height, &bits_)),
+          select_(dc_.get(), bitmap_.get()) {}
+    bool Ready() const { return dc_ && bitmap_ && bits_; }
+    HDC dc() const { return dc_.get(); }
     COLORREF At(int x, int y) const {
-        const DWORD bgra = pixels_[static_cast<size_t>(y) * width_ + x];
+        GdiFlush();
+        const DWORD bgra = static_cast<const DWORD*>(bits_)[static_cast<size_t>(y) * width_ + x];
         return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
     }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<DWORD> pixels_;
+    static HBITMAP MakeDib(int width, int height, void** bits) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+    }
+
+    int width_;
+    void* bits_ = nullptr;
+    MemoryDc dc_;
+    Bitmap bitmap_;
+    SelectGuard select_;
+};
+
+SIZE ClientSizeOf(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+// The client area as the panel paints it, through WM_PRINTCLIENT.
+class Snapshot : public Canvas {
+public:
+    explicit Snapshot(HWND hwnd) : Canvas(ClientSizeOf(hwnd).cx, ClientSizeOf(hwnd).cy) {
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc()), PRF_CLIENT);
+    }
 };
 
 std::string BitmapFile(int width, int height, COLORREF colour) {
     return MakeBitmapFile(width, height, [colour](int, int) { return colour; });
 }
-
-std::string Narrow(const std::wstring& path) { return std::string(path.begin(), path.end()); }
 
 class BackgroundTest : public ::testing::Test {
 protected:
@@ -86,7 +99,7 @@ protected:
 
 TEST_F(BackgroundTest, LeavingTheTextureModeStopsTheTextureAtOnceAndItsCacheNeedsNoFile) {
     const std::wstring texture = WriteFileBeside(L"tekstura.bmp", BitmapFile(8, 8, RGB(10, 200, 30)));
-    Load(WithBackground(3, Narrow(texture)));
+    Load(WithBackground(3, ToCp1250(texture)));
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(60, 100), RGB(10, 200, 30));
 
     Load(WithBackground(0, ""));
@@ -95,7 +108,7 @@ TEST_F(BackgroundTest, LeavingTheTextureModeStopsTheTextureAtOnceAndItsCacheNeed
     // Back to the same path: the texture in memory serves, the file is not read.
     DeleteFileW(texture.c_str());
     BoxAnswerer answerer;
-    Load(WithBackground(3, Narrow(texture)));
+    Load(WithBackground(3, ToCp1250(texture)));
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(60, 100), RGB(10, 200, 30));
     EXPECT_FALSE(answerer.Answered());
 }
@@ -104,7 +117,7 @@ TEST_F(BackgroundTest, ThePanelColourSurvivesThePictureModes) {
     const std::wstring texture = WriteFileBeside(L"maly.bmp", BitmapFile(4, 4, RGB(1, 2, 3)));
     Load(WithBackground(1, "", 0x0000FF));
     // A texture switched to a path that fails draws nothing over the colour.
-    Settings settings = WithBackground(3, Narrow(ExecutableFolder() + L"brak.bmp"));
+    Settings settings = WithBackground(3, ToCp1250(ExecutableFolder() + L"brak.bmp"));
     {
         BoxAnswerer answerer;
         Load(settings);
@@ -117,10 +130,10 @@ TEST_F(BackgroundTest, ThePanelColourSurvivesThePictureModes) {
 
 TEST_F(BackgroundTest, AStretchedPictureThatFailsStopsTheLoadAndKeepsThePreviousPicture) {
     const std::wstring picture = WriteFileBeside(L"tlo.bmp", BitmapFile(2, 2, RGB(0, 0, 255)));
-    Load(WithBackground(2, Narrow(picture)));
+    Load(WithBackground(2, ToCp1250(picture)));
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(60, 100), RGB(0, 0, 255));
 
-    Settings settings = WithBackground(2, Narrow(ExecutableFolder() + L"tlo.gif"));
+    Settings settings = WithBackground(2, ToCp1250(ExecutableFolder() + L"tlo.gif"));
     settings.MonitorShutdowns = true;
     BoxAnswerer answerer;
     Load(settings);
@@ -130,31 +143,68 @@ TEST_F(BackgroundTest, AStretchedPictureThatFailsStopsTheLoadAndKeepsThePrevious
     EXPECT_FALSE(panel_.MonitorShutdowns) << "the rest of the load was skipped";
 }
 
-// Pictures of every kind the loader knows, made with GDI itself.
-TEST_F(BackgroundTest, ValidPicturesOfEveryKindLoadAndDraw) {
-    const std::wstring emf = ExecutableFolder() + L"rysunek.emf";
-    const std::wstring wmf = ExecutableFolder() + L"rysunek.wmf";
-    files_ = {emf, wmf};
-    {
-        HDC recorder = CreateEnhMetaFileW(nullptr, emf.c_str(), nullptr, nullptr);
-        Rectangle(recorder, 0, 0, 50, 50);
-        DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
-        HDC plain = CreateMetaFileW(wmf.c_str());
-        Rectangle(plain, 0, 0, 50, 50);
-        DeleteMetaFile(CloseMetaFile(plain));
+// Metafile records of a 50 x 50 picture: its left half one colour, its right
+// half another.
+constexpr COLORREF kLeftHalf = RGB(200, 30, 40);
+constexpr COLORREF kRightHalf = RGB(20, 160, 220);
+
+void RecordHalves(HDC recorder) {
+    const Brush left(CreateSolidBrush(kLeftHalf));
+    const Brush right(CreateSolidBrush(kRightHalf));
+    const RECT leftHalf{0, 0, 25, 50};
+    const RECT rightHalf{25, 0, 50, 50};
+    FillRect(recorder, &leftHalf, left.get());
+    FillRect(recorder, &rightHalf, right.get());
+}
+
+std::string WmfOfHalves() {
+    HDC recorder = CreateMetaFileW(nullptr);
+    SetWindowOrgEx(recorder, 0, 0, nullptr);
+    SetWindowExtEx(recorder, 50, 50, nullptr);
+    RecordHalves(recorder);
+    HMETAFILE metafile = CloseMetaFile(recorder);
+    std::string bytes(GetMetaFileBitsEx(metafile, 0, nullptr), '\0');
+    GetMetaFileBitsEx(metafile, static_cast<UINT>(bytes.size()), bytes.data());
+    DeleteMetaFile(metafile);
+    return bytes;
+}
+
+// The 22-byte placeable header before the records: key, bounding box
+// 0,0-50,50 at 96 units an inch, checksum of its first ten words.
+std::string PlaceableWmfOfHalves() {
+    const uint16_t words[10] = {0xCDD7, 0x9AC6, 0, 0, 0, 50, 50, 96, 0, 0};
+    std::string header;
+    uint16_t checksum = 0;
+    for (const uint16_t word : words) {
+        header += static_cast<char>(word & 0xFF);
+        header += static_cast<char>(word >> 8);
+        checksum ^= word;
     }
-    std::string icon("\0\0\1\0\1\0", 6);
-    const std::string dib = [] {
-        std::string header(40, '\0');
-        header[0] = 40;
-        header[4] = 16;
-        header[8] = 32;  // double height: colour and mask
-        header[12] = 1;
-        header[14] = 32;
-        std::string pixels;
-        for (int pixel = 0; pixel < 16 * 16; ++pixel) pixels += "\x7F\x7F\x7F\xFF";  // opaque gray
-        return header + pixels + std::string(16 * 4, '\0');
-    }();
+    header += static_cast<char>(checksum & 0xFF);
+    header += static_cast<char>(checksum >> 8);
+    return header + WmfOfHalves();
+}
+
+// A 16 x 16 32-bit icon, its top half one colour and its bottom half
+// another, opaque.
+std::string IconOfHalves(COLORREF top, COLORREF bottom) {
+    std::string header(40, '\0');
+    header[0] = 40;
+    header[4] = 16;
+    header[8] = 32;  // double height: colour and mask
+    header[12] = 1;
+    header[14] = 32;
+    std::string pixels;
+    for (int row = 0; row < 16; ++row) {  // bottom-up: the first row is the lowest
+        const COLORREF colour = row < 8 ? bottom : top;
+        for (int x = 0; x < 16; ++x) {
+            pixels += static_cast<char>(GetBValue(colour));
+            pixels += static_cast<char>(GetGValue(colour));
+            pixels += static_cast<char>(GetRValue(colour));
+            pixels += '\xFF';
+        }
+    }
+    const std::string dib = header + pixels + std::string(16 * 4, '\0');
     std::string entry(16, '\0');
     entry[0] = 16;
     entry[1] = 16;
@@ -163,33 +213,54 @@ TEST_F(BackgroundTest, ValidPicturesOfEveryKindLoadAndDraw) {
     const uint32_t size = static_cast<uint32_t>(dib.size());
     for (int i = 0; i < 4; ++i) entry[8 + i] = static_cast<char>(size >> (8 * i));
     entry[12] = 22;
-    const std::wstring ico = WriteFileBeside(L"ikona.ico", icon + entry + dib);
+    return std::string("\0\0\1\0\1\0", 6) + entry + dib;
+}
 
-    // Each drawn over black: the metafiles' rectangle is white inside, the
-    // icon's pixels gray.
+// Pictures of every kind the loader knows, made with GDI itself, each drawn
+// stretched into 40 x 40 at (10, 10) of black: the halves land in their
+// halves of the target, nothing outside it.
+TEST_F(BackgroundTest, ValidPicturesOfEveryKindLoadAndDraw) {
+    const std::wstring emf = ExecutableFolder() + L"rysunek.emf";
+    files_.push_back(emf);
+    {
+        HDC recorder = CreateEnhMetaFileW(nullptr, emf.c_str(), nullptr, nullptr);
+        RecordHalves(recorder);
+        DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
+    }
+    const std::wstring wmf = WriteFileBeside(L"rysunek.wmf", WmfOfHalves());
+    const std::wstring placeable = WriteFileBeside(L"ramka.wmf", PlaceableWmfOfHalves());
+    const COLORREF top = RGB(250, 200, 0);
+    const COLORREF bottom = RGB(0, 120, 60);
+    const std::wstring ico = WriteFileBeside(L"ikona.ico", IconOfHalves(top, bottom));
+
+    constexpr RECT kTarget{10, 10, 50, 50};
     const struct {
         std::wstring path;
-        COLORREF centre;
-    } pictures[] = {{emf, RGB(255, 255, 255)}, {wmf, RGB(255, 255, 255)}, {ico, RGB(127, 127, 127)}};
-    for (const auto& [path, centre] : pictures) {
-        Picture picture;
-        ASSERT_NO_THROW(picture = Picture::FromFile(path)) << Narrow(path);
-        EXPECT_FALSE(picture.Empty());
-        EXPECT_GT(picture.Width(), 0);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 40, -40, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        ClientDc screen(nullptr);
-        MemoryDc dc(CreateCompatibleDC(screen.get()));
-        void* bits = nullptr;
-        Bitmap target(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        ASSERT_TRUE(target);
-        SelectGuard select(dc.get(), target.get());
-        const RECT area{0, 0, 40, 40};
-        FillRect(dc.get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        picture.DrawStretched(dc.get(), area);
-        GdiFlush();
-        const DWORD bgra = static_cast<const DWORD*>(bits)[20 * 40 + 20];
-        EXPECT_EQ(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF), centre) << Narrow(path);
+        POINT first;  // a point in the first half, then one in the second
+        COLORREF firstColour;
+        POINT second;
+        COLORREF secondColour;
+    } pictures[] = {
+        {emf, {20, 30}, kLeftHalf, {40, 30}, kRightHalf},
+        {wmf, {20, 30}, kLeftHalf, {40, 30}, kRightHalf},
+        {placeable, {20, 30}, kLeftHalf, {40, 30}, kRightHalf},
+        {ico, {30, 20}, top, {30, 40}, bottom},
+    };
+    for (const auto& picture : pictures) {
+        Picture loaded;
+        ASSERT_NO_THROW(loaded = Picture::FromFile(picture.path)) << ToCp1250(picture.path);
+        EXPECT_FALSE(loaded.Empty());
+        EXPECT_GT(loaded.Width(), 0);
+        Canvas canvas(60, 60);
+        ASSERT_TRUE(canvas.Ready());
+        const RECT all{0, 0, 60, 60};
+        FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        loaded.DrawStretched(canvas.dc(), kTarget);
+        const std::string name = ToCp1250(picture.path);
+        EXPECT_EQ(canvas.At(picture.first.x, picture.first.y), picture.firstColour) << name;
+        EXPECT_EQ(canvas.At(picture.second.x, picture.second.y), picture.secondColour) << name;
+        for (const POINT outside : {POINT{5, 30}, POINT{55, 30}, POINT{30, 5}, POINT{30, 55}})
+            EXPECT_EQ(canvas.At(outside.x, outside.y), RGB(0, 0, 0)) << name << " at " << outside.x << "," << outside.y;
     }
 }
 

@@ -5,11 +5,11 @@
 
 #include <vector>
 
-#include "ui/application.h"
 #include "ui/dialog_keys.h"
 #include "ui/form.h"
 #include "ui/glyph_button.h"
 #include "ui/handles.h"
+#include "win_test_support.h"
 
 namespace velk {
 namespace {
@@ -76,19 +76,12 @@ protected:
         ASSERT_TRUE(form_.Create());
         form_.Show();
         SetForegroundWindow(form_.hwnd());
-        Pump();
+        ASSERT_TRUE(test::PumpUntil([&] { return GetActiveWindow() == form_.hwnd() && GetFocus(); }, 3000));
     }
-    // The program's own loop: every message passes the form's dialog keys.
-    static void Pump() {
-        MSG msg;
-        for (int round = 0; round < 5; ++round) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::DispatchOne(msg);
-            Sleep(10);
-        }
-    }
+    // Through the program's own loop: every key passes the form's dialog keys.
     static void Key(HWND target, UINT message, WPARAM key) {
         PostMessageW(target, message, key, 1);
-        Pump();
+        test::DispatchPending();
     }
     static bool CodeSays(const GlyphButton& button, LRESULT flag) {
         return (SendMessageW(button.hwnd(), WM_GETDLGCODE, 0, 0) & flag) != 0;
@@ -118,7 +111,7 @@ TEST_F(GlyphButtons, AQuickSecondClickIsOneMoreClick) {
     const HWND button = form_.help.hwnd();
     for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
         SendMessageW(button, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(10, 10));
-    Pump();
+    test::DispatchPending();
     EXPECT_EQ(form_.clicks, (std::vector<int>{IDHELP, IDHELP}));
 }
 

@@ -61,7 +61,8 @@ TEST(Handles, BackBufferDeselectsAndDeletesItsBitmap) {
 }
 
 TEST(Handles, ManyPaintsLeakNothing) {
-    // Counted by the owners themselves: GetGuiResources is a stub under Wine.
+    // Counted by the owners themselves: GetGuiResources is a stub under Wine
+    // (always 0).
     ClientDc screen(nullptr);
     Font font(CreateFontW(-11, 0, 0, 0, FW_BOLD, 0, 0, 0, EASTEUROPE_CHARSET, 0, 0, 0, 0, L"Arial"));
     Label label{RECT{8, 8, 123, 22}, true, L"Zażółć", Alignment::Centre, RGB(255, 255, 255)};
@@ -69,6 +70,9 @@ TEST(Handles, ManyPaintsLeakNothing) {
     for (int paint = 0; paint < 20000; ++paint) {
         BackBuffer buffer(screen.get(), 130, 362);
         ASSERT_TRUE(buffer) << "paint " << paint;
+        if (paint == 0) {
+            ASSERT_GT(LiveObjects(), before) << "a live buffer is counted";
+        }
         label.Draw(buffer.dc(), font.get());
     }
     EXPECT_EQ(LiveObjects(), before);

@@ -1,15 +1,18 @@
 // Nothing is left alive: the objects the ui/ owners hold, counted by them
-// (the win tier links the counting build), do not grow across creating and
-// destroying each form, nor across repeated paints in every background mode.
-// The system cannot tell us: GetGuiResources gives 0 under Wine.
+// (the win tier links the counting build, ui/object_count.cpp), do not grow
+// across creating and destroying each form, nor across repeated paints in
+// every background mode. The owners count because the system cannot tell
+// us: GetGuiResources is a stub under Wine and always gives 0.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "about/info_form.h"
 #include "app/main_form.h"
 #include "core/file_io.h"
+#include "core/text.h"
 #include "monitor/lista_form.h"
 #include "monitor/monitor_form.h"
 #include "settings/setup_form.h"
@@ -20,7 +23,8 @@
 namespace velk {
 namespace {
 
-std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+constexpr int kCycles = 50;
+constexpr int kRepaints = 2000;
 
 Settings PanelSettings(int mode, const std::string& picture) {
     Settings settings;
@@ -36,6 +40,7 @@ Settings PanelSettings(int mode, const std::string& picture) {
     return settings;
 }
 
+// Repaints the whole window, each paint done before the next begins.
 void Repaint(HWND window, int times) {
     for (int paint = 0; paint < times; ++paint) {
         InvalidateRect(window, nullptr, FALSE);
@@ -43,48 +48,97 @@ void Repaint(HWND window, int times) {
     }
 }
 
-TEST(Leaks, CreatingAndDestroyingEveryFormLeavesNothingAlive) {
-    test::ScratchSettings file;
-    file.Write(PanelSettings(1, ""));
-    Tf_main panel;
-    ASSERT_TRUE(panel.Create());
-    const std::function<std::unique_ptr<Form>()> makers[] = {
-        [] { return std::make_unique<Tf_main>(); },
-        [&] { return std::make_unique<Tf_setup>(panel); },
-        [] { return std::make_unique<Tf_info>(); },
-        [&] { return std::make_unique<Tf_monitor>(panel); },
-        [&] { return std::make_unique<Tf_lista>(panel); },
+void ShowAndPaint(const Form& form) {
+    ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
+    UpdateWindow(form.hwnd());
+}
+
+// The forms of the program, each made anew; the panel is the one the
+// settings dialog and the monitoring windows belong to.
+struct FormMaker {
+    const char* name;
+    std::function<std::unique_ptr<Form>()> make;
+};
+
+std::vector<FormMaker> EveryForm(Tf_main& panel) {
+    return {
+        {"Tf_main", [] { return std::make_unique<Tf_main>(); }},
+        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(panel); }},
+        {"Tf_info", [] { return std::make_unique<Tf_info>(); }},
+        {"Tf_monitor", [&] { return std::make_unique<Tf_monitor>(panel); }},
+        {"Tf_lista", [&] { return std::make_unique<Tf_lista>(panel); }},
     };
-    for (const auto& make : makers) {
+}
+
+class FormLeaks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        file_.Write(PanelSettings(1, ""));
+        ASSERT_TRUE(panel_.Create());
+    }
+    test::ScratchSettings file_;
+    Tf_main panel_;
+};
+
+// Whole cycles: created, shown and painted, then destroyed by Destroy()
+// before the destructor on odd cycles, by the destructor alone on even ones.
+TEST_F(FormLeaks, CreatingAndDestroyingEveryFormLeavesNothingAlive) {
+    for (const auto& [name, make] : EveryForm(panel_)) {
+        SCOPED_TRACE(name);
         const long before = LiveObjects();
-        for (int round = 0; round < 10; ++round) {
+        for (int cycle = 0; cycle < kCycles; ++cycle) {
             std::unique_ptr<Form> form = make();
-            ASSERT_TRUE(form->Create());
-            EXPECT_GT(LiveObjects(), before) << "a live form's fonts are counted";
-            ShowWindow(form->hwnd(), SW_SHOWNOACTIVATE);
-            UpdateWindow(form->hwnd());
+            ASSERT_TRUE(form->Create()) << cycle;
+            ShowAndPaint(*form);
+            ASSERT_GT(LiveObjects(), before) << "a live form's objects are counted";
+            if (cycle % 2 == 1) {
+                const HWND window = form->hwnd();
+                form->Destroy();
+                ASSERT_FALSE(IsWindow(window));
+            }
         }
-        EXPECT_EQ(LiveObjects(), before) << "form " << (&make - makers);
+        EXPECT_EQ(LiveObjects(), before);
     }
 }
 
-TEST(Leaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
+// A form's object outlives Destroy() and may be created again: the second
+// window is whole and holds what the first held, no more.
+TEST_F(FormLeaks, AFormCreatedAgainAfterDestroyHoldsWhatItsFirstWindowHeld) {
+    for (const auto& [name, make] : EveryForm(panel_)) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<Form> form = make();
+        ASSERT_TRUE(form->Create());
+        ShowAndPaint(*form);
+        const long firstWindow = LiveObjects();
+        for (int again = 0; again < 3; ++again) {
+            form->Destroy();
+            EXPECT_TRUE(form->Create()) << again;
+            ShowAndPaint(*form);
+            EXPECT_EQ(LiveObjects(), firstWindow) << again;
+        }
+    }
+}
+
+TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
     test::ScratchSettings file;
     const std::wstring bitmap = ExecutableFolder() + L"leak-tlo.bmp";
     ASSERT_TRUE(WriteWholeFile(bitmap, MakeBitmapFile(16, 16, [](int x, int y) { return RGB(x * 16, y * 16, 7); })));
     Tf_main panel;
     for (int mode = 0; mode <= 3; ++mode) {
-        file.Write(PanelSettings(mode, Narrow(bitmap)));
+        file.Write(PanelSettings(mode, ToCp1250(bitmap)));
         if (!panel.hwnd()) {
             ASSERT_TRUE(panel.Create());
             ShowWindow(panel.hwnd(), SW_SHOWNOACTIVATE);
         } else {
             panel.LoadSettings();
         }
-        Repaint(panel.hwnd(), 1);  // the background's cache is made once
+        // The first paint may make what the panel keeps while it lives (its
+        // background, rendered once); later ones must add nothing.
+        Repaint(panel.hwnd(), 1);
         const long before = LiveObjects();
-        Repaint(panel.hwnd(), 200);
-        SendMessageW(panel.hwnd(), WM_TIMER, 1, 0);
+        Repaint(panel.hwnd(), kRepaints);
+        SendMessageW(panel.hwnd(), WM_TIMER, 1, 0);  // a clock tick repaints its label
+        UpdateWindow(panel.hwnd());
         EXPECT_EQ(LiveObjects(), before) << "mode " << mode;
     }
     Tf_info info;
@@ -95,8 +149,8 @@ TEST(Leaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
         ShowWindow(form->hwnd(), SW_SHOWNOACTIVATE);
         Repaint(form->hwnd(), 1);
         const long before = LiveObjects();
-        Repaint(form->hwnd(), 100);
-        EXPECT_EQ(LiveObjects(), before);
+        Repaint(form->hwnd(), kRepaints);
+        EXPECT_EQ(LiveObjects(), before) << (form == &info ? "Tf_info" : "Tf_lista");
     }
     DeleteFileW(bitmap.c_str());
 }

@@ -2,6 +2,9 @@
 // menu and members, the clock, hover colouring.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "app/main_form.h"
 #include "app/panel_text.h"
 #include "core/text.h"
@@ -14,13 +17,13 @@ namespace {
 using test::BoxAnswerer;
 using test::ScratchSettings;
 
-std::string Narrow(const std::wstring& text) { return ToCp1250(text); }
-
-Settings BaseSettings() {
+// The slots given fill the first ones, in order.
+Settings BaseSettings(std::initializer_list<ShortcutEntry> slots = {}) {
     Settings settings;
     settings.MonitorInfoSeconds = "10";
     settings.ActiveColor = 0x0000FF;
     settings.InactiveColor = 0x00FF00;
+    std::copy(slots.begin(), slots.end(), settings.Shortcuts.begin());
     return settings;
 }
 
@@ -49,13 +52,14 @@ protected:
 };
 
 TEST_F(PanelTest, SlotsBecomeLabelsWithTheirTextsCommandsAndAlignment) {
-    Settings settings = BaseSettings();
-    settings.Shortcuts[0] = {"Notatnik", "notepad.exe", "L"};
-    settings.Shortcuts[1] = {"Dysk \xB3\xF3\xBF", "C:\\", "P"};  // "Dysk łóż"
-    settings.Shortcuts[2] = {"_ZEGAR", "ignored", "L"};
-    settings.Shortcuts[3] = {"", "notepad.exe", "L"};
-    settings.Shortcuts[4] = {"_nic", "", "l"};
-    settings.Shortcuts[5] = {"_DATA", "", ""};
+    Settings settings = BaseSettings({
+        {"Notatnik", "notepad.exe", "L"},
+        {"Dysk \xB3\xF3\xBF", "C:\\", "P"},  // "Dysk łóż"
+        {"_ZEGAR", "ignored", "L"},
+        {"", "notepad.exe", "L"},
+        {"_nic", "", "l"},
+        {"_DATA", "", ""},
+    });
     Create(settings);
 
     EXPECT_TRUE(Label(1).View.Visible);
@@ -80,11 +84,12 @@ TEST_F(PanelTest, SlotsBecomeLabelsWithTheirTextsCommandsAndAlignment) {
 }
 
 TEST_F(PanelTest, TheClockAndDateAreWrittenByTheTimerAndOnlyTheLastClockSlotTicks) {
-    Settings settings = BaseSettings();
+    Settings settings = BaseSettings({
+        {"_ZEGAR", "", ""},
+        {"_ZEGAR", "", ""},
+        {"_DATA", "", ""},
+    });
     settings.ClockSeconds = true;
-    settings.Shortcuts[0] = {"_ZEGAR", "", ""};
-    settings.Shortcuts[1] = {"_ZEGAR", "", ""};
-    settings.Shortcuts[2] = {"_DATA", "", ""};
     Create(settings);
     EXPECT_EQ(Label(2).View.Caption, L"") << "blank until the first tick";
 
@@ -102,7 +107,7 @@ TEST_F(PanelTest, TheClockAndDateAreWrittenByTheTimerAndOnlyTheLastClockSlotTick
         GetLocalTime(&after);
         const std::pair shown{Label(2).View.Caption, Label(3).View.Caption};
         EXPECT_TRUE(shown == texts(before, seconds) || shown == texts(after, seconds))
-            << Narrow(shown.first) << " / " << Narrow(shown.second);
+            << ToCp1250(shown.first) << " / " << ToCp1250(shown.second);
     };
     tick(true);
     EXPECT_EQ(Label(1).View.Caption, L"") << "only the last clock slot ticks";
@@ -146,11 +151,12 @@ TEST_F(PanelTest, MonitoringFlagsAndTheMonitoringMenu) {
 }
 
 TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset) {
-    Settings settings = BaseSettings();
+    Settings settings = BaseSettings({
+        {"_ZEGAR", "", ""},
+        {"Notatnik", "notepad.exe", "L"},
+    });
     settings.MonitorStarts = true;
     settings.MonitorInfoSeconds = "30";
-    settings.Shortcuts[0] = {"_ZEGAR", "", ""};
-    settings.Shortcuts[1] = {"Notatnik", "notepad.exe", "L"};
     Create(settings);
     SendMessageW(panel_.hwnd(), WM_TIMER, 1, 0);
     const std::wstring clockBefore = Label(1).View.Caption;
@@ -175,11 +181,12 @@ TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset)
 }
 
 TEST_F(PanelTest, HoverColouringFollowsThePointer) {
-    Settings settings = BaseSettings();
+    Settings settings = BaseSettings({
+        {"Pierwszy", "a.exe", "L"},
+        {"_ZEGAR", "", ""},
+        {"Trzeci", "_DATA", "L"},
+    });
     settings.HoverHighlight = true;
-    settings.Shortcuts[0] = {"Pierwszy", "a.exe", "L"};
-    settings.Shortcuts[1] = {"_ZEGAR", "", ""};
-    settings.Shortcuts[2] = {"Trzeci", "_DATA", "L"};
     Create(settings);
     const COLORREF white = RGB(255, 255, 255);
     const COLORREF red = RGB(255, 0, 0);
@@ -202,8 +209,7 @@ TEST_F(PanelTest, HoverColouringFollowsThePointer) {
 }
 
 TEST_F(PanelTest, WithoutHoverEveryLoadGivesTheInactiveColourAndMovesChangeNothing) {
-    Settings settings = BaseSettings();
-    settings.Shortcuts[0] = {"Pierwszy", "a.exe", "L"};
+    Settings settings = BaseSettings({{"Pierwszy", "a.exe", "L"}});
     Create(settings);
     for (const PanelLabel& label : panel_.Labels()) EXPECT_EQ(label.View.Color, RGB(0, 255, 0));
     MoveOver(POINT{20, 12});

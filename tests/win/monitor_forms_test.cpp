@@ -13,6 +13,7 @@
 #include "monitor/monitor_form.h"
 #include "ui/application.h"
 #include "ui/form_layout.h"
+#include "support/window_texts.h"
 #include "win_test_support.h"
 
 namespace velk {
@@ -42,14 +43,6 @@ private:
     std::wstring dir_;
 };
 
-std::vector<std::wstring> LabelTexts(const Form& form) {
-    std::vector<std::wstring> texts;
-    for (HWND child = FindWindowExW(form.hwnd(), nullptr, L"Static", nullptr); child;
-         child = FindWindowExW(form.hwnd(), child, L"Static", nullptr))
-        texts.push_back(ControlText(child));
-    return texts;
-}
-
 class MonitorForms : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -57,6 +50,7 @@ protected:
         ASSERT_TRUE(window_.Create());
     }
     bool Visible() const { return IsWindowVisible(window_.hwnd()) != FALSE; }
+    std::vector<std::wstring> LabelTexts() const { return test::LabelTexts(window_.hwnd()); }
     // One tick of the window's one-second timer, as the timer sends it.
     void Tick() const { SendMessageW(window_.hwnd(), WM_TIMER, 1, 0); }
 
@@ -72,16 +66,20 @@ TEST_F(MonitorForms, AStartIsRecordedOncePerRun) {
     const std::string log = folder_.Read(L"index.asc");
     const std::string lastStart = folder_.Read(L"ostatnio.asc");
     ASSERT_TRUE(ParseLastStart(lastStart).has_value());
-    EXPECT_EQ(LabelTexts(window_).at(1), L"Brak danych");
+    EXPECT_EQ(LabelTexts().at(1), L"Brak danych");
     EXPECT_TRUE(Visible());
 
     // The panel shown again in the same run, as after a rebuild of its window.
+    // An earlier start in ostatnio.asc: a second record would overwrite it
+    // and show it, even within the same second.
+    const std::string earlier = "1 2 2000 7 8 9\r\n";
+    ASSERT_NE(lastStart, earlier);
+    WriteWholeFile(folder_.Path(L"ostatnio.asc"), earlier);
     window_.Hide();
-    Sleep(1100);
     RecordStart(panel_, window_);
     EXPECT_EQ(folder_.Read(L"index.asc"), log);
-    EXPECT_EQ(folder_.Read(L"ostatnio.asc"), lastStart);
-    EXPECT_EQ(LabelTexts(window_).at(1), L"Brak danych");
+    EXPECT_EQ(folder_.Read(L"ostatnio.asc"), earlier);
+    EXPECT_EQ(LabelTexts().at(1), L"Brak danych");
     EXPECT_FALSE(Visible());
 }
 
@@ -109,9 +107,9 @@ TEST_F(MonitorForms, FilesThatCannotBeWrittenAreSkippedWithoutAWord) {
         RecordShutdown(panel_);
         EXPECT_FALSE(answerer.Answered());
     }
-    EXPECT_EQ(LabelTexts(window_).at(1), L"1.2.2000 godzina 7:8:9");
+    EXPECT_EQ(LabelTexts().at(1), L"1.2.2000 godzina 7:8:9");
     // The present time, read before or after the step (a second may pass).
-    const std::wstring now = LabelTexts(window_).at(3);
+    const std::wstring now = LabelTexts().at(3);
     EXPECT_TRUE(now == nowText(before) || now == nowText(after)) << ToCp1250(now);
     EXPECT_TRUE(Visible());
     EXPECT_EQ(folder_.Read(L"index.asc"), "w\xB3. 1.2.2000 o 7:8:9\r\n");
@@ -124,7 +122,7 @@ TEST_F(MonitorForms, EachSwitchGuardsItsOwnStep) {
     RecordShutdown(panel_);
     EXPECT_EQ(folder_.Read(L"index.asc"), "(missing)");
     EXPECT_EQ(folder_.Read(L"ostatnio.asc"), "(missing)");
-    EXPECT_EQ(LabelTexts(window_).at(1), L"12.01.2000 o godzinie 13:24:12");
+    EXPECT_EQ(LabelTexts().at(1), L"12.01.2000 o godzinie 13:24:12");
     EXPECT_FALSE(Visible());
 
     panel_.MonitorShutdowns = true;
@@ -188,6 +186,18 @@ TEST_F(LaunchListForm, TheWholeLogIsLoadedAtEveryShowing) {
     EXPECT_EQ(text.substr(text.rfind(L'\n') + 1), L"wł. 16.1.6999 o 8:4:9");
     list_.Hide();
 
+    WriteWholeFile(folder_.Path(L"index.asc"), "wy\xB3. 1.2.2000 o 9:0:0");
+    list_.Show();
+    EXPECT_EQ(ControlText(memo_), L"wył. 1.2.2000 o 9:0:0");
+}
+
+// The object outlives Destroy(): created again, its window shows the log
+// as the first one did.
+TEST_F(LaunchListForm, AListCreatedAgainAfterDestroyShowsTheLog) {
+    list_.Destroy();
+    ASSERT_TRUE(list_.Create());
+    memo_ = FindWindowExW(list_.hwnd(), nullptr, L"VelkLogView", nullptr);
+    ASSERT_NE(memo_, nullptr);
     WriteWholeFile(folder_.Path(L"index.asc"), "wy\xB3. 1.2.2000 o 9:0:0");
     list_.Show();
     EXPECT_EQ(ControlText(memo_), L"wył. 1.2.2000 o 9:0:0");

@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
-#include <thread>
 #include <tuple>
 
 #include "app/main_form.h"
@@ -19,48 +17,6 @@
 
 namespace velk {
 namespace {
-
-// Any dialog box of this process that opens (a file, colour or message
-// box) is noted and cancelled from another thread, so the test never hangs
-// on one.
-class DialogCanceller {
-public:
-    DialogCanceller() : thread_([this] { Run(); }) {}
-    ~DialogCanceller() {
-        stop_ = true;
-        thread_.join();
-    }
-    int Opened() const { return opened_; }
-
-private:
-    static BOOL CALLBACK Find(HWND hwnd, LPARAM found) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(hwnd, &process);
-        wchar_t name[16] = {};
-        GetClassNameW(hwnd, name, 16);
-        if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770" && IsWindowVisible(hwnd)) {
-            *reinterpret_cast<HWND*>(found) = hwnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    void Run() {
-        HWND last = nullptr;
-        while (!stop_) {
-            HWND box = nullptr;
-            EnumWindows(Find, reinterpret_cast<LPARAM>(&box));
-            if (box && box != last) {
-                ++opened_;
-                last = box;
-            }
-            if (box) PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-            Sleep(20);
-        }
-    }
-    std::atomic<bool> stop_{false};
-    std::atomic<int> opened_{0};
-    std::thread thread_;
-};
 
 class SetupFormTest : public ::testing::Test {
 protected:
@@ -176,7 +132,7 @@ TEST_F(SetupFormTest, EveryControlLiesWhereTheFormDescribesItWithItsCaptionAndFo
 TEST_F(SetupFormTest, TheFillShowsTheFileWithoutOpeningAnyDialogAndAnUnchangedOkWritesTheSameBytes) {
     const std::string before = FileBytes();
     {
-        DialogCanceller canceller;
+        test::BoxAnswerer canceller(IDCANCEL);
         setup_.Show();
         EXPECT_EQ(canceller.Opened(), 0) << "the texture from the file opened no file dialog";
     }
@@ -204,7 +160,7 @@ TEST_F(SetupFormTest, RadioGroupsClampTheFileAndSaveWhatTheyShow) {
         settings.Placement = stored;
         settings.BackgroundMode = stored;
         file_.Write(settings);
-        DialogCanceller canceller;
+        test::BoxAnswerer canceller(IDCANCEL);
         setup_.Show();
         EXPECT_EQ(Checked(kPlacementFixedId), shown == 0) << stored;
         EXPECT_EQ(Checked(kPlacementMovableId), shown == 1) << stored;

@@ -2,12 +2,14 @@
 // Support for tests that create the program's windows in-process.
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
 
 #include "settings/settings_file.h"
 #include "core/file_io.h"
+#include "ui/application.h"
 
 namespace velk::test {
 
@@ -26,63 +28,90 @@ private:
     std::wstring path_;
 };
 
-// Answers the next message box of this process with OK from another thread,
-// keeping its title and text, so a modal box cannot hang the test.
+// A visible dialog box (class #32770: a message, file or colour box) of this
+// process, or null.
+inline HWND VisibleDialogOfThisProcess() {
+    HWND found = nullptr;
+    EnumWindows(
+        [](HWND hwnd, LPARAM lParam) -> BOOL {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(hwnd, &processId);
+            wchar_t className[32] = {};
+            GetClassNameW(hwnd, className, 32);
+            if (processId != GetCurrentProcessId() || std::wstring(className) != L"#32770" || !IsWindowVisible(hwnd))
+                return TRUE;
+            *reinterpret_cast<HWND*>(lParam) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Answers every dialog box of this process that opens (a message, file or
+// colour box) with the command, from another thread, so a modal box cannot
+// hang the test; notes how many opened, and the first one's title and text.
 class BoxAnswerer {
 public:
-    BoxAnswerer() : thread_([this] { Run(); }) {}
+    explicit BoxAnswerer(int command = IDOK) : command_(command), thread_([this] { Run(); }) {}
     ~BoxAnswerer() {
         stop_ = true;
         thread_.join();
     }
-    bool Answered() const { return answered_; }
+    bool Answered() const { return opened_ > 0; }
+    int Opened() const { return opened_; }
+    // Read once Answered() is true: written before the count grows.
     const std::wstring& Title() const { return title_; }
     const std::wstring& Text() const { return text_; }
 
 private:
-    static BOOL CALLBACK Find(HWND hwnd, LPARAM lParam) {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(hwnd, &processId);
-        wchar_t className[32] = {};
-        GetClassNameW(hwnd, className, 32);
-        if (processId != GetCurrentProcessId() || std::wstring(className) != L"#32770" || !IsWindowVisible(hwnd))
-            return TRUE;
-        *reinterpret_cast<HWND*>(lParam) = hwnd;
-        return FALSE;
-    }
     void Run() {
-        while (!stop_ && !answered_) {
-            HWND box = nullptr;
-            EnumWindows(Find, reinterpret_cast<LPARAM>(&box));
-            if (box) {
-                wchar_t buffer[1024] = {};
-                GetWindowTextW(box, buffer, 1024);
-                title_ = buffer;
-                GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
-                text_ = buffer;
-                answered_ = true;
-                PostMessageW(box, WM_COMMAND, IDOK, 0);
+        HWND last = nullptr;
+        while (!stop_) {
+            HWND box = VisibleDialogOfThisProcess();
+            if (box && box != last) {
+                if (opened_ == 0) {
+                    wchar_t buffer[1024] = {};
+                    GetWindowTextW(box, buffer, 1024);
+                    title_ = buffer;
+                    GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
+                    text_ = buffer;
+                }
+                ++opened_;
+                last = box;
             }
-            Sleep(20);
+            if (box) PostMessageW(box, WM_COMMAND, command_, 0);
+            Sleep(20);  // the next look: a box's opening sends this thread nothing to wait on
         }
     }
+    const int command_;
     std::atomic<bool> stop_{false};
-    std::atomic<bool> answered_{false};
+    std::atomic<int> opened_{0};
     std::wstring title_;
     std::wstring text_;
     std::thread thread_;
 };
 
-// Lets the window's messages run for a while (timers included).
-inline void PumpMessages(DWORD ms) {
-    const DWORD start = GetTickCount();
+// Dispatches every message waiting now as the program's loop does (a form's
+// dialog keys and accelerators first). Posted messages are all handled when
+// it returns.
+inline void DispatchPending() {
     MSG msg;
-    while (GetTickCount() - start < ms) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::DispatchOne(msg);
+}
+
+// Pumps messages until the predicate holds or the time runs out; returns its
+// last value. Between rounds it waits for the next message, at most a short
+// while, since the condition may also change without one (another thread).
+template <typename Predicate>
+bool PumpUntil(Predicate predicate, DWORD deadlineMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        DispatchPending();
+        if (predicate()) return true;
+        const DWORD waited = GetTickCount() - start;
+        if (waited >= deadlineMs) return false;
+        MsgWaitForMultipleObjectsEx(0, nullptr, std::min<DWORD>(deadlineMs - waited, 20), QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
     }
 }
 
