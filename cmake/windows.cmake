@@ -35,6 +35,19 @@ add_library(velk_ui STATIC
 target_link_libraries(velk_ui PUBLIC velk_core comctl32 gdi32 user32 shell32 advapi32)
 target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})
 
+# The gradient caption bar a form carries: painting, buttons, mouse and
+# system menu of its caption.
+add_library(velk_caption STATIC
+    caption/caption_button.cpp
+    caption/caption_font.cpp
+    caption/form_traits.cpp
+    caption/vora_caption.cpp
+    caption/vora_caption_mouse.cpp
+    caption/vora_caption_paint.cpp
+)
+target_link_libraries(velk_caption PUBLIC velk_ui)
+target_compile_options(velk_caption PRIVATE ${VELK_WARNINGS})
+
 add_library(velk_forms STATIC
     about/crypt_label.cpp
     about/info_form.cpp
@@ -48,7 +61,7 @@ add_library(velk_forms STATIC
     monitor/monitor_form.cpp
     settings/setup_form.cpp
 )
-target_link_libraries(velk_forms PUBLIC velk_ui)
+target_link_libraries(velk_forms PUBLIC velk_ui velk_caption)
 target_compile_options(velk_forms PRIVATE ${VELK_WARNINGS})
 
 # The owners of handles report to nothing in the program itself; the test

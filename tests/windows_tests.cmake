@@ -22,6 +22,9 @@ function(velk_windows_test target prefix)
 endfunction()
 
 add_executable(win_tests
+    win/caption_document_test.cpp
+    win/caption_mouse_test.cpp
+    win/caption_window_test.cpp
     win/background_test.cpp
     win/form_test.cpp
     win/glyph_button_test.cpp
@@ -86,3 +89,8 @@ target_include_directories(bench_paint PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(bench_paint PRIVATE velk_forms)
 target_compile_options(bench_paint PRIVATE ${VELK_WARNINGS})
 
+# One caption paint of a bar like the panel's and one like the dialog's.
+add_executable(bench_caption bench/caption_bench.cpp ${CMAKE_SOURCE_DIR}/ui/object_count_none.cpp
+               ${CMAKE_SOURCE_DIR}/res/velk.rc)
+target_link_libraries(bench_caption PRIVATE velk_caption)
+target_compile_options(bench_caption PRIVATE ${VELK_WARNINGS})

@@ -3,6 +3,9 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(unit_tests
+    unit/caption_gradient_test.cpp
+    unit/caption_layout_test.cpp
+    unit/caption_mouse_test.cpp
     unit/atomic_file_test.cpp
     unit/crypt_text_test.cpp
     unit/grid_geometry_test.cpp

@@ -1,0 +1,35 @@
+#pragma once
+// The caption's fonts: the attributes the forms store (face, height,
+// character set, style, colour), copied as values; a font object is made
+// from them only for the moment of drawing.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "caption/tcolor.h"
+#include "ui/handles.h"
+
+namespace velk {
+
+enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// A set of TFontStyle values.
+using TFontStyles = uint8_t;
+
+struct TCaptionFont {
+    std::wstring Name;
+    int32_t Height = 0;  // negative: a character height in pixels
+    BYTE Charset = DEFAULT_CHARSET;
+    TFontStyles Style = 0;
+    TColor Color = clWindowText;  // stored with the form; the bar draws in its own colours
+    bool operator==(const TCaptionFont&) const = default;
+};
+
+// The font of the window (WM_GETFONT), or the system's GUI font for a
+// window that names none.
+TCaptionFont FontOfWindow(HWND window);
+
+// A font object of these attributes at the given height.
+Font MakeCaptionFont(const TCaptionFont& font, int32_t height);
+
+}  // namespace velk

@@ -1,0 +1,158 @@
+#pragma once
+// The gradient caption bar of a form: it paints the bar (a horizontal colour
+// gradient, the form's icon, an optional application name followed by the
+// form's caption text, its own close, minimise, maximise and help buttons),
+// answers the mouse on it and offers the system menu. It stands in front of
+// the form window's procedure, sees every message first and decides whether
+// the form's own procedure runs; while attached it keeps WS_SYSMENU off the
+// window, so that the system draws no icon or buttons of its own and the
+// whole bar is caption to the system's hit test.
+//
+// Attach it once the form's window exists, before the form's own set-up
+// changes the window's style: the border icons are those of the style met
+// at attachment. The properties may be set before or after attaching.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "caption/caption_button.h"
+#include "caption/caption_font.h"
+#include "caption/caption_layout.h"
+#include "caption/caption_mouse.h"
+#include "caption/tcolor.h"
+
+namespace velk {
+
+class Form;
+
+class TVoraCaption {
+public:
+    TVoraCaption();
+    // Attaches at once.
+    explicit TVoraCaption(Form& form);
+    ~TVoraCaption();
+    TVoraCaption(const TVoraCaption&) = delete;
+    TVoraCaption& operator=(const TVoraCaption&) = delete;
+
+    // Attaches to the form's window; a window that is no form's (or a form
+    // without its window) fails with "The VoraCaption's owner must be a
+    // Form!", a form that has a caption already with "The form has a
+    // VoraCaption already!", and nothing attached. Attaching to another
+    // form detaches from the first.
+    void Attach(Form& form);
+    void Attach(HWND owner);
+    // Puts back the window's procedure and its WS_SYSMENU, and lets the
+    // system redraw its own frame. Also done when the window is destroyed.
+    void Detach();
+    HWND FormHandle() const { return FFormHandle; }
+
+    TColor ActiveBeginColor() const { return FActiveBeginColor; }
+    void SetActiveBeginColor(TColor value) { SetColor(FActiveBeginColor, value); }
+    TColor ActiveEndColor() const { return FActiveEndColor; }
+    void SetActiveEndColor(TColor value) { SetColor(FActiveEndColor, value); }
+    TColor ActiveFontColor() const { return FActiveFontColor; }
+    void SetActiveFontColor(TColor value) { SetColor(FActiveFontColor, value); }
+    TColor InactiveBeginColor() const { return FInactiveBeginColor; }
+    void SetInactiveBeginColor(TColor value) { SetColor(FInactiveBeginColor, value); }
+    TColor InactiveEndColor() const { return FInactiveEndColor; }
+    void SetInactiveEndColor(TColor value) { SetColor(FInactiveEndColor, value); }
+    TColor InactiveFontColor() const { return FInactiveFontColor; }
+    void SetInactiveFontColor(TColor value) { SetColor(FInactiveFontColor, value); }
+    const std::wstring& ApplicationName() const { return FApplicationName; }
+    void SetApplicationName(const std::wstring& value);
+    // Until set, the fonts are the form's font met at attachment, the
+    // application name's in bold.
+    const TCaptionFont& ApplicationNameFont() const { return FApplicationNameFont; }
+    void SetApplicationNameFont(const TCaptionFont& value);
+    const TCaptionFont& CaptionFont() const { return FCaptionFont; }
+    void SetCaptionFont(const TCaptionFont& value);
+    int32_t NumColors() const { return FNumColors; }
+    void SetNumColors(int32_t value);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+
+    // The bar's geometry from the window as it is now; PaintCaption runs it
+    // first, and the mouse handling uses the last one between paints.
+    void UpdateLayout();
+    const caption::CaptionLayout& Layout() const { return FLayout; }
+    // Composes the bar off screen and copies it onto the window at once.
+    void PaintCaption(bool active);
+    bool IsFormActive() const;
+    // The window's system menu, its items enabled, grayed and defaulted for
+    // the window's state and the buttons the bar shows.
+    HMENU PrepareSystemMenu() const;
+
+    const TVoraCaptionSystemButton& Button(caption::TSystemButtonKind kind) const { return *FButtons[kind]; }
+
+private:
+    static LRESULT CALLBACK CaptionWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT CallOldWndProc(UINT message, WPARAM wParam, LPARAM lParam) const;
+    void Unhook();
+
+    void SetColor(TColor& field, TColor value);
+    void FrameChanged() const;
+    void SetStyle(DWORD style);
+    void ShowSysMenuStyle(bool shown);
+    void NotifyDocumentsLoaded() const;
+
+    // Message handlers.
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    void OnStyleChanging(WPARAM which, STYLESTRUCT& change);
+    LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void OnCaptureChanged(HWND gainer);
+    TVoraCaptionSystemButton* TrackingButton() const;
+
+    // Painting steps.
+    void PaintGradient(HDC dc, bool active) const;
+    void PaintIcon(HDC dc) const;
+    void PaintTexts(HDC dc, bool active) const;
+    HICON FormIcon() const;
+
+    // The menus.
+    caption::CaptionScene Scene() const;
+    void OpenMenuUnderIcon();
+    void OpenMenuAtPointer() const;
+    void OpenIconicMenu();
+
+    DWORD FSavedStyle = 0;  // the style as the form wants it, WS_SYSMENU included
+    caption::TBorderIcons FBorderIcons = 0;
+    HWND FFormHandle = nullptr;
+    WNDPROC FOldWndProc = nullptr;
+    // Set while the caption changes the style itself, which it then takes as
+    // it is.
+    bool FOwnStyleChange = false;
+    // A maximised document child carries WS_SYSMENU, so that its frame shows
+    // its menu and buttons.
+    bool FSysMenuShown = false;
+
+    TColor FActiveBeginColor = clNavy;
+    TColor FActiveEndColor = clBlue;
+    TColor FInactiveBeginColor = clGray;
+    TColor FInactiveEndColor = clSilver;
+    TColor FActiveFontColor = clWhite;
+    TColor FInactiveFontColor = clSilver;
+    std::wstring FApplicationName;
+    TCaptionFont FApplicationNameFont;
+    TCaptionFont FCaptionFont;
+    bool FAutoSize = false;
+    int32_t FNumColors = 64;
+    bool FApplicationNameFontGiven = false;
+    bool FCaptionFontGiven = false;
+
+    std::array<std::unique_ptr<TVoraCaptionSystemButton>, caption::kButtonKinds> FButtons;
+    caption::CaptionLayout FLayout;
+    caption::CaptionMouse FMouse;
+};
+
+}  // namespace velk
