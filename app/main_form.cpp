@@ -42,6 +42,7 @@ bool Tf_main::Create() {
                           .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
+    SetUpCaption();
 
     const ClientDc screen(nullptr);
     const int eightPoints = MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
@@ -49,6 +50,16 @@ bool Tf_main::Create() {
     BuildPopupMenu();
     FormCreate();
     return true;
+}
+
+void Tf_main::SetUpCaption() {
+    // Attached while the window still has its design style: the bar's
+    // buttons are those of the tool window, its close button only.
+    mrsc.Attach(*this);
+    mrsc.SetApplicationName(L"VELK");
+    mrsc.SetApplicationNameFont({L"Arial", -11, EASTEUROPE_CHARSET, 0, clWhite});
+    mrsc.SetCaptionFont({L"Arial", -16, EASTEUROPE_CHARSET, 0, clWhite});
+    mrsc.SetNumColors(255);
 }
 
 void Tf_main::BuildPopupMenu() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/win_reboot.h"
+#include "caption/vora_caption.h"
 #include "settings/settings_file.h"
 #include "ui/back_buffer.h"
 #include "ui/form.h"
@@ -90,6 +91,7 @@ private:
     static constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);  // the system colour clBackground
 
     // Events of the panel.
+    void SetUpCaption();
     void FormCreate();
     void FormShow();
     void FormClose();
@@ -136,6 +138,8 @@ private:
     PanelCompanions companions_;
     StretchedImage img_full;
     TWinReboot WinReboot;
+    // The caption bar of the movable tool window.
+    TVoraCaption mrsc;
     std::array<PanelLabel, kSlotCount> labels_;
     Font font_;
     PopupMenu PopupMenu1;

@@ -105,7 +105,8 @@ void Tf_main::ApplyPlacement(int32_t placement) {
     const DWORD style = placement == 0 ? kBorderlessStyle : kToolWindowStyle;
     const DWORD exStyle = placement == 0 ? 0 : WS_EX_TOOLWINDOW;
     const auto current = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
-    if ((current & ~WS_VISIBLE) == style) return;
+    // The caption bar keeps WS_SYSMENU off the window while it is attached.
+    if ((current & ~(WS_VISIBLE | WS_SYSMENU)) == (style & ~WS_SYSMENU)) return;
 
     // The frame changes in place and the client area keeps its size.
     RECT client;

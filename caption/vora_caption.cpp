@@ -1,6 +1,7 @@
 #include "caption/vora_caption.h"
 
 #include "caption/form_traits.h"
+#include "caption/system_metrics.h"
 #include "ui/exception.h"
 #include "ui/form.h"
 #include "ui/guarded_call.h"
@@ -13,12 +14,6 @@ namespace {
 
 // Where the window procedure finds its caption.
 constexpr wchar_t kCaptionProperty[] = L"VELK.TVoraCaption";
-
-CaptionMetrics CurrentMetrics() {
-    return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME), GetSystemMetrics(SM_CXFRAME),
-            GetSystemMetrics(SM_CYFRAME),    GetSystemMetrics(SM_CYCAPTION),  GetSystemMetrics(SM_CYSMCAPTION),
-            GetSystemMetrics(SM_CXSIZE),     GetSystemMetrics(SM_CYSIZE),     GetSystemMetrics(SM_CXSMSIZE)};
-}
 
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)); }
 
@@ -246,7 +241,7 @@ void TVoraCaption::UpdateLayout() {
     RECT window{};
     GetWindowRect(FFormHandle, &window);
     const LayoutInput input{window.right - window.left, BorderStyleOf(FFormHandle), IsIconic(FFormHandle) != FALSE,
-                            FBorderIcons, CurrentMetrics()};
+                            FBorderIcons, SystemCaptionMetrics()};
     FLayout = LayOutCaption(input);
     for (TSystemButtonKind kind : kButtonOrder) FButtons[kind]->Place(FLayout.buttons[kind]);
 }

@@ -115,6 +115,10 @@ Tf_setup::Tf_setup(Tf_main& panel)
 
 bool Tf_setup::Create() {
     if (!Form::Create(kWindow)) return false;
+    mrsc.Attach(*this);
+    mrsc.SetApplicationNameFont({L"Arial", -11, EASTEUROPE_CHARSET, fsBold, clWhite});
+    mrsc.SetCaptionFont({L"Arial", -11, EASTEUROPE_CHARSET, 0, clWhite});
+    mrsc.SetNumColors(255);
 
     tabFont_ = MakeFont(11, FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
     buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");

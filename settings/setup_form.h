@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "caption/vora_caption.h"
 #include "settings/settings_file.h"
 #include "ui/dialog_form.h"
 #include "ui/handles.h"
@@ -25,6 +26,8 @@ public:
 
     // The grid of the "Skróty" tab.
     StringGrid StringGrid1;
+    // The dialog's caption bar.
+    TVoraCaption mrsc;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

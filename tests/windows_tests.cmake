@@ -52,6 +52,7 @@ target_link_options(record_args PRIVATE -municode)
 add_executable(e2e_tests
     e2e/about_test.cpp
     e2e/background_test.cpp
+    e2e/caption_test.cpp
     e2e/driver.cpp
     e2e/launch_test.cpp
     e2e/monitor_test.cpp

@@ -143,6 +143,10 @@ Settings TestSettings() {
     return settings;
 }
 
+void UseSlot(Settings& settings, int slot, const char* text, const char* command, const char* align) {
+    settings.Shortcuts[static_cast<size_t>(slot - 1)] = ShortcutEntry{text, command, align};
+}
+
 VelkRun::VelkRun() {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -399,6 +403,20 @@ RECT LabelOnScreen(HWND panel, int slot) {
     const int top = client.top + kLabelTops[slot - 1];
     return RECT{client.left + kLabelLeft, top, client.left + kLabelLeft + kLabelWidth, top + kLabelHeight};
 }
+
+RECT WindowRect(HWND hwnd) {
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    return window;
+}
+
+SIZE ClientSize(HWND hwnd) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 POINT CentreOnScreen(HWND hwnd) {
     RECT window;

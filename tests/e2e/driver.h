@@ -16,6 +16,8 @@ namespace velk::e2e {
 // Settings most tests start from: a borderless panel at (100, 50), no
 // monitoring, desktop background; every slot unused.
 Settings TestSettings();
+// Slot 1 to 20 of the settings, its text, command and alignment.
+void UseSlot(Settings& settings, int slot, const char* text, const char* command = "", const char* align = "L");
 
 class VelkRun {
 public:
@@ -75,6 +77,9 @@ std::vector<COLORREF> CapturePixels(const RECT& screen);
 int CountColor(const std::vector<COLORREF>& pixels, COLORREF color);
 
 RECT ClientRectOnScreen(HWND hwnd);
+RECT WindowRect(HWND hwnd);
+SIZE ClientSize(HWND hwnd);
+POINT CentreOf(const RECT& rect);
 // A label of the panel (slot 1 to 20) on the screen, from the panel's own
 // geometry.
 RECT LabelOnScreen(HWND panel, int slot);

@@ -12,17 +12,6 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr int kSettingsRed = 0x0000FF;  // colours are stored as 0x00BBGGRR
 constexpr int kSettingsGreen = 0x00FF00;
 
-void UseSlot(Settings& settings, int slot, const char* text, const char* command = "", const char* align = "L") {
-    settings.Shortcuts[slot - 1] = ShortcutEntry{text, command, align};
-}
-
-POINT CentreOf(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-SIZE ClientSize(HWND hwnd) {
-    RECT client;
-    GetClientRect(hwnd, &client);
-    return SIZE{client.right, client.bottom};
-}
 
 Settings PlacedAt(int placement, int x, int y) {
     Settings settings = TestSettings();
