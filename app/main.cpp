@@ -13,6 +13,7 @@
 #include "settings/setup_form.h"
 #include "ui/application.h"
 #include "ui/exception.h"
+#include "ui/image_decoder.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -22,6 +23,7 @@ int RunProgram() {
     srand(GetTickCount());  // once, for the enciphered label's random keys
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
+    const ComApartment com;  // the imaging codecs of the PNG, JPEG and GIF pictures
     Application application(L"=VELK=", L"velk.hlp");
     Tf_main f_main;
     Tf_setup f_setup(f_main);

@@ -28,11 +28,12 @@ add_library(velk_ui STATIC
     ui/label.cpp
     ui/log_view.cpp
     ui/message_box.cpp
+    ui/image_decoder.cpp
     ui/picture.cpp
     ui/popup_menu.cpp
     ui/string_grid.cpp
 )
-target_link_libraries(velk_ui PUBLIC velk_core comctl32 gdi32 user32 shell32 advapi32)
+target_link_libraries(velk_ui PUBLIC velk_core comctl32 gdi32 user32 shell32 advapi32 ole32 uuid)
 target_compile_options(velk_ui PRIVATE ${VELK_WARNINGS})
 
 # The gradient caption bar a form carries: painting, buttons, mouse and

@@ -219,6 +219,8 @@ PictureKind PictureKindFromExtension(std::string_view lowerExtension) {
     if (lowerExtension == "ico") return PictureKind::Icon;
     if (lowerExtension == "wmf") return PictureKind::Metafile;
     if (lowerExtension == "emf") return PictureKind::EnhancedMetafile;
+    if (lowerExtension == "png" || lowerExtension == "jpg" || lowerExtension == "jpeg" || lowerExtension == "gif")
+        return PictureKind::Decoded;
     return PictureKind::Unknown;
 }
 

@@ -10,12 +10,14 @@
 
 namespace velk {
 
-enum class PictureKind { Unknown, Bitmap, Icon, Metafile, EnhancedMetafile };
+// Decoded: a PNG, JPEG or GIF image, decoded by the system's imaging codecs.
+enum class PictureKind { Unknown, Bitmap, Icon, Metafile, EnhancedMetafile, Decoded };
 
 // The text after the last dot of the file name (not of a folder), in lower
 // case (ASCII letters only); empty when the name has no extension.
 std::string PictureExtension(std::string_view path);
-// "bmp", "ico", "wmf", "emf"; anything else is Unknown.
+// "bmp", "ico", "wmf", "emf"; "png", "jpg", "jpeg", "gif" are Decoded;
+// anything else is Unknown.
 PictureKind PictureKindFromExtension(std::string_view lowerExtension);
 
 struct BitmapFacts {

@@ -41,8 +41,9 @@ constexpr wchar_t kOpenTitle[] = L"Wybierz plik do otwarcia...";
 // The filter with its '|' separators as the file dialog wants them: NULs,
 // the list ended by two.
 constexpr wchar_t kPictureFilter[] =
-    L"Wszystkie akceptowane (*.bmp, *.wmf, *.emf)\0*.bmp;*.wmf;*.emf\0Bitmapy (*.bmp)\0*.bmp\0"
-    L"Metapliki (*.wmf)\0*.wmf\0Rozszerzone metapliki (*.emf)\0*.emf\0";
+    L"Wszystkie akceptowane (*.bmp, *.wmf, *.emf, *.png, *.jpg, *.gif)\0*.bmp;*.wmf;*.emf;*.png;*.jpg;*.jpeg;*.gif\0"
+    L"Bitmapy (*.bmp)\0*.bmp\0Metapliki (*.wmf)\0*.wmf\0Rozszerzone metapliki (*.emf)\0*.emf\0"
+    L"Obrazy (*.png, *.jpg, *.gif)\0*.png;*.jpg;*.jpeg;*.gif\0";
 
 using K = ControlKind;
 

@@ -34,6 +34,7 @@ add_executable(win_tests
     win/log_view_test.cpp
     win/main_form_test.cpp
     win/monitor_forms_test.cpp
+    win/picture_decoded_test.cpp
     win/string_grid_test.cpp
     win/setup_form_test.cpp
     win/test_main.cpp
@@ -60,7 +61,7 @@ add_executable(e2e_tests
     e2e/panel_test.cpp
     e2e/setup_test.cpp
 )
-target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main)
+target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main ole32 uuid)
 add_dependencies(e2e_tests velk record_args)
 velk_windows_test(e2e_tests e2e)
 

@@ -1,6 +1,7 @@
 #include "ui/picture.h"
 
 #include "ui/exception.h"
+#include "ui/image_decoder.h"
 #include "core/file_io.h"
 #include "core/text.h"
 
@@ -31,10 +32,22 @@ Picture Picture::FromFile(const std::wstring& path) {
     const PictureKind kind = PictureKindFromExtension(extension);
     if (kind == PictureKind::Unknown)
         throw Exception(L"Unknown picture file extension (." + FromCp1250(extension) + L")");
-    if (kind == PictureKind::Bitmap) return BitmapFromFile(path);
+    if (kind == PictureKind::Bitmap || kind == PictureKind::Decoded) return BitmapFromFile(path);
 
     const std::string bytes = ReadPictureFile(path);
     return kind == PictureKind::Icon ? IconFrom(bytes) : MetafileFrom(kind, bytes);
+}
+
+Picture Picture::DecodedFrom(const std::string& bytes) {
+    if (bytes.size() > kMaxPictureBytes) Invalid(L"Image is not valid");
+    std::optional<DecodedImage> image = DecodeImage(bytes);
+    if (!image) Invalid(L"Image is not valid");
+    Picture picture;
+    picture.kind_ = PictureKind::Decoded;
+    picture.bitmap_ = std::move(image->Pixels);
+    picture.width_ = image->Width;
+    picture.height_ = image->Height;
+    return picture;
 }
 
 Picture Picture::IconFrom(const std::string& bytes) {
@@ -103,6 +116,7 @@ Picture Picture::MetafileFrom(PictureKind kind, const std::string& bytes) {
 
 Picture Picture::BitmapFromFile(const std::wstring& path) {
     const std::string bytes = ReadPictureFile(path);
+    if (PictureKindFromExtension(PictureExtension(ToCp1250(path))) == PictureKind::Decoded) return DecodedFrom(bytes);
     BitmapFacts facts;
     if (bytes.size() > kMaxPictureBytes || !ValidateBitmapFile(bytes, &facts)) Invalid(L"Bitmap image is not valid");
 
@@ -131,6 +145,13 @@ void Picture::DrawStretched(HDC dc, const RECT& target) const {
         StretchBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
         break;
     }
+    case PictureKind::Decoded: {
+        const MemoryDc source(CreateCompatibleDC(dc));
+        if (!source) return;
+        const SelectGuard select(source.get(), bitmap_.get());
+        Blend(dc, source.get(), target.left, target.top, width, height);
+        break;
+    }
     case PictureKind::Icon:
         DrawIconEx(dc, target.left, target.top, icon_.get(), width, height, 0, nullptr, DI_NORMAL);
         break;
@@ -144,12 +165,21 @@ void Picture::DrawStretched(HDC dc, const RECT& target) const {
 }
 
 void Picture::DrawCopies(HDC dc, const std::vector<DrawOrigin>& origins) const {
-    if (kind_ != PictureKind::Bitmap || origins.empty()) return;
+    if ((kind_ != PictureKind::Bitmap && kind_ != PictureKind::Decoded) || origins.empty()) return;
     const MemoryDc source(CreateCompatibleDC(dc));
     if (!source) return;
     const SelectGuard select(source.get(), bitmap_.get());
-    for (const DrawOrigin& origin : origins)
-        BitBlt(dc, origin.X, origin.Y, width_, height_, source.get(), 0, 0, SRCCOPY);
+    for (const DrawOrigin& origin : origins) {
+        if (kind_ == PictureKind::Decoded)
+            Blend(dc, source.get(), origin.X, origin.Y, width_, height_);
+        else
+            BitBlt(dc, origin.X, origin.Y, width_, height_, source.get(), 0, 0, SRCCOPY);
+    }
+}
+
+void Picture::Blend(HDC dc, HDC source, int left, int top, int width, int height) const {
+    const BLENDFUNCTION premultiplied{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    GdiAlphaBlend(dc, left, top, width, height, source, 0, 0, width_, height_, premultiplied);
 }
 
 }  // namespace velk

@@ -1,7 +1,8 @@
 #pragma once
-// A picture loaded from a file: a bitmap, an icon or a metafile (plain,
-// placeable or enhanced). Every file is checked before GDI sees it; a bad one
-// raises Exception with the loader's message.
+// A picture loaded from a file: a bitmap, an icon, a metafile (plain,
+// placeable or enhanced) or a PNG, JPEG or GIF image. Every file is checked
+// before GDI or a decoder sees it; a bad one raises Exception with the
+// loader's message.
 #include <windows.h>
 
 #include <string>
@@ -16,9 +17,11 @@ class Picture {
 public:
     Picture() = default;
 
-    // The kind follows the file name's extension: bmp, ico, wmf, emf.
+    // The kind follows the file name's extension: bmp, ico, wmf, emf, png,
+    // jpg, jpeg, gif.
     static Picture FromFile(const std::wstring& path);
-    // The file read as a bitmap whatever its name.
+    // The file read as a bitmap whatever its name, except that a png, jpg,
+    // jpeg or gif file is decoded as its kind.
     static Picture BitmapFromFile(const std::wstring& path);
 
     bool Empty() const { return kind_ == PictureKind::Unknown; }
@@ -27,11 +30,15 @@ public:
 
     // Stretched over the target rectangle.
     void DrawStretched(HDC dc, const RECT& target) const;
-    // Unscaled copies of a bitmap with their top-left corners at the origins.
+    // Unscaled copies of a bitmap or a decoded image with their top-left
+    // corners at the origins.
     void DrawCopies(HDC dc, const std::vector<DrawOrigin>& origins) const;
 
 private:
     static Picture IconFrom(const std::string& bytes);
+    static Picture DecodedFrom(const std::string& bytes);
+    // A decoded image's pixels blended over what the target holds.
+    void Blend(HDC dc, HDC source, int left, int top, int width, int height) const;
     static Picture MetafileFrom(PictureKind kind, const std::string& bytes);
 
     PictureKind kind_ = PictureKind::Unknown;

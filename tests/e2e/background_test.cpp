@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "support/image_file.h"
 
 namespace velk::e2e {
 namespace {
@@ -15,6 +16,31 @@ COLORREF Quadrants(int x, int y) {
 
 // A 50 x 40 texture whose every pixel tells where in the texture it lies.
 COLORREF TexturePixel(int x, int y) { return RGB(x * 5, y * 6, 128); }
+
+// COM for the imaging encoders that make the test pictures.
+struct Com {
+    Com() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~Com() { CoUninitialize(); }
+};
+
+// A PNG chunk's CRC over its type and data, big-endian, as the chunk stores it.
+std::string PngCrc(std::string_view typeAndData) {
+    uint32_t crc = 0xFFFFFFFF;
+    for (char byte : typeAndData) {
+        crc ^= static_cast<unsigned char>(byte);
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    crc = ~crc;
+    return {static_cast<char>(crc >> 24), static_cast<char>(crc >> 16), static_cast<char>(crc >> 8),
+            static_cast<char>(crc)};
+}
+
+// Within the few levels a JPEG's compression moves a flat colour.
+bool Near(COLORREF pixel, COLORREF expected) {
+    const auto within = [](int a, int b) { return a - b <= 12 && b - a <= 12; };
+    return within(GetRValue(pixel), GetRValue(expected)) && within(GetGValue(pixel), GetGValue(expected)) &&
+           within(GetBValue(pixel), GetBValue(expected));
+}
 
 class Background : public ::testing::Test {
 protected:
@@ -89,6 +115,71 @@ TEST_F(Background, ATextureLargerThanThePanelIsDrawnOnce) {
         EXPECT_EQ(ClientPixel(panel, at.x, at.y), RGB(at.x, at.y / 2, 64)) << at.x << "," << at.y;
 }
 
+TEST_F(Background, PngJpegAndGifPicturesStretchAndTileWithThePanelsColourUnderTransparency) {
+    const Com com;
+    // The panel's colour: the desktop's, as no colour mode has set another.
+    const COLORREF panelColour = GetSysColor(COLOR_BACKGROUND);
+    const auto overPanel = [&](int channel) { return (channel * 0x7F + 0xFF * 0x80) / 0xFF; };
+    // 40 x 40 in quadrants: red, transparent, half-transparent white, blue.
+    const auto quadrants = [](int x, int y) -> uint32_t {
+        static constexpr uint32_t kQuadrants[] = {0xFFFF0000, 0x0000FF00, 0x80FFFFFF, 0xFF0000FF};
+        return kQuadrants[(y >= 20 ? 2 : 0) + (x >= 20 ? 1 : 0)];
+    };
+    const COLORREF halfWhite =
+        RGB(overPanel(GetRValue(panelColour)), overPanel(GetGValue(panelColour)), overPanel(GetBValue(panelColour)));
+    const auto texture = [](int x, int y) { return 0xFF000000u | static_cast<uint32_t>(x * 5 << 16 | y * 6 << 8 | 128); };
+    static constexpr COLORREF kPalette[4] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
+    const struct Case {
+        int mode;
+        const wchar_t* name;
+        std::string file;
+        std::vector<std::pair<POINT, COLORREF>> pixels;
+        bool exact;
+    } cases[] = {
+        {2, L"tlo.png", EncodeImage(GUID_ContainerFormatPng, 40, 40, quadrants),
+         {{{30, 90}, RGB(255, 0, 0)}, {{100, 90}, panelColour}, {{30, 270}, halfWhite}, {{100, 270}, RGB(0, 0, 255)}},
+         false},
+        {3, L"tekstura.png", EncodeImage(GUID_ContainerFormatPng, 50, 40, texture),
+         {{{0, 0}, RGB(0, 0, 128)}, {{49, 39}, RGB(245, 234, 128)}, {{75, 20}, RGB(125, 120, 128)},
+          {{129, 1}, RGB(145, 6, 128)}, {{3, 361}, RGB(15, 6, 128)}},
+         true},
+        {2, L"tlo.jpeg", EncodeImage(GUID_ContainerFormatJpeg, 32, 32, [](int x, int y) {
+             return x < 16 ? (y < 16 ? 0xFFFF0000u : 0xFF00FF00u) : (y < 16 ? 0xFF0000FFu : 0xFFFFFF00u);
+         }),
+         {{{30, 90}, RGB(255, 0, 0)}, {{100, 90}, RGB(0, 0, 255)}, {{30, 270}, RGB(0, 255, 0)},
+          {{100, 270}, RGB(255, 255, 0)}},
+         false},
+        {3, L"tekstura.gif", MakeGifFile(8, 6, kPalette, [](int x, int y) { return (x + y) % 4; }),
+         {{{0, 0}, kPalette[0]}, {{9, 0}, kPalette[1]}, {{7, 5}, kPalette[0]}, {{10, 61}, kPalette[3]}},
+         true},
+    };
+    for (const Case& test : cases) {
+        ASSERT_GT(test.file.size(), 20u) << "the encoder made " << std::string(test.name, test.name + wcslen(test.name));
+        VelkRun run;
+        run.WriteFile(test.name, test.file);
+        Settings settings = TestSettings();
+        settings.BackgroundMode = test.mode;
+        settings.Shortcuts[0] = {"Napis", "", "L"};  // the panel's full height
+        settings.Shortcuts[19] = {"Ostatni", "", "L"};
+        const std::wstring path = run.Folder() + test.name;
+        settings.BackgroundPicture = std::string(path.begin(), path.end());
+        HWND panel = run.StartWith(settings);
+        ASSERT_NE(panel, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return !GetUpdateRect(panel, nullptr, FALSE); }, 3000));
+        EXPECT_EQ(run.WaitForWindow(L"#32770", nullptr, 200), nullptr) << "no error box";
+        const RECT client = ClientRectOnScreen(panel);
+        for (const auto& [at, expected] : test.pixels) {
+            const COLORREF pixel =
+                CapturePixels(RECT{client.left + at.x, client.top + at.y, client.left + at.x + 1, client.top + at.y + 1})[0];
+            if (test.exact)
+                EXPECT_EQ(pixel, expected) << at.x << "," << at.y;
+            else
+                EXPECT_TRUE(Near(pixel, expected)) << std::hex << pixel << " for " << expected << " at " << std::dec
+                                                   << at.x << "," << at.y;
+        }
+    }
+}
+
 struct BadPicture {
     const wchar_t* name;
     std::string_view content;  // empty: no such file
@@ -97,13 +188,28 @@ struct BadPicture {
 
 TEST_F(Background, EveryLoaderErrorIsShownInTheStandardErrorBoxAndThePanelRunsOn) {
     using namespace std::literals;
+    const Com com;
+    const std::string truncatedPng =
+        EncodeImage(GUID_ContainerFormatPng, 64, 64, [](int x, int y) { return 0xFF000000u | (x * 4 << 8) | y; });
+    ASSERT_GT(truncatedPng.size(), 100u);
+    std::string randomBytes(4096, '\0');
+    for (size_t i = 0; i < randomBytes.size(); ++i) randomBytes[i] = static_cast<char>((i * 2654435761u) >> 13);
+    // A whole, valid PNG header and data, its size claimed 100,000 x 100,000.
+    std::string hugePng = EncodeImage(GUID_ContainerFormatPng, 1, 1, [](int, int) { return 0xFF112233u; });
+    ASSERT_GT(hugePng.size(), 33u);
+    for (size_t at : {16, 20}) hugePng.replace(at, 4, "\0\x01\x86\xA0");
+    hugePng.replace(29, 4, PngCrc(std::string_view(hugePng).substr(12, 17)));
     const BadPicture cases[] = {
-        {L"obraz.GIF", "GIF89a"sv, L"Unknown picture file extension (.gif)."},
+        {L"obraz.tif", "II*\0"sv, L"Unknown picture file extension (.tif)."},
         {L"brak.bmp", ""sv, nullptr},
         {L"zly.bmp", "BM this is no bitmap at all"sv, L"Bitmap image is not valid."},
         {L"zly.wmf", "\xD7\xCD\xC6\x9A junk"sv, L"Metafile is not valid."},
         {L"zly.emf", "\x01\0\0\0 junk that is no metafile"sv, L"Metafile is not valid."},
         {L"zly.ico", "\0\0\1\0\1\0junk"sv, L"Icon image is not valid."},
+        {L"obcieta.png", std::string_view(truncatedPng).substr(0, truncatedPng.size() / 2), L"Image is not valid."},
+        {L"losowy.jpg", randomBytes, L"Image is not valid."},
+        {L"olbrzym.png", hugePng, L"Image is not valid."},
+        {L"obraz.GIF", "GIF89a"sv, L"Image is not valid."},
     };
     for (const BadPicture& bad : cases) {
         VelkRun run;

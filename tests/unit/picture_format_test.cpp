@@ -393,13 +393,15 @@ TEST(PictureExtension, TakesTheFileNamesExtensionInLowerCase) {
     EXPECT_EQ(PictureExtension("t\xB3o.\xA3\xC6"), "\xA3\xC6");  // only ASCII letters are lowered
 }
 
-TEST(PictureExtension, KnowsTheFourKinds) {
+TEST(PictureExtension, KnowsTheKinds) {
     EXPECT_EQ(PictureKindFromExtension("bmp"), PictureKind::Bitmap);
     EXPECT_EQ(PictureKindFromExtension("ico"), PictureKind::Icon);
     EXPECT_EQ(PictureKindFromExtension("wmf"), PictureKind::Metafile);
     EXPECT_EQ(PictureKindFromExtension("emf"), PictureKind::EnhancedMetafile);
-    EXPECT_EQ(PictureKindFromExtension("jpg"), PictureKind::Unknown);
-    EXPECT_EQ(PictureKindFromExtension(""), PictureKind::Unknown);
+    for (const char* decoded : {"png", "jpg", "jpeg", "gif"})
+        EXPECT_EQ(PictureKindFromExtension(decoded), PictureKind::Decoded) << decoded;
+    for (const char* unknown : {"", "tif", "pn", "jpe", "giff"})
+        EXPECT_EQ(PictureKindFromExtension(unknown), PictureKind::Unknown) << unknown;
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+// PNG, JPEG and GIF files decoded with the Windows Imaging Component: the
+// first frame, converted to 32-bit premultiplied BGRA in a top-down DIB
+// section, so that transparency can be blended over what lies under it.
+// Needs COM on the calling thread (ComApartment).
+#include <windows.h>
+#include <objbase.h>
+
+#include <optional>
+#include <string_view>
+
+#include "ui/handles.h"
+
+namespace velk {
+
+// Beyond any background picture: a larger image is refused before its pixels
+// are decoded.
+inline constexpr UINT64 kMaxDecodedPixels = UINT64{64} << 20;
+
+struct DecodedImage {
+    Bitmap Pixels;
+    int Width = 0;
+    int Height = 0;
+};
+
+// Nothing for a file any step of decoding refuses, or one too large.
+std::optional<DecodedImage> DecodeImage(std::string_view bytes);
+
+// COM for the GUI thread, apartment-threaded, for the program's lifetime.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+}  // namespace velk
