@@ -117,6 +117,16 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN: OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
+    case WM_KEYDOWN:
+        if (OnKeyDown(wParam)) return 0;
+        return DefaultHandling(message, wParam, lParam);
+    case WM_SYSKEYDOWN:  // F10 is a system key: Shift+F10 opens the menu
+        if (wParam == VK_F10 && OnKeyDown(wParam)) return 0;
+        return DefaultHandling(message, wParam, lParam);
+    case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
+    case WM_UPDATEUISTATE:
+        OnUpdateUiState(wParam);
+        return DefaultHandling(message, wParam, lParam);
     case WM_DISPLAYCHANGE:
         KeepReachable();
         return DefaultHandling(message, wParam, lParam);
@@ -175,9 +185,9 @@ void Tf_main::Zamknijprogram1Click() { Close(); }
 
 void Tf_main::OnContextMenu(LPARAM lParam) {
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (at.x == -1 && at.y == -1) {  // from the keyboard: open at the panel's corner
-        at = POINT{0, 0};
-        ClientToScreen(hwnd(), &at);
+    if (at.x == -1 && at.y == -1) {  // from the keyboard: open at the marked line
+        OpenMenuAtMark();
+        return;
     }
     PopupMenu1.Track(hwnd(), at);
 }
@@ -290,6 +300,7 @@ void Tf_main::OnPaint() {
     BitBlt(buffer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left,
            area.top, SRCCOPY);
     DrawLabels(buffer.dc(), area);
+    DrawMark(buffer.dc());
     buffer.CopyTo(paint.get());
 }
 

@@ -135,6 +135,15 @@ private:
     void OnContextMenu(LPARAM lParam);
     int LabelAt(POINT point) const;
 
+    // The keyboard.
+    bool OnKeyDown(WPARAM key);
+    void OnChar(wchar_t character);
+    void SetMark(int line);
+    void InvalidateMark() const;
+    void OnUpdateUiState(WPARAM wParam);
+    void DrawMark(HDC dc) const;
+    void OpenMenuAtMark();
+
     PanelCompanions companions_;
     StretchedImage img_full;
     TWinReboot WinReboot;
@@ -145,6 +154,8 @@ private:
     PopupMenu PopupMenu1;
     AcceleratorTable accelerators_;
     int pressedLabel_ = -1;
+    int mark_ = -1;          // the keyboard's line, none at first
+    bool showFocus_ = false;  // the keyboard cues: shown once the keyboard is used
     bool clockTimerRunning_ = false;
 
     bool HoverHighlight = false;

@@ -55,6 +55,7 @@ add_library(velk_forms STATIC
     about/info_picture.cpp
     app/main_form.cpp
     app/main_form_background.cpp
+    app/main_form_keys.cpp
     app/main_form_settings.cpp
     app/win_reboot.cpp
     monitor/launch_steps.cpp

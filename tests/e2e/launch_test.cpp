@@ -2,6 +2,8 @@
 // every start: what is started, and what never is.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "driver.h"
 
 namespace velk::e2e {
@@ -144,6 +146,86 @@ TEST_F(Launching, ClockDateEmptyAndHiddenSlotsStartNothing) {
     EXPECT_TRUE(StartedProgramsEnded()) << "a started program or folder window stays open";
     EXPECT_EQ(Recorded().size(), 1u) << "something was started";
     EXPECT_EQ(VisibleTopLevelWindows(), windowsBefore) << "a folder or program window opened";
+}
+
+}  // namespace
+}  // namespace velk::e2e
+
+namespace velk::e2e {
+namespace {
+
+// The dotted focus rectangle over a label's top edge: pixels of the
+// background's colour changed there.
+int MarkedPixels(HWND panel, int slot, COLORREF background) {
+    const RECT label = LabelOnScreen(panel, slot);
+    const std::vector<COLORREF> edge = CapturePixels(RECT{label.left, label.top, label.right, label.top + 1});
+    return static_cast<int>(edge.size()) - CountColor(edge, background);
+}
+
+TEST_F(Launching, TheKeyboardMarksTheUsedLinesRunsTheMarkedOneAndOpensTheMenuThere) {
+    const std::string folder(run_.Folder().begin(), run_.Folder().end());
+    Settings settings = TestSettings();
+    settings.BackgroundMode = 1;
+    settings.BackgroundColor = 0x000000;
+    settings.Shortcuts[0] = {"Pierwszy", folder + "record_args.exe", "L"};
+    settings.Shortcuts[2] = {"Drugi", folder + "_DATA.exe", "L"};  // slot 2 unused, so skipped
+    settings.Shortcuts[3] = {"_ZEGAR", "", "L"};
+    settings.Shortcuts[4] = {"\xA3\xB9ka", folder + "_NIC.exe", "L"};  // "Łąka"
+    HWND panel = Start(settings);
+    ASSERT_NE(panel, nullptr);
+    constexpr COLORREF kBlack = RGB(0, 0, 0);
+    EXPECT_EQ(MarkedPixels(panel, 3, kBlack), 0) << "no mark before the keyboard is used";
+
+    PressKeys({VK_DOWN});
+    PressKeys({VK_DOWN});
+    ASSERT_TRUE(WaitUntil([&] { return MarkedPixels(panel, 3, kBlack) > 10; }, 2000)) << "the mark on the second line";
+    EXPECT_EQ(MarkedPixels(panel, 1, kBlack), 0) << "and only there";
+    PressKeys({VK_RETURN});
+    std::vector<std::wstring> records = WaitForRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_NE(Lower(records[0]).find(L"_data.exe"), std::wstring::npos) << records[0];
+
+    // "ł" jumps over the clock to "Łąka"; Space runs it.
+    TypeText(L"ł");
+    ASSERT_TRUE(WaitUntil([&] { return MarkedPixels(panel, 5, kBlack) > 10; }, 2000));
+    PressKeys({VK_SPACE});
+    records = WaitForRecords(2);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(Lower(records[1]).find(L"_nic.exe"), std::wstring::npos) << records[1];
+
+    PressKeys({VK_SHIFT, VK_F10});
+    HWND menu = run_.WaitForWindow(L"#32768", nullptr, 3000);
+    ASSERT_NE(menu, nullptr) << "Shift+F10 opens the menu";
+    RECT menuAt;
+    GetWindowRect(menu, &menuAt);
+    const RECT marked = LabelOnScreen(panel, 5);
+    EXPECT_LE(std::abs(menuAt.left - marked.left), 2);
+    EXPECT_LE(std::abs(menuAt.top - marked.bottom), 2);
+    PressKeys({VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return run_.WaitForWindow(L"#32768", nullptr, 0) == nullptr; }, 2000));
+}
+
+TEST_F(Launching, ActivatingTheApplicationsWindowGivesThePanelTheKeyboard) {
+    Settings settings = TestSettings();
+    settings.Shortcuts[0] = {"Pierwszy", "", "L"};
+    HWND panel = Start(settings);
+    ASSERT_NE(panel, nullptr);
+    HWND application = run_.WaitForWindow(L"TApplication", L"=VELK=", 2000);
+    ASSERT_NE(application, nullptr);
+    // Away first, to a window of the driver's own.
+    HWND other = CreateWindowExW(0, L"STATIC", L"inne", WS_POPUP | WS_VISIBLE, 400, 400, 50, 50, nullptr, nullptr,
+                                 nullptr, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }, 2000));
+    // As the taskbar button or Alt+Tab does.
+    SetForegroundWindow(application);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == panel; }, 3000));
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    EXPECT_TRUE(WaitUntil(
+        [&] { return GetGUIThreadInfo(GetWindowThreadProcessId(panel, nullptr), &info) && info.hwndFocus == panel; },
+        2000));
+    DestroyWindow(other);
 }
 
 }  // namespace

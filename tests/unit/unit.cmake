@@ -8,6 +8,7 @@ add_executable(unit_tests
     unit/caption_mouse_test.cpp
     unit/atomic_file_test.cpp
     unit/crypt_text_test.cpp
+    unit/keyboard_mark_test.cpp
     unit/grid_geometry_test.cpp
     unit/launch_log_test.cpp
     unit/panel_text_test.cpp
