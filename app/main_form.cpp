@@ -43,6 +43,7 @@ bool Tf_main::Create() {
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
     SetUpCaption();
+    accessible_ = new AccessibleList(hwnd(), L"=VELK=", *this);
 
     const ClientDc screen(nullptr);
     const int eightPoints = MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
@@ -124,6 +125,13 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_F10 && OnKeyDown(wParam)) return 0;
         return DefaultHandling(message, wParam, lParam);
     case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
+    case WM_GETOBJECT: return OnGetObject(wParam, lParam);
+    case kRunLineMessage:
+        if (wParam < kSlotCount) Label4Click(static_cast<int>(wParam));
+        return 0;
+    case WM_DESTROY:
+        ReleaseAccessible();
+        return DefaultHandling(message, wParam, lParam);
     case WM_UPDATEUISTATE:
         OnUpdateUiState(wParam);
         return DefaultHandling(message, wParam, lParam);
@@ -256,22 +264,26 @@ void Tf_main::SetLabelColor(PanelLabel& label, int32_t color) {
     if (label.View.Visible) InvalidateRect(hwnd(), &label.View.Bounds, FALSE);
 }
 
-void Tf_main::SetLabelCaption(PanelLabel& label, std::wstring caption) {
-    if (label.View.Caption == caption) return;
+bool Tf_main::SetLabelCaption(PanelLabel& label, std::wstring caption) {
+    if (label.View.Caption == caption) return false;
     label.View.Caption = std::move(caption);
     if (label.View.Visible) InvalidateRect(hwnd(), &label.View.Bounds, FALSE);
+    return true;
 }
 
 void Tf_main::TimerTimer() {
     if (ClockOn) {
         SYSTEMTIME now;
         GetLocalTime(&now);
-        SetLabelCaption(labels_[ClockLabel], FromCp1250(ClockText(now.wHour, now.wMinute, now.wSecond, ClockSeconds)));
+        if (SetLabelCaption(labels_[ClockLabel],
+                            FromCp1250(ClockText(now.wHour, now.wMinute, now.wSecond, ClockSeconds))))
+            TellNameChange(ClockLabel);
     }
     if (DateOn) {
         SYSTEMTIME today;
         GetLocalTime(&today);
-        SetLabelCaption(labels_[DateLabel], FromCp1250(DateText(today.wDay, today.wMonth, today.wYear)));
+        if (SetLabelCaption(labels_[DateLabel], FromCp1250(DateText(today.wDay, today.wMonth, today.wYear))))
+            TellNameChange(DateLabel);
     }
 }
 

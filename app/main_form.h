@@ -4,10 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/win_reboot.h"
 #include "caption/vora_caption.h"
 #include "settings/settings_file.h"
+#include "ui/accessible_list.h"
 #include "ui/back_buffer.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -41,7 +43,7 @@ struct PanelLabel {
     std::string Command;  // code-page-1250 bytes, never shown
 };
 
-class Tf_main : public Form {
+class Tf_main : public Form, private AccessibleListSource {
 public:
     Tf_main();
 
@@ -88,6 +90,8 @@ private:
     static constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
     static constexpr DWORD kToolWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     static constexpr UINT_PTR kClockTimer = 1;
+    // A line run on a screen reader's request, once its call has returned.
+    static constexpr UINT kRunLineMessage = WM_APP + 1;
     static constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);  // the system colour clBackground
 
     // Events of the panel.
@@ -118,7 +122,8 @@ private:
     void ApplyBackground(const Settings& settings);
     void ResetLabelColors();
     void SetLabelColor(PanelLabel& label, int32_t color);
-    void SetLabelCaption(PanelLabel& label, std::wstring caption);
+    // True when the text changed.
+    bool SetLabelCaption(PanelLabel& label, std::wstring caption);
 
     void BuildPopupMenu();
     void LoadTextureOnce();
@@ -144,6 +149,18 @@ private:
     void DrawMark(HDC dc) const;
     void OpenMenuAtMark();
 
+    // The screen reader's view.
+    std::vector<int> UsedLines() const;
+    std::vector<AccessibleItem> AccessibleItems() const override;
+    int AccessibleFocus() const override;
+    void AccessibleSelect(int item) override;
+    void AccessibleDoDefaultAction(int item) override;
+    int ChildOfLine(int line) const;
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    void ReleaseAccessible();
+    void TellFocus() const;
+    void TellNameChange(int line);
+
     PanelCompanions companions_;
     StretchedImage img_full;
     TWinReboot WinReboot;
@@ -156,6 +173,9 @@ private:
     int pressedLabel_ = -1;
     int mark_ = -1;          // the keyboard's line, none at first
     bool showFocus_ = false;  // the keyboard cues: shown once the keyboard is used
+    AccessibleList* accessible_ = nullptr;  // one reference ours, from creation to WM_DESTROY
+    bool clockNewsTold_ = false;
+    DWORD lastClockNews_ = 0;
     bool clockTimerRunning_ = false;
 
     bool HoverHighlight = false;

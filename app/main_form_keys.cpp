@@ -61,6 +61,7 @@ void Tf_main::SetMark(int line) {
     InvalidateMark();
     mark_ = line;
     InvalidateMark();
+    TellFocus();
 }
 
 void Tf_main::InvalidateMark() const {

@@ -19,6 +19,7 @@ target_link_libraries(velk_core PUBLIC velk_portable)
 target_compile_options(velk_core PRIVATE ${VELK_WARNINGS})
 
 add_library(velk_ui STATIC
+    ui/accessible_list.cpp
     ui/application.cpp
     ui/dialog_form.cpp
     ui/dialog_keys.cpp
@@ -54,6 +55,7 @@ add_library(velk_forms STATIC
     about/info_form.cpp
     about/info_picture.cpp
     app/main_form.cpp
+    app/main_form_access.cpp
     app/main_form_background.cpp
     app/main_form_keys.cpp
     app/main_form_settings.cpp

@@ -61,7 +61,7 @@ add_executable(e2e_tests
     e2e/panel_test.cpp
     e2e/setup_test.cpp
 )
-target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main ole32 uuid)
+target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main ole32 oleaut32 oleacc uuid)
 add_dependencies(e2e_tests velk record_args)
 velk_windows_test(e2e_tests e2e)
 

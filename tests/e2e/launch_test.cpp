@@ -2,7 +2,11 @@
 // every start: what is started, and what never is.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+
+#include <windows.h>
+#include <oleacc.h>
 
 #include "driver.h"
 
@@ -226,6 +230,99 @@ TEST_F(Launching, ActivatingTheApplicationsWindowGivesThePanelTheKeyboard) {
         [&] { return GetGUIThreadInfo(GetWindowThreadProcessId(panel, nullptr), &info) && info.hwndFocus == panel; },
         2000));
     DestroyWindow(other);
+}
+
+}  // namespace
+}  // namespace velk::e2e
+
+namespace velk::e2e {
+namespace {
+
+// The panel's accessible object as a screen reader in another process gets
+// it. Wine has no proxy for IAccessible across processes, so it is asked
+// through IDispatch with the standard DISPIDs of IAccessible.
+class AccessibleClient {
+public:
+    explicit AccessibleClient(HWND window) {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
+                                   reinterpret_cast<void**>(&object_));
+    }
+    ~AccessibleClient() {
+        if (object_) object_->Release();
+        CoUninitialize();
+    }
+    AccessibleClient(const AccessibleClient&) = delete;
+    AccessibleClient& operator=(const AccessibleClient&) = delete;
+    bool Connected() const { return object_ != nullptr; }
+
+    // The member's result for the child (none for a member without one).
+    VARIANT Call(DISPID member, WORD kind, const LONG* child = nullptr) const {
+        VARIANT argument;
+        VariantInit(&argument);
+        DISPPARAMS parameters{};
+        if (child) {
+            argument.vt = VT_I4;
+            argument.lVal = *child;
+            parameters.rgvarg = &argument;
+            parameters.cArgs = 1;
+        }
+        VARIANT result;
+        VariantInit(&result);
+        const HRESULT got = object_->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters, &result,
+                                            nullptr, nullptr);
+        if (FAILED(got)) result.vt = VT_ERROR;
+        return result;
+    }
+    std::wstring Text(DISPID member, LONG child) const {
+        VARIANT result = Call(member, DISPATCH_PROPERTYGET, &child);
+        std::wstring text = result.vt == VT_BSTR && result.bstrVal ? result.bstrVal : L"<none>";
+        VariantClear(&result);
+        return text;
+    }
+    LONG Number(DISPID member, const LONG* child = nullptr) const {
+        const VARIANT result = Call(member, DISPATCH_PROPERTYGET, child);
+        return result.vt == VT_I4 ? result.lVal : -1;
+    }
+
+private:
+    IDispatch* object_ = nullptr;
+};
+
+TEST_F(Launching, AScreenReaderSeesTheUsedLinesByTheirTextsAndRunsThem) {
+    const std::string folder(run_.Folder().begin(), run_.Folder().end());
+    Settings settings = TestSettings();
+    settings.Shortcuts[0] = {"\xA3\xB9ka \xBF\xF3\xB3ta", folder + "_DATA.exe", "L"};  // "Łąka żółta"
+    settings.Shortcuts[3] = {"_ZEGAR", "", "L"};  // slots 2 and 3 unused
+    settings.ClockSeconds = true;
+    HWND panel = Start(settings);
+    ASSERT_NE(panel, nullptr);
+    const AccessibleClient reader(panel);
+    ASSERT_TRUE(reader.Connected());
+    EXPECT_EQ(reader.Number(DISPID_ACC_CHILDCOUNT), 2);
+    const LONG self = CHILDID_SELF, line = 1, clock = 2;
+    EXPECT_EQ(reader.Text(DISPID_ACC_NAME, self), L"=VELK=");
+    EXPECT_EQ(reader.Number(DISPID_ACC_ROLE, &self), ROLE_SYSTEM_LIST);
+    EXPECT_EQ(reader.Text(DISPID_ACC_NAME, line), L"Łąka żółta");
+    EXPECT_EQ(reader.Number(DISPID_ACC_ROLE, &line), ROLE_SYSTEM_LISTITEM);
+    EXPECT_EQ(reader.Text(DISPID_ACC_DEFAULTACTION, line), L"Otwórz");
+    EXPECT_EQ(reader.Number(DISPID_ACC_ROLE, &clock), ROLE_SYSTEM_STATICTEXT);
+    EXPECT_EQ(reader.Text(DISPID_ACC_DEFAULTACTION, clock), L"<none>");
+    std::wstring time;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            time = reader.Text(DISPID_ACC_NAME, clock);
+            return std::count(time.begin(), time.end(), L':') == 2;  // the time with its seconds
+        },
+        3000))
+        << time;
+    EXPECT_TRUE(WaitUntil([&] { return reader.Text(DISPID_ACC_NAME, clock) != time; }, 3000))
+        << "the clock's name follows the clock";
+
+    EXPECT_NE(reader.Call(DISPID_ACC_DODEFAULTACTION, DISPATCH_METHOD, &line).vt, VT_ERROR);
+    const std::vector<std::wstring> records = WaitForRecords(1);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_NE(Lower(records[0]).find(L"_data.exe"), std::wstring::npos) << records[0];
 }
 
 }  // namespace

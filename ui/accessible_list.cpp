@@ -1,0 +1,340 @@
+#include "ui/accessible_list.h"
+
+namespace velk {
+
+namespace {
+
+constexpr int kSelf = -1;
+
+// oleacc.dll is loaded when a screen reader first asks, not at every start.
+class Oleacc {
+public:
+    static Oleacc& Get() {
+        static Oleacc library;
+        return library;
+    }
+    ~Oleacc() {
+        if (module_) FreeLibrary(module_);
+    }
+    Oleacc(const Oleacc&) = delete;
+    Oleacc& operator=(const Oleacc&) = delete;
+
+    decltype(&LresultFromObject) lresultFromObject = nullptr;
+    decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow = nullptr;
+
+private:
+    Oleacc() : module_(LoadLibraryW(L"oleacc.dll")) {
+        if (!module_) return;
+        Find(lresultFromObject, "LresultFromObject");
+        Find(accessibleObjectFromWindow, "AccessibleObjectFromWindow");
+    }
+    // GetProcAddress's type says nothing of the function's: it is taken
+    // through a plain pointer to function.
+    template <typename Function>
+    void Find(Function& function, const char* name) {
+        function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module_, name)));
+    }
+    HMODULE module_;
+};
+
+HRESULT Text(const std::wstring& text, BSTR* out) {
+    if (!out) return E_INVALIDARG;
+    *out = nullptr;
+    if (text.empty()) return S_FALSE;
+    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+void SetLong(VARIANT* variant, LONG value) {
+    VariantInit(variant);
+    variant->vt = VT_I4;
+    variant->lVal = value;
+}
+
+}  // namespace
+
+AccessibleList::AccessibleList(HWND window, std::wstring name, AccessibleListSource& source)
+    : window_(window), name_(std::move(name)), source_(&source) {}
+
+HRESULT AccessibleList::QueryInterface(REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != IID_IAccessible) return E_NOINTERFACE;
+    *object = static_cast<IAccessible*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG AccessibleList::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG AccessibleList::Release() {
+    const LONG left = InterlockedDecrement(&references_);
+    if (left == 0) delete this;
+    return static_cast<ULONG>(left);
+}
+
+HRESULT AccessibleList::GetTypeInfoCount(UINT* count) {
+    if (!count) return E_INVALIDARG;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT AccessibleList::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT* result,
+                               EXCEPINFO*, UINT*) {
+    // The one argument, if any, names the child.
+    VARIANT child;
+    VariantInit(&child);
+    if (parameters && parameters->cArgs > 0) {
+        if (FAILED(VariantChangeType(&child, &parameters->rgvarg[parameters->cArgs - 1], 0, VT_I4)))
+            return DISP_E_TYPEMISMATCH;
+    } else {
+        child.vt = VT_I4;
+        child.lVal = CHILDID_SELF;
+    }
+    VARIANT ignored;
+    VARIANT* out = result ? result : &ignored;
+    VariantInit(out);
+    BSTR value = nullptr;
+    // After the getter has run: the text it made goes into the result.
+    const auto text = [&](HRESULT got) {
+        if (got == S_OK) {
+            out->vt = VT_BSTR;
+            out->bstrVal = value;
+        }
+        return got;
+    };
+    HRESULT got = S_OK;
+    switch (member) {
+    case DISPID_ACC_CHILDCOUNT: {
+        LONG count = 0;
+        got = get_accChildCount(&count);
+        if (got == S_OK) SetLong(out, count);
+        break;
+    }
+    case DISPID_ACC_NAME: got = text(get_accName(child, &value)); break;
+    case DISPID_ACC_DEFAULTACTION: got = text(get_accDefaultAction(child, &value)); break;
+    case DISPID_ACC_ROLE: got = get_accRole(child, out); break;
+    case DISPID_ACC_STATE: got = get_accState(child, out); break;
+    case DISPID_ACC_FOCUS: got = get_accFocus(out); break;
+    case DISPID_ACC_DODEFAULTACTION: got = accDoDefaultAction(child); break;
+    default: return DISP_E_MEMBERNOTFOUND;
+    }
+    if (out == &ignored) VariantClear(&ignored);
+    return FAILED(got) ? got : S_OK;
+}
+
+bool AccessibleList::ItemOf(const VARIANT& child, const std::vector<AccessibleItem>& items, int* item) const {
+    if (child.vt != VT_I4) return false;
+    if (child.lVal == CHILDID_SELF) {
+        *item = kSelf;
+        return true;
+    }
+    if (child.lVal < 1 || child.lVal > static_cast<LONG>(items.size())) return false;
+    *item = static_cast<int>(child.lVal - 1);
+    return true;
+}
+
+HRESULT AccessibleList::get_accParent(IDispatch** parent) {
+    if (!parent) return E_INVALIDARG;
+    *parent = nullptr;
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const auto fromWindow = Oleacc::Get().accessibleObjectFromWindow;
+    if (!fromWindow) return E_FAIL;
+    return fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
+}
+
+HRESULT AccessibleList::get_accChildCount(LONG* count) {
+    if (!count) return E_INVALIDARG;
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    *count = static_cast<LONG>(source_->AccessibleItems().size());
+    return S_OK;
+}
+
+HRESULT AccessibleList::get_accChild(VARIANT, IDispatch** object) {
+    if (!object) return E_INVALIDARG;
+    *object = nullptr;
+    // The items are simple elements of this object, not objects of their own.
+    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleList::get_accName(VARIANT child, BSTR* name) {
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
+    return Text(item == kSelf ? name_ : items[static_cast<size_t>(item)].Name, name);
+}
+
+HRESULT AccessibleList::get_accValue(VARIANT, BSTR* value) {
+    if (value) *value = nullptr;
+    return source_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleList::get_accDescription(VARIANT, BSTR* description) {
+    if (description) *description = nullptr;
+    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleList::get_accRole(VARIANT child, VARIANT* role) {
+    if (!role) return E_INVALIDARG;
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
+    const LONG value = item == kSelf                               ? ROLE_SYSTEM_LIST
+                       : items[static_cast<size_t>(item)].IsStatic ? ROLE_SYSTEM_STATICTEXT
+                                                                   : ROLE_SYSTEM_LISTITEM;
+    SetLong(role, value);
+    return S_OK;
+}
+
+HRESULT AccessibleList::get_accState(VARIANT child, VARIANT* state) {
+    if (!state) return E_INVALIDARG;
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
+    const bool focused = GetFocus() == window_;
+    LONG value = 0;
+    if (item == kSelf) {
+        value = STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0);
+    } else {
+        value = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+        if (item == source_->AccessibleFocus()) value |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
+    }
+    SetLong(state, value);
+    return S_OK;
+}
+
+HRESULT AccessibleList::get_accHelp(VARIANT, BSTR* help) {
+    if (help) *help = nullptr;
+    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleList::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
+    if (file) *file = nullptr;
+    if (topic) *topic = 0;
+    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleList::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
+    if (shortcut) *shortcut = nullptr;
+    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+}
+
+HRESULT AccessibleList::get_accFocus(VARIANT* child) {
+    if (!child) return E_INVALIDARG;
+    VariantInit(child);
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    if (GetFocus() != window_) return S_FALSE;
+    const int focus = source_->AccessibleFocus();
+    SetLong(child, focus >= 0 ? focus + 1 : CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT AccessibleList::get_accSelection(VARIANT* children) {
+    if (!children) return E_INVALIDARG;
+    VariantInit(children);
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const int focus = source_->AccessibleFocus();
+    if (focus < 0) return S_FALSE;
+    SetLong(children, focus + 1);
+    return S_OK;
+}
+
+HRESULT AccessibleList::get_accDefaultAction(VARIANT child, BSTR* action) {
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
+    return Text(item == kSelf ? std::wstring() : items[static_cast<size_t>(item)].Action, action);
+}
+
+HRESULT AccessibleList::accSelect(LONG flags, VARIANT child) {
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item) || item == kSelf) return E_INVALIDARG;
+    if (flags & SELFLAG_TAKEFOCUS) SetFocus(window_);
+    if (flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)) source_->AccessibleSelect(item);
+    return S_OK;
+}
+
+HRESULT AccessibleList::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {
+    if (!left || !top || !width || !height) return E_INVALIDARG;
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
+    RECT place{};
+    if (item == kSelf)
+        GetClientRect(window_, &place);
+    else
+        place = items[static_cast<size_t>(item)].Bounds;
+    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&place), 2);
+    *left = place.left;
+    *top = place.top;
+    *width = place.right - place.left;
+    *height = place.bottom - place.top;
+    return S_OK;
+}
+
+HRESULT AccessibleList::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
+    if (!end) return E_INVALIDARG;
+    VariantInit(end);
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(start, items, &item)) return E_INVALIDARG;
+    const auto count = static_cast<int>(items.size());
+    int to = kSelf;
+    switch (direction) {
+    case NAVDIR_FIRSTCHILD: to = item == kSelf && count > 0 ? 0 : kSelf; break;
+    case NAVDIR_LASTCHILD: to = item == kSelf && count > 0 ? count - 1 : kSelf; break;
+    case NAVDIR_NEXT:
+    case NAVDIR_DOWN: to = item != kSelf && item + 1 < count ? item + 1 : kSelf; break;
+    case NAVDIR_PREVIOUS:
+    case NAVDIR_UP: to = item != kSelf && item > 0 ? item - 1 : kSelf; break;
+    default: return item == kSelf ? DISP_E_MEMBERNOTFOUND : S_FALSE;
+    }
+    if (to == kSelf) return S_FALSE;
+    SetLong(end, to + 1);
+    return S_OK;
+}
+
+HRESULT AccessibleList::accHitTest(LONG x, LONG y, VARIANT* child) {
+    if (!child) return E_INVALIDARG;
+    VariantInit(child);
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    POINT point{x, y};
+    ScreenToClient(window_, &point);
+    RECT client{};
+    GetClientRect(window_, &client);
+    if (!PtInRect(&client, point)) return S_FALSE;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    for (size_t item = 0; item < items.size(); ++item) {
+        if (PtInRect(&items[item].Bounds, point)) {
+            SetLong(child, static_cast<LONG>(item + 1));
+            return S_OK;
+        }
+    }
+    SetLong(child, CHILDID_SELF);
+    return S_OK;
+}
+
+LRESULT AccessibleList::Answer(WPARAM wParam) {
+    const auto fromObject = Oleacc::Get().lresultFromObject;
+    return source_ && fromObject ? fromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(this)) : 0;
+}
+
+HRESULT AccessibleList::accDoDefaultAction(VARIANT child) {
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    const std::vector<AccessibleItem> items = source_->AccessibleItems();
+    int item = kSelf;
+    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
+    if (item == kSelf || items[static_cast<size_t>(item)].Action.empty()) return DISP_E_MEMBERNOTFOUND;
+    source_->AccessibleDoDefaultAction(item);
+    return S_OK;
+}
+
+}  // namespace velk
