@@ -70,7 +70,7 @@ target_compile_options(velk_forms PRIVATE ${VELK_WARNINGS})
 
 # The owners of handles report to nothing in the program itself; the test
 # programs link the counting reports instead (tests/windows_tests.cmake).
-add_executable(velk WIN32 app/main.cpp ui/object_count_none.cpp res/velk.rc)
+add_executable(velk WIN32 app/main.cpp app/terminate.cpp ui/object_count_none.cpp res/velk.rc)
 target_link_libraries(velk PRIVATE velk_forms)
 target_compile_options(velk PRIVATE ${VELK_WARNINGS})
 target_link_options(velk PRIVATE -municode -s)

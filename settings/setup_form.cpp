@@ -146,7 +146,7 @@ void Tf_setup::FormCreate() {
     StringGrid1.SetCell(1, 0, L"Tekst na pulpicie");
     StringGrid1.SetCell(2, 0, L"Polecenie");
     StringGrid1.SetCell(3, 0, L"$");
-    for (int row = 1; row <= kSlotCount; ++row) StringGrid1.SetCell(0, row, std::to_wstring(row));
+    for (int row = 1; row <= kSlotCount; ++row) StringGrid1.SetCell(0, row, FromCp1250(std::to_string(row)));
     SetRadioItem(kPlacementFixedId, kPlacementItems, 0);
     SetRadioItem(kTloDesktopId, kBackgroundItems, 0);
 }
@@ -154,8 +154,8 @@ void Tf_setup::FormCreate() {
 void Tf_setup::FormShow() {
     loading_ = false;
     const POINT position = panel_.Position();
-    SetWindowTextW(Controls[kXEditId], std::to_wstring(position.x).c_str());
-    SetWindowTextW(Controls[kYEditId], std::to_wstring(position.y).c_str());
+    SetWindowTextW(Controls[kXEditId], FromCp1250(std::to_string(position.x)).c_str());
+    SetWindowTextW(Controls[kYEditId], FromCp1250(std::to_string(position.y)).c_str());
 
     std::optional<LineReader> SettingsStream = OpenLineReader(panel_.ProgramDir + L"velk.ini");
     if (!SettingsStream) {

@@ -2,12 +2,14 @@
 
 #include <string>
 
+#include "core/text.h"
+
 namespace velk {
 
 namespace {
 
 std::wstring KeyName(WORD key) {
-    if (key >= VK_F1 && key <= VK_F24) return L"F" + std::to_wstring(key - VK_F1 + 1);
+    if (key >= VK_F1 && key <= VK_F24) return L"F" + FromCp1250(std::to_string(key - VK_F1 + 1));
     return std::wstring(1, static_cast<wchar_t>(key));
 }
 
