@@ -1,6 +1,5 @@
 #include "app/main_form.h"
 
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include "about/info_form.h"
@@ -15,6 +14,7 @@
 #include "core/file_io.h"
 #include "ui/fonts.h"
 #include "ui/message_box.h"
+#include "ui/system_library.h"
 #include "core/text.h"
 
 namespace velk {
@@ -170,7 +170,7 @@ void Tf_main::OnCommand(UINT id) {
 
 void Tf_main::Pomocdoprogramu1Click() {
     const std::wstring helpPath = ProgramDir + L"velk.hlp";
-    ShellExecuteW(hwnd(), L"open", helpPath.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellOpen(hwnd(), helpPath.c_str());
 }
 
 void Tf_main::Oprogramie1Click() {
@@ -229,7 +229,7 @@ void Tf_main::Label4Click(int index) {
     if (label.View.Caption.empty() || label.Command.empty()) return;
     if (label.Command == kClockKeyword || label.Command == kDateKeyword) return;
     // The whole command is the file to open: the shell decides what it means.
-    ShellExecuteW(hwnd(), L"open", FromCp1250(label.Command).c_str(), nullptr, nullptr, SW_SHOW);
+    ShellOpen(hwnd(), FromCp1250(label.Command).c_str());
 }
 
 void Tf_main::OnMouseMove(POINT point) {

@@ -1,7 +1,6 @@
 #include "settings/setup_form.h"
 
 #include <commdlg.h>
-#include <shellapi.h>
 
 #include <functional>
 #include <new>
@@ -19,10 +18,16 @@
 #include "ui/fonts.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
+#include "ui/system_library.h"
 
 namespace velk {
 
 namespace {
+
+const SystemLibrary& CommonDialogs() {
+    static const SystemLibrary library(L"comdlg32.dll");
+    return library;
+}
 
 enum Fonts { kTabFont, kButtonFont };
 enum PageId : int { kShortcutsPageId = 190, kLookPageId, kMonitoringPageId };
@@ -296,7 +301,7 @@ void Tf_setup::AnulujButtonClick() { SetModalResult(mrCancel); }
 
 void Tf_setup::HelpButtonClick() {
     const std::wstring helpPath = panel_.ProgramDir + L"velk.hlp";
-    ShellExecuteW(hwnd(), L"open", helpPath.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellOpen(hwnd(), helpPath.c_str());
 }
 
 void Tf_setup::MonitOnBoxClick() {
@@ -431,7 +436,8 @@ bool Tf_setup::RunColorDialog(COLORREF* chosen) {
     dialog.rgbResult = lastColor_;
     dialog.lpCustColors = customColors_.data();
     dialog.Flags = CC_FULLOPEN | CC_SHOWHELP | CC_ANYCOLOR | CC_RGBINIT;
-    if (!ChooseColorW(&dialog)) return false;
+    static const auto chooseColor = CommonDialogs().Find<decltype(ChooseColorW)>("ChooseColorW");
+    if (!chooseColor || !chooseColor(&dialog)) return false;
     lastColor_ = dialog.rgbResult;
     *chosen = dialog.rgbResult;
     return true;
@@ -448,7 +454,8 @@ bool Tf_setup::RunOpenDialog(const wchar_t* filter, std::wstring* path) {
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = kOpenTitle;
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) return false;
+    static const auto getOpenFileName = CommonDialogs().Find<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+    if (!getOpenFileName || !getOpenFileName(&dialog)) return false;
     *path = file.data();
     return true;
 }

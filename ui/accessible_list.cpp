@@ -1,5 +1,7 @@
 #include "ui/accessible_list.h"
 
+#include "ui/system_library.h"
+
 namespace velk {
 
 namespace {
@@ -7,35 +9,10 @@ namespace {
 constexpr int kSelf = -1;
 
 // oleacc.dll is loaded when a screen reader first asks, not at every start.
-class Oleacc {
-public:
-    static Oleacc& Get() {
-        static Oleacc library;
-        return library;
-    }
-    ~Oleacc() {
-        if (module_) FreeLibrary(module_);
-    }
-    Oleacc(const Oleacc&) = delete;
-    Oleacc& operator=(const Oleacc&) = delete;
-
-    decltype(&LresultFromObject) lresultFromObject = nullptr;
-    decltype(&AccessibleObjectFromWindow) accessibleObjectFromWindow = nullptr;
-
-private:
-    Oleacc() : module_(LoadLibraryW(L"oleacc.dll")) {
-        if (!module_) return;
-        Find(lresultFromObject, "LresultFromObject");
-        Find(accessibleObjectFromWindow, "AccessibleObjectFromWindow");
-    }
-    // GetProcAddress's type says nothing of the function's: it is taken
-    // through a plain pointer to function.
-    template <typename Function>
-    void Find(Function& function, const char* name) {
-        function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module_, name)));
-    }
-    HMODULE module_;
-};
+const SystemLibrary& Oleacc() {
+    static const SystemLibrary library(L"oleacc.dll");
+    return library;
+}
 
 HRESULT Text(const std::wstring& text, BSTR* out) {
     if (!out) return E_INVALIDARG;
@@ -138,7 +115,7 @@ HRESULT AccessibleList::get_accParent(IDispatch** parent) {
     if (!parent) return E_INVALIDARG;
     *parent = nullptr;
     if (!source_) return CO_E_OBJNOTCONNECTED;
-    const auto fromWindow = Oleacc::Get().accessibleObjectFromWindow;
+    static const auto fromWindow = Oleacc().Find<decltype(AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
     if (!fromWindow) return E_FAIL;
     return fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
 }
@@ -323,7 +300,7 @@ HRESULT AccessibleList::accHitTest(LONG x, LONG y, VARIANT* child) {
 }
 
 LRESULT AccessibleList::Answer(WPARAM wParam) {
-    const auto fromObject = Oleacc::Get().lresultFromObject;
+    static const auto fromObject = Oleacc().Find<decltype(LresultFromObject)>("LresultFromObject");
     return source_ && fromObject ? fromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(this)) : 0;
 }
 
