@@ -14,16 +14,39 @@ const SystemLibrary& Oleacc() {
     return library;
 }
 
+// The automation calls, from oleaut32.dll, loaded alike.
+const SystemLibrary& Automation() {
+    static const SystemLibrary library(L"oleaut32.dll");
+    return library;
+}
+
+BSTR NewText(const std::wstring& text) {
+    static const auto allocate = Automation().Find<decltype(SysAllocStringLen)>("SysAllocStringLen");
+    return allocate ? allocate(text.data(), static_cast<UINT>(text.size())) : nullptr;
+}
+
+HRESULT ToLong(VARIANT* out, VARIANT* in) {
+    static const auto change = Automation().Find<decltype(VariantChangeType)>("VariantChangeType");
+    return change ? change(out, in, 0, VT_I4) : E_FAIL;
+}
+
+void Clear(VARIANT* variant) {
+    static const auto clear = Automation().Find<decltype(VariantClear)>("VariantClear");
+    if (clear) clear(variant);
+}
+
+void MakeEmpty(VARIANT* variant) { variant->vt = VT_EMPTY; }
+
 HRESULT Text(const std::wstring& text, BSTR* out) {
     if (!out) return E_INVALIDARG;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = NewText(text);
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 void SetLong(VARIANT* variant, LONG value) {
-    VariantInit(variant);
+    MakeEmpty(variant);
     variant->vt = VT_I4;
     variant->lVal = value;
 }
@@ -60,9 +83,9 @@ HRESULT AccessibleList::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* pa
                                EXCEPINFO*, UINT*) {
     // The one argument, if any, names the child.
     VARIANT child;
-    VariantInit(&child);
+    MakeEmpty(&child);
     if (parameters && parameters->cArgs > 0) {
-        if (FAILED(VariantChangeType(&child, &parameters->rgvarg[parameters->cArgs - 1], 0, VT_I4)))
+        if (FAILED(ToLong(&child, &parameters->rgvarg[parameters->cArgs - 1])))
             return DISP_E_TYPEMISMATCH;
     } else {
         child.vt = VT_I4;
@@ -70,7 +93,7 @@ HRESULT AccessibleList::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* pa
     }
     VARIANT ignored;
     VARIANT* out = result ? result : &ignored;
-    VariantInit(out);
+    MakeEmpty(out);
     BSTR value = nullptr;
     // After the getter has run: the text it made goes into the result.
     const auto text = [&](HRESULT got) {
@@ -96,7 +119,7 @@ HRESULT AccessibleList::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* pa
     case DISPID_ACC_DODEFAULTACTION: got = accDoDefaultAction(child); break;
     default: return DISP_E_MEMBERNOTFOUND;
     }
-    if (out == &ignored) VariantClear(&ignored);
+    if (out == &ignored) Clear(&ignored);
     return FAILED(got) ? got : S_OK;
 }
 
@@ -201,7 +224,7 @@ HRESULT AccessibleList::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
 
 HRESULT AccessibleList::get_accFocus(VARIANT* child) {
     if (!child) return E_INVALIDARG;
-    VariantInit(child);
+    MakeEmpty(child);
     if (!source_) return CO_E_OBJNOTCONNECTED;
     if (GetFocus() != window_) return S_FALSE;
     const int focus = source_->AccessibleFocus();
@@ -211,7 +234,7 @@ HRESULT AccessibleList::get_accFocus(VARIANT* child) {
 
 HRESULT AccessibleList::get_accSelection(VARIANT* children) {
     if (!children) return E_INVALIDARG;
-    VariantInit(children);
+    MakeEmpty(children);
     if (!source_) return CO_E_OBJNOTCONNECTED;
     const int focus = source_->AccessibleFocus();
     if (focus < 0) return S_FALSE;
@@ -258,7 +281,7 @@ HRESULT AccessibleList::accLocation(LONG* left, LONG* top, LONG* width, LONG* he
 
 HRESULT AccessibleList::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
     if (!end) return E_INVALIDARG;
-    VariantInit(end);
+    MakeEmpty(end);
     if (!source_) return CO_E_OBJNOTCONNECTED;
     const std::vector<AccessibleItem> items = source_->AccessibleItems();
     int item = kSelf;
@@ -281,7 +304,7 @@ HRESULT AccessibleList::accNavigate(LONG direction, VARIANT start, VARIANT* end)
 
 HRESULT AccessibleList::accHitTest(LONG x, LONG y, VARIANT* child) {
     if (!child) return E_INVALIDARG;
-    VariantInit(child);
+    MakeEmpty(child);
     if (!source_) return CO_E_OBJNOTCONNECTED;
     POINT point{x, y};
     ScreenToClient(window_, &point);
