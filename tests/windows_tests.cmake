@@ -96,3 +96,19 @@ add_executable(bench_caption bench/caption_bench.cpp ${CMAKE_SOURCE_DIR}/ui/obje
                ${CMAKE_SOURCE_DIR}/res/velk.rc)
 target_link_libraries(bench_caption PRIVATE velk_caption)
 target_compile_options(bench_caption PRIVATE ${VELK_WARNINGS})
+target_include_directories(bench_list PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_include_directories(bench_caption PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+
+# The floor velk.exe is measured against: a tool window with a seconds
+# clock, built and stripped like velk.exe.
+add_executable(bare_panel WIN32 bench/bare_panel.cpp)
+target_compile_options(bare_panel PRIVATE ${VELK_WARNINGS})
+target_link_options(bare_panel PRIVATE -municode -s)
+
+# Starts velk.exe and the bare panel alternately and compares them.
+add_executable(bench_start bench/start_bench.cpp)
+target_include_directories(bench_start PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(bench_start PRIVATE velk_portable psapi)
+target_compile_options(bench_start PRIVATE ${VELK_WARNINGS})
+add_dependencies(bench_start velk bare_panel)
+

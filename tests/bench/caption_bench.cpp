@@ -5,9 +5,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
+#include "bench/bench_table.h"
 #include "caption/vora_caption.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -95,8 +95,7 @@ int main() {
     dialogCaption.SetApplicationNameFont(Arial(-11, fsBold));
     dialogCaption.SetCaptionFont(Arial(-11, 0));
 
-    std::printf("%-40s %14s\n", "caption bar", "median us/paint");
-    std::printf("%-40s %14.1f\n", "tool window 136 px, 255 colours", MedianPaintMicroseconds(panelCaption));
-    std::printf("%-40s %14.1f\n", "dialog 523 px with icon, 255 colours", MedianPaintMicroseconds(dialogCaption));
+    bench::PrintFigure("caption paint, tool window 136 px (us, median)", MedianPaintMicroseconds(panelCaption));
+    bench::PrintFigure("caption paint, dialog 523 px with icon (us, median)", MedianPaintMicroseconds(dialogCaption));
     return 0;
 }

@@ -1,12 +1,12 @@
 // How long the launch list takes to open over logs of 1,000, 10,000 and
 // 100,000 lines: from the show, which reads and loads the log, until the
-// window has painted. Prints one line per size.
+// window has painted. Prints one row of the bench table per size.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "app/main_form.h"
+#include "bench/bench_table.h"
 #include "monitor/launch_log.h"
 #include "monitor/lista_form.h"
 #include "ui/application.h"
@@ -52,7 +52,6 @@ int main() {
         panel.ProgramDir = folder;
         Tf_lista list(panel);
         if (!list.Create()) return 1;
-        std::printf("%8s %10s %10s\n", "lines", "bytes", "seconds");
         for (int lines : {1000, 10000, 100000}) {
             const std::string log = LogOfLines(lines);
             if (!WriteWholeFile(logPath, log)) {
@@ -67,8 +66,9 @@ int main() {
             QueryPerformanceCounter(&end);
             list.Hide();
             PumpPending();
-            std::printf("%8d %10zu %10.3f\n", lines, log.size(), Seconds(start, end));
-            std::fflush(stdout);
+            const std::string figure = "launch list open, " + std::to_string(lines) + " lines, " +
+                                       std::to_string(log.size()) + " bytes (ms)";
+            bench::PrintFigure(figure.c_str(), Seconds(start, end) * 1000);
         }
     }
     DeleteFileW(logPath.c_str());

@@ -4,10 +4,10 @@
 // 1,000 x 1,000 metafile of many records, the texture a small bitmap.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "app/main_form.h"
+#include "bench/bench_table.h"
 #include "core/file_io.h"
 #include "support/bitmap_file.h"
 #include "ui/application.h"
@@ -89,7 +89,6 @@ int main() {
     int status = 0;
     {
         Tf_main panel;
-        std::printf("%-26s %14s %14s\n", "background", "CPU us/tick", "wall us/tick");
         for (const Mode& mode : modes) {
             Settings settings;
             settings.Placement = 1;
@@ -132,8 +131,10 @@ int main() {
             const FILETIME cpuEnd = ThreadCpu();
             const double wall = static_cast<double>(wallEnd.QuadPart - wallStart.QuadPart) * 1e6 /
                                 static_cast<double>(frequency.QuadPart);
-            std::printf("%-26s %14.1f %14.1f\n", mode.name, Microseconds(cpuStart, cpuEnd) / kTicks, wall / kTicks);
-            std::fflush(stdout);
+            bench::PrintFigure(("clock tick repaint, " + std::string(mode.name) + " (CPU us)").c_str(),
+                               Microseconds(cpuStart, cpuEnd) / kTicks);
+            bench::PrintFigure(("clock tick repaint, " + std::string(mode.name) + " (wall us)").c_str(),
+                               wall / kTicks);
         }
     }
     DeleteFileW(settingsPath.c_str());
