@@ -1,6 +1,6 @@
 # The two commands: run the panel, run every test. Each installs what is
 # missing first.
-.PHONY: run test bench clean
+.PHONY: run test bench fuzz soak clean
 
 run:
 	@scripts/run.sh
@@ -10,6 +10,12 @@ test:
 
 bench:
 	@scripts/bench.sh
+
+fuzz:
+	@scripts/fuzz.sh
+
+soak:
+	@scripts/soak.sh
 
 clean:
 	rm -rf build

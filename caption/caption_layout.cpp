@@ -27,10 +27,25 @@ int32_t ButtonCount(TBorderIcons visible) {
     return 1 + Has(visible, biMinimize) + Has(visible, biMaximize) + Has(visible, biHelp);
 }
 
+// Real metrics and window widths lie far inside these bounds; holding the
+// inputs there keeps every sum of the layout within 32 bits whatever the
+// caller passes (a width and a frame from a broken window must not overflow).
+constexpr int32_t kMetricBound = 0x7FFF;
+constexpr int32_t kWidthBound = 1 << 30;
+
+CaptionMetrics Bounded(CaptionMetrics metrics) {
+    for (int32_t* metric : {&metrics.cxDlgFrame, &metrics.cyDlgFrame, &metrics.cxFrame, &metrics.cyFrame,
+                            &metrics.cyCaption, &metrics.cySmCaption, &metrics.cxSize, &metrics.cySize,
+                            &metrics.cxSmSize})
+        *metric = std::clamp(*metric, -kMetricBound, kMetricBound);
+    return metrics;
+}
+
 }  // namespace
 
 CaptionLayout LayOutCaption(const LayoutInput& input) {
-    const CaptionMetrics& metrics = input.metrics;
+    const CaptionMetrics metrics = Bounded(input.metrics);
+    const int32_t windowWidth = std::clamp(input.windowWidth, -kWidthBound, kWidthBound);
     const TFormBorderStyle style = input.borderStyle;
     CaptionLayout layout;
 
@@ -43,7 +58,7 @@ CaptionLayout LayOutCaption(const LayoutInput& input) {
     }
     if (style != bsNone) layout.captionHeight = (IsToolWindow(style) ? metrics.cySmCaption : metrics.cyCaption) - 1;
 
-    const Rect caption{layout.frameWidth, layout.frameHeight, input.windowWidth - layout.frameWidth,
+    const Rect caption{layout.frameWidth, layout.frameHeight, windowWidth - layout.frameWidth,
                        layout.frameHeight + layout.captionHeight};
     layout.captionRect = caption;
     layout.visibleIcons = VisibleIcons(style, input.borderIcons);
@@ -88,6 +103,7 @@ Rect ButtonHitRect(TSystemButtonKind kind, const ButtonPlace& place) {
     return {place.left, place.top - 2, place.left + place.width + reachRight, place.top + place.height + 2};
 }
 
-int32_t AutoSizeFontHeight(int32_t textAreaHeight) { return -std::max(textAreaHeight - 5, 1); }
+// The bound is taken before subtracting, so no height can overflow.
+int32_t AutoSizeFontHeight(int32_t textAreaHeight) { return -(std::max(textAreaHeight, 6) - 5); }
 
 }  // namespace velk::caption

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds the three configurations and runs every test tier through one CTest
-# run: unit tests natively, win and e2e tests under Wine in Xvfb.
+# Builds the four configurations and runs every test tier through one CTest
+# run: unit tests and short fuzz runs natively, win, e2e and soak tests under
+# Wine in Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
 scripts/deps.sh
 jobs=$(nproc)
-for preset in host win64 win32; do
+for preset in host fuzz win64 win32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
@@ -19,10 +20,10 @@ if [ ! -f build/win64/wineprefix-session/.velk-ready ]; then
     cp -al build/win64/wineprefix build/win64/wineprefix-session
 fi
 
-# One CTest run over both test trees, so one summary ends the output.
+# One CTest run over the three test trees, so one summary ends the output.
 mkdir -p build/all
 cat > build/all/CTestTestfile.cmake <<CTEST
-subdirs("$root/build/host" "$root/build/win64")
+subdirs("$root/build/host" "$root/build/fuzz" "$root/build/win64")
 CTEST
 
 exec scripts/with-wine.sh build/win64/wineprefix -- \

@@ -112,3 +112,14 @@ target_link_libraries(bench_start PRIVATE velk_portable psapi)
 target_compile_options(bench_start PRIVATE ${VELK_WARNINGS})
 add_dependencies(bench_start velk bare_panel)
 
+# The long run of the forms in-process (make soak runs it at full length);
+# a short run of a few seconds is a test. It links what the win tier links,
+# the counting reports among it.
+add_executable(soak soak/soak.cpp ${CMAKE_SOURCE_DIR}/ui/object_count.cpp ${CMAKE_SOURCE_DIR}/res/velk.rc)
+target_include_directories(soak PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(soak PRIVATE velk_forms psapi)
+target_compile_options(soak PRIVATE ${VELK_WARNINGS})
+target_link_options(soak PRIVATE -municode)
+add_test(NAME soak.Short COMMAND soak 100 24 5 1000)
+set_tests_properties(soak.Short PROPERTIES ENVIRONMENT "${VELK_WINE_ENVIRONMENT}" RESOURCE_LOCK desktop TIMEOUT 300
+                     LABELS soak)
