@@ -90,6 +90,7 @@ void TVoraCaption::Unhook() {
     for (const auto& button : FButtons) button->SetForm(nullptr);
     FFormHandle = nullptr;
     FSysMenuShown = false;
+    FIconCopy = {};
 }
 
 LRESULT CALLBACK TVoraCaption::CaptionWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

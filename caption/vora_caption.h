@@ -115,9 +115,13 @@ private:
 
     // Painting steps.
     void PaintGradient(HDC dc, bool active) const;
-    void PaintIcon(HDC dc) const;
+    void PaintIcon(HDC dc);
     void PaintTexts(HDC dc, bool active) const;
     HICON FormIcon() const;
+    // The form's icon at the bar's icon size, copied again only when the
+    // icon or the size changes: a copy from the resource at every paint
+    // costs most of a paint (and Wine leaks a little with each).
+    HICON IconCopy(const caption::Rect& target);
 
     // The menus.
     caption::CaptionScene Scene() const;
@@ -153,6 +157,14 @@ private:
     std::array<std::unique_ptr<TVoraCaptionSystemButton>, caption::kButtonKinds> FButtons;
     caption::CaptionLayout FLayout;
     caption::CaptionMouse FMouse;
+
+    struct IconCopyFor {
+        Icon Copy;
+        HICON Source = nullptr;
+        int32_t Width = 0;
+        int32_t Height = 0;
+    };
+    IconCopyFor FIconCopy;
 };
 
 }  // namespace velk

@@ -76,14 +76,25 @@ HICON TVoraCaption::FormIcon() const {
     return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
-void TVoraCaption::PaintIcon(HDC dc) const {
+HICON TVoraCaption::IconCopy(const Rect& target) {
+    const HICON source = FormIcon();
+    if (!FIconCopy.Copy || FIconCopy.Source != source || FIconCopy.Width != target.Width() ||
+        FIconCopy.Height != target.Height()) {
+        FIconCopy.Copy = Icon(static_cast<HICON>(
+            CopyImage(source, IMAGE_ICON, target.Width(), target.Height(), LR_COPYFROMRESOURCE)));
+        FIconCopy.Source = source;
+        FIconCopy.Width = target.Width();
+        FIconCopy.Height = target.Height();
+    }
+    return FIconCopy.Copy.get();
+}
+
+void TVoraCaption::PaintIcon(HDC dc) {
     const Rect& area = FLayout.iconRect;
     const Rect target{area.left + 2, area.top + 1, area.right, area.bottom - 1};
     // An empty size would ask CopyImage for the icon's own.
     if (area.IsEmpty() || target.IsEmpty()) return;
-    const Icon copy(static_cast<HICON>(
-        CopyImage(FormIcon(), IMAGE_ICON, target.Width(), target.Height(), LR_COPYFROMRESOURCE)));
-    if (copy) DrawIconEx(dc, target.left, target.top, copy.get(), 0, 0, 0, nullptr, DI_NORMAL);
+    if (const HICON copy = IconCopy(target)) DrawIconEx(dc, target.left, target.top, copy, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
 void TVoraCaption::PaintTexts(HDC dc, bool active) const {

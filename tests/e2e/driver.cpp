@@ -225,14 +225,32 @@ HWND VelkRun::StartWith(const Settings& settings) {
     return ::testing::Test::HasFatalFailure() ? nullptr : WaitForPanel();
 }
 
+namespace {
+
+ULONGLONG CreationTime(HANDLE process) {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+    return ULONGLONG{created.dwHighDateTime} << 32 | created.dwLowDateTime;
+}
+
+}  // namespace
+
 int VelkRun::RunningChildren() const {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    // Process ids are soon reused: a process whose parent had this program's
+    // id before it started is no child of it.
+    const ULONGLONG started = CreationTime(process_.hProcess);
     int children = 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        children += entry.th32ParentProcessID == process_.dwProcessId;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != process_.dwProcessId) continue;
+        HANDLE child = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
+        if (!child) continue;  // gone already
+        children += CreationTime(child) >= started;
+        CloseHandle(child);
+    }
     CloseHandle(snapshot);
     return children;
 }

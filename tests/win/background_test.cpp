@@ -133,12 +133,12 @@ TEST_F(BackgroundTest, AStretchedPictureThatFailsStopsTheLoadAndKeepsThePrevious
     Load(WithBackground(2, ToCp1250(picture)));
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(60, 100), RGB(0, 0, 255));
 
-    Settings settings = WithBackground(2, ToCp1250(ExecutableFolder() + L"tlo.gif"));
+    Settings settings = WithBackground(2, ToCp1250(ExecutableFolder() + L"tlo.tif"));
     settings.MonitorShutdowns = true;
     BoxAnswerer answerer;
     Load(settings);
     ASSERT_TRUE(answerer.Answered());
-    EXPECT_EQ(answerer.Text(), L"Unknown picture file extension (.gif).");
+    EXPECT_EQ(answerer.Text(), L"Unknown picture file extension (.tif).");
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(60, 100), RGB(0, 0, 255));
     EXPECT_FALSE(panel_.MonitorShutdowns) << "the rest of the load was skipped";
 }
