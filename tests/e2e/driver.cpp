@@ -235,20 +235,26 @@ ULONGLONG CreationTime(HANDLE process) {
 
 }  // namespace
 
-int VelkRun::RunningChildren() const {
+std::vector<std::wstring> VelkRun::RunningChildren() const {
+    std::vector<std::wstring> children;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    if (snapshot == INVALID_HANDLE_VALUE) return {L"<no process list>"};
     // Process ids are soon reused: a process whose parent had this program's
-    // id before it started is no child of it.
+    // id before it started is no child of it. Wine starts its own services
+    // (the COM service first of all) from the process that first needs them.
     const ULONGLONG started = CreationTime(process_.hProcess);
-    int children = 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
         if (entry.th32ParentProcessID != process_.dwProcessId) continue;
+        const std::wstring name = entry.szExeFile;
+        if (_wcsicmp(name.c_str(), L"rpcss.exe") == 0 || _wcsicmp(name.c_str(), L"services.exe") == 0 ||
+            _wcsicmp(name.c_str(), L"winedevice.exe") == 0 || _wcsicmp(name.c_str(), L"plugplay.exe") == 0 ||
+            _wcsicmp(name.c_str(), L"svchost.exe") == 0)
+            continue;
         HANDLE child = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
         if (!child) continue;  // gone already
-        children += CreationTime(child) >= started;
+        if (CreationTime(child) >= started) children.push_back(name);
         CloseHandle(child);
     }
     CloseHandle(snapshot);

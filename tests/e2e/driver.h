@@ -47,7 +47,8 @@ public:
     bool WaitForExit(DWORD timeoutMs, DWORD* code = nullptr) const;
     DWORD ProcessId() const { return process_.dwProcessId; }
     // How many processes the program started are still running.
-    int RunningChildren() const;
+    // The names of the processes the program started that still run.
+    std::vector<std::wstring> RunningChildren() const;
 
 private:
     std::wstring folder_;

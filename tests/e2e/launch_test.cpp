@@ -57,7 +57,10 @@ protected:
     // click: once a later click's record is there, whatever an earlier click
     // started has been started, and has written its record once it ended.
     bool StartedProgramsEnded() const {
-        return WaitUntil([&] { return run_.RunningChildren() == 0; }, 8000);
+        std::vector<std::wstring> running;
+        if (WaitUntil([&] { return (running = run_.RunningChildren()).empty(); }, 8000)) return true;
+        for (const std::wstring& name : running) ADD_FAILURE() << "still running: " << std::string(name.begin(), name.end());
+        return false;
     }
 
     VelkRun run_;
