@@ -241,12 +241,15 @@ std::vector<std::wstring> VelkRun::RunningChildren() const {
     if (snapshot == INVALID_HANDLE_VALUE) return {L"<no process list>"};
     // Process ids are soon reused: a process whose parent had this program's
     // id before it started is no child of it. Wine starts its own services
-    // (the COM service first of all) from the process that first needs them.
+    // (the COM service first of all) from the process that first needs them,
+    // and the desktop's own explorer.exe too when none runs yet.
     const ULONGLONG started = CreationTime(process_.hProcess);
+    DWORD desktopProcess = 0;
+    GetWindowThreadProcessId(GetDesktopWindow(), &desktopProcess);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID != process_.dwProcessId) continue;
+        if (entry.th32ParentProcessID != process_.dwProcessId || entry.th32ProcessID == desktopProcess) continue;
         const std::wstring name = entry.szExeFile;
         if (_wcsicmp(name.c_str(), L"rpcss.exe") == 0 || _wcsicmp(name.c_str(), L"services.exe") == 0 ||
             _wcsicmp(name.c_str(), L"winedevice.exe") == 0 || _wcsicmp(name.c_str(), L"plugplay.exe") == 0 ||
