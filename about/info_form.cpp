@@ -60,15 +60,8 @@ constexpr ControlDesign kLayout[] = {
 bool Tf_info::Create() {
     if (!Form::Create(kWindow)) return false;
 
-    titleFont_ = MakeFont(27, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    linkFont_ = MakeFont(12, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
-    signatureFont_ = MakeFont(8, FW_BOLD, false, ANSI_CHARSET, L"Arial");
-    cryptFont_ = MakeFont(11, FW_NORMAL, true, EASTEUROPE_CHARSET, L"Arial");
-    buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    const HFONT fonts[] = {titleFont_.get(), linkFont_.get(), memoFont_.get(), signatureFont_.get(),
-                           buttonFont_.get()};
-    if (!Controls.Create(hwnd(), kLayout, fonts)) return false;
+    MakeFonts();
+    if (!Controls.Create(hwnd(), kLayout, Fonts(), Dpi())) return false;
     Label1 = Controls[kLabel1Id];
     Memo1 = Controls[kMemo1Id];
     Label3 = Controls[kLabel3Id];
@@ -76,14 +69,38 @@ bool Tf_info::Create() {
     Memo2 = Controls[kMemo2Id];
     SendMessageW(Memo1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 
-    CryptLabel1.Bounds = RECT{0, 160, 241, 177};
+    PlaceCryptLabel();
     CryptLabel1.Align = Alignment::Centre;
     CryptLabel1.WordWrap = true;
     CryptLabel1.Color = kBlack;
-    CryptLabel1.Font = cryptFont_.get();
     CryptLabel1.LoadStored(kStoredCryptCaption, kStoredCryptKey);
     FormCreate();
     return true;
+}
+
+void Tf_info::MakeFonts() {
+    titleFont_ = MakeFont(Scaled(27), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    linkFont_ = MakeFont(Scaled(12), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    signatureFont_ = MakeFont(Scaled(8), FW_BOLD, false, ANSI_CHARSET, L"Arial");
+    cryptFont_ = MakeFont(Scaled(11), FW_NORMAL, true, EASTEUROPE_CHARSET, L"Arial");
+    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+}
+
+std::array<HFONT, 5> Tf_info::Fonts() const {
+    return {titleFont_.get(), linkFont_.get(), memoFont_.get(), signatureFont_.get(), buttonFont_.get()};
+}
+
+void Tf_info::PlaceCryptLabel() {
+    CryptLabel1.Bounds = RECT{0, Scaled(160), Scaled(241), Scaled(177)};
+    CryptLabel1.Font = cryptFont_.get();
+}
+
+void Tf_info::OnDpiChanged(const RECT& suggested) {
+    MakeFonts();
+    Controls.Rescale(Fonts(), Dpi());
+    PlaceCryptLabel();
+    Form::OnDpiChanged(suggested);
 }
 
 void Tf_info::FormCreate() { SetWindowTextW(Label1, (std::wstring(L"VELK v.") + L"4").c_str()); }
@@ -111,7 +128,7 @@ void Tf_info::OnCommand(int id, int code) {
 
 void Tf_info::OnPaint() {
     PaintDc paint(hwnd());
-    Image1.Draw(paint.get(), kImage1At);
+    Image1.Draw(paint.get(), POINT{Scaled(kImage1At.x), Scaled(kImage1At.y)});
     CryptLabel1.Draw(paint.get());
 }
 

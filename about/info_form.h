@@ -1,5 +1,7 @@
 #pragma once
 // The about box, shown modally from the panel's menu.
+#include <array>
+
 #include "about/crypt_label.h"
 #include "about/info_picture.h"
 #include "ui/dialog_form.h"
@@ -19,8 +21,12 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code) override;
+    void OnDpiChanged(const RECT& suggested) override;
 
 private:
+    void MakeFonts();
+    std::array<HFONT, 5> Fonts() const;
+    void PlaceCryptLabel();
     void FormCreate();
     void BitBtn1Click();
     void BitBtn2Click();

@@ -12,6 +12,7 @@
 #include "monitor/monitor_form.h"
 #include "settings/setup_form.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/exception.h"
 #include "ui/image_decoder.h"
 #include "ui/message_box.h"
@@ -20,6 +21,7 @@ namespace {
 
 int RunProgram() {
     using namespace velk;
+    DeclareDpiAwareness();
     srand(GetTickCount());  // once, for the enciphered label's random keys
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);

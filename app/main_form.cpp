@@ -26,12 +26,31 @@ constexpr COLORREF kDesignFontColor = RGB(255, 255, 255);
 }  // namespace
 
 Tf_main::Tf_main() {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        Label& view = labels_[slot].View;
-        view.Bounds = RECT{kLabelLeft, kLabelTops[slot], kLabelLeft + kLabelWidth, kLabelTops[slot] + kLabelHeight};
-        view.Caption = L" ";
-        view.Color = kDesignFontColor;
+    for (PanelLabel& label : labels_) {
+        label.View.Caption = L" ";
+        label.View.Color = kDesignFontColor;
     }
+}
+
+void Tf_main::ApplyDpi() {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const LabelPlace place = LabelPlaceAt(slot, Dpi());
+        labels_[slot].View.Bounds = RECT{place.left, place.top, place.right, place.bottom};
+    }
+    font_ = MakeFont(PanelFontHeight(Dpi()), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
+    mrsc.SetCaptionFont({L"Arial", -Scaled(16), EASTEUROPE_CHARSET, 0, clWhite});
+}
+
+void Tf_main::OnDpiChanged(const RECT& suggested) {
+    // The panel keeps its top-left corner where the user put it.
+    ApplyDpi();
+    const PanelSize size = PanelClientSize(TrailingEmptyTop, Dpi());
+    SetWindowPos(hwnd(), nullptr, 0, 0, suggested.right - suggested.left, suggested.bottom - suggested.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(size.width, size.height);
+    KeepReachable();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 bool Tf_main::Create() {
@@ -43,11 +62,8 @@ bool Tf_main::Create() {
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
     SetUpCaption();
+    ApplyDpi();
     accessible_ = new AccessibleList(hwnd(), L"=VELK=", *this);
-
-    const ClientDc screen(nullptr);
-    const int eightPoints = MulDiv(8, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
-    font_ = MakeFont(eightPoints, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     BuildPopupMenu();
     FormCreate();
     return true;
@@ -58,8 +74,6 @@ void Tf_main::SetUpCaption() {
     // buttons are those of the tool window, its close button only.
     mrsc.Attach(*this);
     mrsc.SetApplicationName(L"VELK");
-    mrsc.SetApplicationNameFont({L"Arial", -11, EASTEUROPE_CHARSET, 0, clWhite});
-    mrsc.SetCaptionFont({L"Arial", -16, EASTEUROPE_CHARSET, 0, clWhite});
     mrsc.SetNumColors(255);
 }
 

@@ -75,6 +75,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
+    void OnDpiChanged(const RECT& suggested) override;
     void OnCloseRequest() override;
 
 private:
@@ -96,6 +97,8 @@ private:
 
     // Events of the panel.
     void SetUpCaption();
+    // The labels' places, the font and the caption's fonts at the form's dpi.
+    void ApplyDpi();
     void FormCreate();
     void FormShow();
     void FormClose();

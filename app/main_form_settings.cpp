@@ -87,7 +87,8 @@ void Tf_main::ApplySettings(const Settings& settings) {
 
     for (int slot = 0; slot < kSlotCount; ++slot) ApplySlot(slot, settings.Shortcuts[slot]);
     TrailingEmptyTop = velk::TrailingEmptyTop(settings.Shortcuts);
-    SetClientSize(kPanelClientWidth, PanelClientHeight(TrailingEmptyTop));
+    const PanelSize size = PanelClientSize(TrailingEmptyTop, Dpi());
+    SetClientSize(size.width, size.height);
     // The file keeps the place as saved; the panel stands where it can be reached.
     KeepReachable();
 

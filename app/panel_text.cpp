@@ -1,5 +1,7 @@
 #include "app/panel_text.h"
 
+#include "core/dpi_scale.h"
+
 namespace velk {
 
 SlotKind ClassifySlot(std::string_view text) {
@@ -29,6 +31,18 @@ int TrailingEmptyTop(const std::array<ShortcutEntry, kSlotCount>& slots) {
 int PanelClientHeight(int trailingEmptyTop) {
     return trailingEmptyTop != 0 ? trailingEmptyTop : kPanelDesignClientHeight;
 }
+
+PanelSize PanelClientSize(int trailingEmptyTop, int dpi) {
+    return {ScaleToDpi(kPanelClientWidth, dpi), ScaleToDpi(PanelClientHeight(trailingEmptyTop), dpi)};
+}
+
+LabelPlace LabelPlaceAt(int slot, int dpi) {
+    const int top = kLabelTops[static_cast<size_t>(slot)];
+    return {ScaleToDpi(kLabelLeft, dpi), ScaleToDpi(top, dpi), ScaleToDpi(kLabelLeft + kLabelWidth, dpi),
+            ScaleToDpi(top + kLabelHeight, dpi)};
+}
+
+int PanelFontHeight(int dpi) { return ScaleToDpi(11, dpi); }
 
 std::string ClockText(int hour, int minute, int second, bool withSeconds) {
     std::string text = std::to_string(hour) + " : " + std::to_string(minute);

@@ -37,6 +37,18 @@ int TrailingEmptyTop(const std::array<ShortcutEntry, kSlotCount>& slots);
 // The client height: that top, or the full height when it is 0.
 int PanelClientHeight(int trailingEmptyTop);
 
+// The panel's geometry at a dpi: the design values scaled one by one.
+struct PanelSize {
+    int width, height;
+};
+PanelSize PanelClientSize(int trailingEmptyTop, int dpi);
+struct LabelPlace {
+    int left, top, right, bottom;
+};
+LabelPlace LabelPlaceAt(int slot, int dpi);
+// The labels' font height in pixels: Arial 8 points at 96 dpi.
+int PanelFontHeight(int dpi);
+
 // "9 : 5 : 7", or "9 : 5" without seconds.
 std::string ClockText(int hour, int minute, int second, bool withSeconds);
 // "6 . 12 . 2026".

@@ -1,16 +1,18 @@
 #pragma once
-// The system metrics a caption bar is laid out with, read now: they change
-// with the user's settings, so they are never kept.
+// The system metrics a caption bar is laid out with, read now at the form's
+// dpi: they change with the user's settings, so they are never kept.
 #include <windows.h>
 
 #include "caption/caption_layout.h"
+#include "ui/dpi.h"
 
 namespace velk::caption {
 
-inline CaptionMetrics SystemCaptionMetrics() {
-    return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME), GetSystemMetrics(SM_CXFRAME),
-            GetSystemMetrics(SM_CYFRAME),    GetSystemMetrics(SM_CYCAPTION),  GetSystemMetrics(SM_CYSMCAPTION),
-            GetSystemMetrics(SM_CXSIZE),     GetSystemMetrics(SM_CYSIZE),     GetSystemMetrics(SM_CXSMSIZE)};
+inline CaptionMetrics SystemCaptionMetrics(int dpi) {
+    const auto metric = [dpi](int index) { return SystemMetricForDpi(index, dpi); };
+    return {metric(SM_CXDLGFRAME), metric(SM_CYDLGFRAME), metric(SM_CXFRAME),
+            metric(SM_CYFRAME),    metric(SM_CYCAPTION),  metric(SM_CYSMCAPTION),
+            metric(SM_CXSIZE),     metric(SM_CYSIZE),     metric(SM_CXSMSIZE)};
 }
 
 }  // namespace velk::caption

@@ -242,7 +242,7 @@ void TVoraCaption::UpdateLayout() {
     RECT window{};
     GetWindowRect(FFormHandle, &window);
     const LayoutInput input{window.right - window.left, BorderStyleOf(FFormHandle), IsIconic(FFormHandle) != FALSE,
-                            FBorderIcons, SystemCaptionMetrics()};
+                            FBorderIcons, SystemCaptionMetrics(WindowDpi(FFormHandle))};
     FLayout = LayOutCaption(input);
     for (TSystemButtonKind kind : kButtonOrder) FButtons[kind]->Place(FLayout.buttons[kind]);
 }

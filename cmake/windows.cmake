@@ -23,6 +23,7 @@ add_library(velk_ui STATIC
     ui/application.cpp
     ui/dialog_form.cpp
     ui/dialog_keys.cpp
+    ui/dpi.cpp
     ui/form_layout.cpp
     ui/form.cpp
     ui/glyph_button.cpp

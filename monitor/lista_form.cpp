@@ -32,12 +32,23 @@ constexpr ControlDesign kLayout[] = {
 bool Tf_lista::Create() {
     if (!Form::Create(kWindow)) return false;
 
-    memoFont_ = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
-    buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    MakeFonts();
     const HFONT fonts[] = {memoFont_.get(), buttonFont_.get()};
-    if (!Controls.Create(hwnd(), kLayout, fonts)) return false;
+    if (!Controls.Create(hwnd(), kLayout, fonts, Dpi())) return false;
     Memo = Controls[kMemoId];
     return true;
+}
+
+void Tf_lista::MakeFonts() {
+    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+}
+
+void Tf_lista::OnDpiChanged(const RECT& suggested) {
+    MakeFonts();
+    const HFONT fonts[] = {memoFont_.get(), buttonFont_.get()};
+    Controls.Rescale(fonts, Dpi());
+    Form::OnDpiChanged(suggested);
 }
 
 std::wstring Tf_lista::LogPath() const { return panel_.ProgramDir + L"index.asc"; }

@@ -18,9 +18,11 @@ public:
 
 protected:
     void OnShow() override;
+    void OnDpiChanged(const RECT& suggested) override;
     void OnCommand(int id, int code) override;
 
 private:
+    void MakeFonts();
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();

@@ -29,13 +29,19 @@ constexpr ControlDesign kLayout[] = {
 bool Tf_monitor::Create() {
     if (!Form::Create(kWindow)) return false;
 
-    font_ = MakeFont(13, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    font_ = MakeFont(Scaled(13), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     const HFONT fonts[] = {font_.get()};
-    FormControls controls;
-    if (!controls.Create(hwnd(), kLayout, fonts)) return false;
-    LastLabel = controls[kLastLabelId];
-    NowLabel = controls[kNowLabelId];
+    if (!controls_.Create(hwnd(), kLayout, fonts, Dpi())) return false;
+    LastLabel = controls_[kLastLabelId];
+    NowLabel = controls_[kNowLabelId];
     return true;
+}
+
+void Tf_monitor::OnDpiChanged(const RECT& suggested) {
+    font_ = MakeFont(Scaled(13), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    const HFONT fonts[] = {font_.get()};
+    controls_.Rescale(fonts, Dpi());
+    Form::OnDpiChanged(suggested);
 }
 
 void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/form.h"
+#include "ui/form_layout.h"
 #include "ui/handles.h"
 
 namespace velk {
@@ -25,6 +26,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
+    void OnDpiChanged(const RECT& suggested) override;
 
 private:
     static constexpr UINT_PTR kTimerId = 1;
@@ -36,6 +38,7 @@ private:
 
     const Tf_main& panel_;
     Font font_;
+    FormControls controls_;
     // The two value labels; the headings above them never change.
     HWND LastLabel = nullptr;
     HWND NowLabel = nullptr;

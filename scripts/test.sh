@@ -13,12 +13,19 @@ for preset in host fuzz win64 win32; do
     cmake --build --preset "$preset" -j "$jobs"
 done
 scripts/wine-prefix.sh build/win64/wineprefix
-# The log-off test's own prefix: hard links make the copy instant, and Wine
-# replaces the files it changes rather than writing into them.
-if [ ! -f build/win64/wineprefix-session/.velk-ready ]; then
-    rm -rf build/win64/wineprefix-session
-    cp -al build/win64/wineprefix build/win64/wineprefix-session
-fi
+# Copies of the test prefix for the tests that need a server of their own:
+# hard links make the copy instant. The Wine server writes its registry
+# files in place, so those are copied for real.
+copy_prefix() {
+    [ -f "$1/.velk-ready" ] && return 0
+    rm -rf "$1"
+    cp -al build/win64/wineprefix "$1"
+    for file in build/win64/wineprefix/*.reg; do cp --remove-destination "$file" "$1/"; done
+}
+copy_prefix build/win64/wineprefix-session
+# A display of 144 dpi (150 %).
+copy_prefix build/win64/wineprefix-144
+sed -i 's/^"LogPixels"=dword:.*/"LogPixels"=dword:00000090/' build/win64/wineprefix-144/user.reg
 
 # One CTest run over the three test trees, so one summary ends the output.
 mkdir -p build/all

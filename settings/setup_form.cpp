@@ -110,6 +110,9 @@ constexpr ControlDesign kLayout[] = {
     {K::Button, "OKButton", kOKButtonId, 0, 440, 200, 73, 25, L"&OK", kButtonFont, 0, bkOK},
 };
 
+constexpr std::array<int, 4> kGridColumnWidths = {20, 118, 297, 20};
+constexpr int kGridRowHeight = 18;
+
 constexpr int kPlacementItems = 2;
 constexpr int kBackgroundItems = 4;
 
@@ -122,29 +125,49 @@ Tf_setup::Tf_setup(Tf_main& panel)
 bool Tf_setup::Create() {
     if (!Form::Create(kWindow)) return false;
     mrsc.Attach(*this);
-    mrsc.SetApplicationNameFont({L"Arial", -11, EASTEUROPE_CHARSET, fsBold, clWhite});
-    mrsc.SetCaptionFont({L"Arial", -11, EASTEUROPE_CHARSET, 0, clWhite});
+    mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
+    mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
     mrsc.SetNumColors(255);
 
-    tabFont_ = MakeFont(11, FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
-    buttonFont_ = MakeFont(11, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    sampleFont_ = MakeFont(12, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    MakeFonts();
     const HFONT fonts[] = {tabFont_.get(), buttonFont_.get()};
-    if (!Controls.Create(hwnd(), kLayout, fonts)) return false;
+    if (!Controls.Create(hwnd(), kLayout, fonts, Dpi())) return false;
 
     StringGridArgs grid;
     grid.id = kStringGrid1Id;
     grid.bounds = Controls.BoundsOf(kStringGrid1Id);
     grid.columns = 4;
     grid.rows = kSlotCount + 1;
-    grid.columnWidths = {20, 118, 297, 20};
-    grid.rowHeight = 18;
+    for (int width : kGridColumnWidths) grid.columnWidths.push_back(Scaled(width));
+    grid.rowHeight = Scaled(kGridRowHeight);
     grid.font = tabFont_.get();
     if (!StringGrid1.Create(Controls.ParentOf(kStringGrid1Id), grid)) return false;
     StringGrid1.OnSelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };
     StringGrid1.OnDblClick = [this] { StringGrid1DblClick(); };
     FormCreate();
     return true;
+}
+
+void Tf_setup::MakeFonts() {
+    tabFont_ = MakeFont(Scaled(11), FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
+    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    sampleFont_ = MakeFont(Scaled(12), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+}
+
+void Tf_setup::OnDpiChanged(const RECT& suggested) {
+    MakeFonts();
+    const HFONT fonts[] = {tabFont_.get(), buttonFont_.get()};
+    Controls.Rescale(fonts, Dpi());
+    const RECT grid = Controls.BoundsOf(kStringGrid1Id);
+    SetWindowPos(StringGrid1.hwnd(), nullptr, grid.left, grid.top, grid.right - grid.left, grid.bottom - grid.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int column = 0; column < StringGrid1.ColCount(); ++column)
+        StringGrid1.SetColumnWidth(column, Scaled(kGridColumnWidths[static_cast<size_t>(column)]));
+    StringGrid1.SetRowHeight(Scaled(kGridRowHeight));
+    SendMessageW(StringGrid1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), TRUE);
+    mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
+    mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
+    Form::OnDpiChanged(suggested);
 }
 
 void Tf_setup::FormCreate() {
@@ -461,7 +484,8 @@ bool Tf_setup::RunOpenDialog(const wchar_t* filter, std::wstring* path) {
 }
 
 RECT Tf_setup::SampleBounds(bool active) const {
-    const POINT at = active ? kActiveSampleAt : kInactiveSampleAt;
+    const POINT design = active ? kActiveSampleAt : kInactiveSampleAt;
+    const POINT at{Scaled(design.x), Scaled(design.y)};
     const wchar_t* text = active ? kActiveSample : kInactiveSample;
     const ClientDc dc(Controls[kDemoId]);
     RECT bounds{at.x, at.y, at.x, at.y};

@@ -32,9 +32,11 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
+    void OnDpiChanged(const RECT& suggested) override;
     void OnCommand(int id, int code) override;
 
 private:
+    void MakeFonts();
     // What the background preview shows.
     enum class PreviewKind { Shape, Picture };
 

@@ -60,6 +60,8 @@ add_executable(e2e_tests
     e2e/offscreen_test.cpp
     e2e/panel_test.cpp
     e2e/setup_test.cpp
+    ${CMAKE_SOURCE_DIR}/ui/dpi.cpp
+    ${CMAKE_SOURCE_DIR}/ui/object_count_none.cpp
 )
 target_link_libraries(e2e_tests PRIVATE velk_portable gtest gtest_main ole32 oleaut32 oleacc uuid)
 add_dependencies(e2e_tests velk record_args)
@@ -67,15 +69,29 @@ velk_windows_test(e2e_tests e2e)
 
 # The log-off case ends every windowed process on its Wine server: it runs in
 # a prefix, server and display of its own (prefix made by scripts/test.sh).
-add_executable(session_end_tests e2e/driver.cpp e2e/session_end_test.cpp)
+add_executable(session_end_tests e2e/driver.cpp e2e/session_end_test.cpp ${CMAKE_SOURCE_DIR}/ui/dpi.cpp
+               ${CMAKE_SOURCE_DIR}/ui/object_count_none.cpp)
 target_link_libraries(session_end_tests PRIVATE velk_portable gtest gtest_main)
 target_compile_options(session_end_tests PRIVATE ${VELK_WARNINGS})
 target_include_directories(session_end_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_dependencies(session_end_tests velk)
 add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/session-test.sh ${CMAKE_BINARY_DIR}/wineprefix-session
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-wine-test.sh ${CMAKE_BINARY_DIR}/wineprefix-session 141
             $<TARGET_FILE:session_end_tests>)
 set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES TIMEOUT 120)
+
+# The display at 144 dpi: a prefix of its own, made by scripts/test.sh, with
+# its own server and display.
+add_executable(dpi_tests e2e/driver.cpp e2e/dpi_test.cpp ${CMAKE_SOURCE_DIR}/ui/dpi.cpp
+               ${CMAKE_SOURCE_DIR}/ui/object_count_none.cpp)
+target_link_libraries(dpi_tests PRIVATE velk_portable gtest gtest_main)
+target_compile_options(dpi_tests PRIVATE ${VELK_WARNINGS})
+target_include_directories(dpi_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+add_dependencies(dpi_tests velk)
+add_test(NAME e2e.Dpi144.ThePanelItsTextItsCaptionAndTheDialogAreScaled
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-wine-test.sh ${CMAKE_BINARY_DIR}/wineprefix-144 142
+            $<TARGET_FILE:dpi_tests>)
+set_tests_properties(e2e.Dpi144.ThePanelItsTextItsCaptionAndTheDialogAreScaled PROPERTIES TIMEOUT 120)
 
 # The launch list's opening times over long logs (make bench); a measurement,
 # not a test. Built with the program's manifest, so it uses the same controls.

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "core/dpi_scale.h"
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/guarded_call.h"
 #include "ui/message_box.h"
 #include "ui/screen_fit.h"
@@ -50,14 +52,29 @@ bool Form::Create(const FormArgs& args) {
     }
     RegisterClassExW(&windowClass);  // a second form of one class finds it registered
 
-    RECT frame{0, 0, args.clientWidth, args.clientHeight};
+    dpi_ = SystemDpi();
+    RECT frame{0, 0, Scaled(args.clientWidth), Scaled(args.clientHeight)};
     AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
     centreOnFirstShow_ = args.centred;
     const Application* application = Application::Current();
-    CreateWindowExW(args.exStyle, args.className, args.caption, args.style, args.left, args.top,
+    CreateWindowExW(args.exStyle, args.className, args.caption, args.style, Scaled(args.left), Scaled(args.top),
                     frame.right - frame.left, frame.bottom - frame.top, application ? application->Handle() : nullptr,
                     nullptr, instance, this);
-    return hwnd_ != nullptr;
+    if (!hwnd_) return false;
+    // Its monitor may have a dpi of its own.
+    if (const int shown = WindowDpi(hwnd_); shown != dpi_) {
+        dpi_ = shown;
+        SetClientSize(Scaled(args.clientWidth), Scaled(args.clientHeight));
+    }
+    return true;
+}
+
+int Form::Scaled(int designValue) const { return ScaleToDpi(designValue, dpi_); }
+
+void Form::OnDpiChanged(const RECT& suggested) {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 Form* Form::FromHandle(HWND hwnd) {
@@ -87,9 +104,7 @@ void Form::KeepReachable() {
     RECT window;
     GetWindowRect(hwnd_, &window);
     const ScreenRect now{window.left, window.top, window.right, window.bottom};
-    const ClientDc screen(nullptr);
-    const int reach = MulDiv(32, screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96, 96);
-    const ScreenRect placed = ReachablePlace(now, workAreas, reach);
+    const ScreenRect placed = ReachablePlace(now, workAreas, Scaled(32));
     if (placed == now) return;
     SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -205,6 +220,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         OnCloseRequest();
+        return 0;
+    }
+    if (message == WM_DPICHANGED) {
+        dpi_ = HIWORD(wParam);
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
     return SessionHandling(hwnd_, message, wParam, lParam);

@@ -17,7 +17,8 @@ namespace velk {
 // Results of a modal showing.
 enum ModalResult : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4 };
 
-// A form's window as design data: its class, caption, frame and client size.
+// A form's window as design data: its class, caption, frame, place and
+// client size, at 96 dpi.
 struct FormArgs {
     const wchar_t* className = nullptr;
     const wchar_t* caption = L"";
@@ -69,6 +70,10 @@ public:
     // Sets the window's size so that its client area has the given size.
     void SetClientSize(int width, int height);
 
+    // The dpi the form is shown at, and a design value at 96 dpi scaled to it.
+    int Dpi() const { return dpi_; }
+    int Scaled(int designValue) const;
+
     // What every window of the program does at the end of the session
     // (answers yes, then ends the process without any close handling);
     // every other message goes to DefWindowProcW.
@@ -82,6 +87,10 @@ protected:
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
     virtual void OnShow() {}
+    // The window moved to a monitor of another dpi (Dpi() is the new one):
+    // a form rebuilds its fonts and layout here, then takes the suggested
+    // rectangle with this base.
+    virtual void OnDpiChanged(const RECT& suggested);
     // The close box, Alt+F4 or Close(): a modal form ends with mrCancel, any
     // other form is hidden.
     virtual void OnCloseRequest();
@@ -91,6 +100,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
+    int dpi_ = 96;
     bool centreOnFirstShow_ = false;
     bool modal_ = false;
     int modalResult_ = mrNone;

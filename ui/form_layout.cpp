@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/dpi_scale.h"
 #include "ui/guarded_call.h"
 #include "ui/handles.h"
 #include "ui/log_view.h"
@@ -94,7 +95,6 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
     buttons_.clear();
     RegisterPageClass();
     RegisterLogView();
-    const auto scale = [dpi](int value) { return MulDiv(value, dpi, 96); };
     bool radioGroupOpen = false;
     for (const ControlDesign& entry : design) {
         // An entry lies in its parent's window, unless the parent is a group
@@ -113,14 +113,8 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
                 parent = enclosing->window;
             }
         }
-        RECT bounds{offset.x + scale(entry.left), offset.y + scale(entry.top), 0, 0};
-        bounds.right = bounds.left + scale(entry.width);
-        bounds.bottom = bounds.top + scale(entry.height);
-        const HFONT font = static_cast<size_t>(entry.font) < fonts.size() ? fonts[entry.font] : nullptr;
-        if (entry.kind == ControlKind::Label && entry.width == 0)
-            bounds.right = bounds.left + TextWidth(form, entry.caption, font);
+        const HFONT font = FontOf(entry, fonts);
         if (entry.kind == ControlKind::Page) {
-            // The tab's display area, in the form's client coordinates.
             const Placed* tabs = Find(tabsId);
             if (!tabs) return false;
             TCITEMW item{};
@@ -128,9 +122,8 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
             item.pszText = const_cast<wchar_t*>(entry.caption);
             const int index = static_cast<int>(PagesOf(tabsId).size());
             SendMessageW(tabs->window, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-            bounds = tabs->bounds;
-            SendMessageW(tabs->window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&bounds));
         }
+        const RECT bounds = PlaceOf(entry, offset, tabsId, font, dpi);
 
         ControlDesign placedEntry = entry;
         if (entry.kind == ControlKind::RadioButton) {
@@ -142,7 +135,7 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
         }
         const HWND window = CreateOne(placedEntry, parent, bounds, font);
         if (!window) return false;
-        placed_.push_back(Placed{entry.id, window, parent, bounds, entry.kind, tabsId});
+        placed_.push_back(Placed{entry.id, window, parent, bounds, entry.kind, tabsId, &entry});
         if (entry.kind == ControlKind::Page) {
             // Above its tab control, which clips itself where the page lies.
             SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -150,6 +143,44 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
         }
     }
     return true;
+}
+
+HFONT FormControls::FontOf(const ControlDesign& entry, std::span<const HFONT> fonts) {
+    return static_cast<size_t>(entry.font) < fonts.size() ? fonts[static_cast<size_t>(entry.font)] : nullptr;
+}
+
+RECT FormControls::PlaceOf(const ControlDesign& entry, POINT offset, int tabsId, HFONT font, int dpi) const {
+    if (entry.kind == ControlKind::Page) {
+        // The tab's display area, in the form's client coordinates.
+        const Placed* tabs = Find(tabsId);
+        RECT bounds = tabs ? tabs->bounds : RECT{};
+        if (tabs) SendMessageW(tabs->window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&bounds));
+        return bounds;
+    }
+    RECT bounds{offset.x + ScaleToDpi(entry.left, dpi), offset.y + ScaleToDpi(entry.top, dpi), 0, 0};
+    bounds.right = bounds.left + ScaleToDpi(entry.width, dpi);
+    bounds.bottom = bounds.top + ScaleToDpi(entry.height, dpi);
+    if (entry.kind == ControlKind::Label && entry.width == 0)
+        bounds.right = bounds.left + TextWidth(form_, entry.caption, font);
+    return bounds;
+}
+
+void FormControls::Rescale(std::span<const HFONT> fonts, int dpi) {
+    // In creation order: an enclosing entry has its new place before the
+    // entries it encloses.
+    for (Placed& placed : placed_) {
+        const ControlDesign& entry = *placed.design;
+        POINT offset{0, 0};
+        if (const Placed* enclosing = Find(entry.parent); enclosing && enclosing->kind == ControlKind::GroupBox)
+            offset = POINT{enclosing->bounds.left, enclosing->bounds.top};
+        const HFONT font = FontOf(entry, fonts);
+        placed.bounds = PlaceOf(entry, offset, placed.tabsId, font, dpi);
+        if (placed.kind == ControlKind::Custom) continue;
+        const RECT& b = placed.bounds;
+        SetWindowPos(placed.window, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (font) SendMessageW(placed.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
 }
 
 HWND FormControls::CreateOne(const ControlDesign& entry, HWND parent, const RECT& bounds, HFONT font) {

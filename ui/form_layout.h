@@ -49,7 +49,11 @@ class FormControls {
 public:
     // Creates every control of the design; false when one of them fails.
     // Positions and sizes are scaled from 96 dpi to dpi.
-    bool Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi = 96);
+    bool Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi);
+
+    // Moves and sizes every control for another dpi and gives it its font
+    // from the form's fonts made anew for that dpi.
+    void Rescale(std::span<const HFONT> fonts, int dpi);
 
     // The control with this id, or null.
     HWND operator[](int id) const;
@@ -76,7 +80,10 @@ private:
         RECT bounds;  // in the parent's client area
         ControlKind kind;
         int tabsId;  // pages: their tab control
+        const ControlDesign* design;  // the entry in the form's table, which outlives the form
     };
+    static HFONT FontOf(const ControlDesign& entry, std::span<const HFONT> fonts);
+    RECT PlaceOf(const ControlDesign& entry, POINT offset, int tabsId, HFONT font, int dpi) const;
     const Placed* Find(int id) const;
     HWND CreateOne(const ControlDesign& entry, HWND parent, const RECT& bounds, HFONT font);
     std::vector<HWND> PagesOf(int tabsId) const;

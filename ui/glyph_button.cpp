@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "core/dpi_scale.h"
+#include "ui/dpi.h"
 #include "ui/guarded_call.h"
 #include "ui/handles.h"
 
@@ -77,7 +79,33 @@ void DrawClock(HDC dc, POINT at, const GlyphColors& colors) {
     Polyline(dc, hands, 3);
 }
 
-void DrawGlyph(HDC dc, ButtonKind kind, POINT at, bool enabled) {
+// The glyphs are designed at 96 dpi; at another dpi their strokes are
+// drawn at the scale, never a small picture stretched.
+class GlyphScale {
+public:
+    GlyphScale(HDC dc, POINT at, int dpi) : dc_(dc) {
+        if (dpi == kDesignDpi) return;
+        mode_ = SetGraphicsMode(dc, GM_ADVANCED);
+        const FLOAT scale = static_cast<FLOAT>(dpi) / kDesignDpi;
+        const XFORM transform{scale, 0, 0, scale, static_cast<FLOAT>(at.x) * (1 - scale),
+                              static_cast<FLOAT>(at.y) * (1 - scale)};
+        SetWorldTransform(dc, &transform);
+    }
+    ~GlyphScale() {
+        if (!mode_) return;
+        ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
+        SetGraphicsMode(dc_, mode_);
+    }
+    GlyphScale(const GlyphScale&) = delete;
+    GlyphScale& operator=(const GlyphScale&) = delete;
+
+private:
+    HDC dc_;
+    int mode_ = 0;
+};
+
+void DrawGlyph(HDC dc, ButtonKind kind, POINT at, int dpi, bool enabled) {
+    const GlyphScale scale(dc, at, dpi);
     const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);
     switch (kind) {
     case bkOK: DrawCheck(dc, at, {enabled ? RGB(0, 128, 0) : gray, gray}); break;
@@ -153,12 +181,15 @@ void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
     RECT measured{};
     DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
     // Picture and caption side by side, centred together.
-    const int width = kGlyphSize + kGlyphSpacing + (measured.right - measured.left);
+    const int dpi = WindowDpi(hwnd_);
+    const int glyphSize = ScaleToDpi(kGlyphSize, dpi);
+    const int spacing = ScaleToDpi(kGlyphSpacing, dpi);
+    const int width = glyphSize + spacing + (measured.right - measured.left);
     const int left = content.left + (content.right - content.left - width) / 2;
     const int middle = (content.top + content.bottom) / 2;
-    DrawGlyph(dc, kind_, POINT{left, middle - kGlyphSize / 2}, enabled);
+    DrawGlyph(dc, kind_, POINT{left, middle - glyphSize / 2}, dpi, enabled);
 
-    RECT text{left + kGlyphSize + kGlyphSpacing, content.top, content.right, content.bottom};
+    RECT text{left + glyphSize + spacing, content.top, content.right, content.bottom};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled ? textColor_ : GetSysColor(COLOR_GRAYTEXT));
     const UINT hidePrefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
@@ -187,6 +218,12 @@ LRESULT GlyphButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // one would lose its owner-drawn type, and it draws the default look
     // itself.
     case BM_SETSTYLE: return 0;
+    // The caption is drawn here in the font given, also a later one.
+    case WM_SETFONT:
+        font_ = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     // An owner-drawn button reports a quick second click as a double click;
     // an ordinary push button counts it as one more click.
     case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);

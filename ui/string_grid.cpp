@@ -316,6 +316,14 @@ void StringGrid::SetColumnWidth(int column, int width) {
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+void StringGrid::SetRowHeight(int height) {
+    layout_.rowHeight = std::max(1, height);
+    if (!hwnd_) return;
+    UpdateScrollBars();
+    PlaceEditor(false);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
 RECT StringGrid::CellBounds(int column, int row) const {
     const std::optional<grid::Rect> rect = grid::CellRect(layout_, view_, grid::Cell{column, row});
     return rect ? ToRect(*rect) : RECT{};

@@ -69,6 +69,7 @@ public:
     int LeftCol() const { return view_.firstColumn; }
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
+    void SetRowHeight(int height);
     // The cell's area (lines excluded) in the grid's client pixels; empty
     // when it is scrolled out of view or does not exist.
     RECT CellBounds(int column, int row) const;

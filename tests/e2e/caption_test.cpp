@@ -32,7 +32,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 CaptionLayout LayoutOf(HWND form, caption::TFormBorderStyle style) {
     const RECT window = WindowRect(form);
     return caption::LayOutCaption({window.right - window.left, style, IsIconic(form) != FALSE, caption::biSystemMenu,
-                                   caption::SystemCaptionMetrics()});
+                                   caption::SystemCaptionMetrics(WindowDpi(form))});
 }
 
 RECT OnScreen(HWND form, const caption::Rect& area) {

@@ -7,6 +7,7 @@
 #include <tlhelp32.h>
 
 #include "app/panel_text.h"
+#include "ui/dpi.h"
 
 namespace velk::e2e {
 
@@ -427,8 +428,8 @@ RECT ClientRectOnScreen(HWND hwnd) {
 
 RECT LabelOnScreen(HWND panel, int slot) {
     const RECT client = ClientRectOnScreen(panel);
-    const int top = client.top + kLabelTops[slot - 1];
-    return RECT{client.left + kLabelLeft, top, client.left + kLabelLeft + kLabelWidth, top + kLabelHeight};
+    const LabelPlace place = LabelPlaceAt(slot - 1, WindowDpi(panel));
+    return RECT{client.left + place.left, client.top + place.top, client.left + place.right, client.top + place.bottom};
 }
 
 RECT WindowRect(HWND hwnd) {

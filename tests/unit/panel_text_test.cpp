@@ -21,6 +21,39 @@ TEST(PanelHeight, FollowsTheLastRunOfUnusedSlots) {
     EXPECT_EQ(PanelClientHeight(TrailingEmptyTop(SlotsUsed({1, 7}))), kLabelTops[7]);
 }
 
+TEST(PanelScale, DesignValuesScaleOneByOneWithTheSystemsRounding) {
+    struct Case {
+        int dpi;
+        PanelSize full, twoSlots;
+        LabelPlace second;
+        int font;
+    };
+    // 120 dpi: 362 * 1.25 = 452.5 and 11 * 1.25 = 13.75 round away from zero.
+    const Case cases[] = {
+        {96, {130, 362}, {130, 43}, {8, 25, 123, 39}, 11},
+        {120, {163, 453}, {163, 54}, {10, 31, 154, 49}, 14},
+        {144, {195, 543}, {195, 65}, {12, 38, 185, 59}, 17},
+        {192, {260, 724}, {260, 86}, {16, 50, 246, 78}, 22},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        const PanelSize full = PanelClientSize(TrailingEmptyTop(SlotsUsed({20})), c.dpi);
+        const PanelSize two = PanelClientSize(TrailingEmptyTop(SlotsUsed({1, 2})), c.dpi);
+        EXPECT_EQ(full.width, c.full.width);
+        EXPECT_EQ(full.height, c.full.height);
+        EXPECT_EQ(two.width, c.twoSlots.width);
+        EXPECT_EQ(two.height, c.twoSlots.height);
+        const LabelPlace second = LabelPlaceAt(1, c.dpi);
+        EXPECT_EQ(second.left, c.second.left);
+        EXPECT_EQ(second.top, c.second.top);
+        EXPECT_EQ(second.right, c.second.right);
+        EXPECT_EQ(second.bottom, c.second.bottom);
+        EXPECT_EQ(PanelFontHeight(c.dpi), c.font);
+        // The last label still ends inside the full panel.
+        EXPECT_LE(LabelPlaceAt(kSlotCount - 1, c.dpi).bottom, full.height);
+    }
+}
+
 TEST(PanelHeight, KeywordSlotsCountAsUsedAndNicAsUnused) {
     auto slots = SlotsUsed({});
     slots[2].Text = "_ZEGAR";

@@ -83,6 +83,35 @@ TEST_F(PanelTest, SlotsBecomeLabelsWithTheirTextsCommandsAndAlignment) {
     EXPECT_EQ(Label(20).View.Bounds.right - Label(20).View.Bounds.left, 115);
 }
 
+TEST_F(PanelTest, AMoveToAMonitorOfAnotherDpiScalesThePanelAndKeepsItsCorner) {
+    Settings settings = BaseSettings({{"Jeden", "a", "L"}, {"Dwa", "b", "L"}});
+    settings.Placement = 1;
+    settings.PosX = 100;
+    settings.PosY = 50;
+    Create(settings);
+    const auto moveTo = [&](int dpi) {
+        // The rectangle the system suggests lies elsewhere; the panel stays.
+        RECT suggested{400, 300, 400 + 195, 300 + 90};
+        SendMessageW(panel_.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    };
+    moveTo(144);
+    EXPECT_EQ(panel_.Dpi(), 144);
+    EXPECT_EQ(ClientSize().cx, 195);
+    EXPECT_EQ(ClientSize().cy, 65);
+    EXPECT_EQ(panel_.Position().x, 100);
+    EXPECT_EQ(panel_.Position().y, 50);
+    const RECT second = Label(2).View.Bounds;
+    EXPECT_EQ(second.left, 12);
+    EXPECT_EQ(second.top, 38);
+    EXPECT_EQ(second.right, 185);
+    EXPECT_EQ(second.bottom, 59);
+    moveTo(96);
+    EXPECT_EQ(ClientSize().cx, 130);
+    EXPECT_EQ(ClientSize().cy, 43);
+    EXPECT_EQ(Label(2).View.Bounds.top, 25);
+    EXPECT_EQ(panel_.Position().x, 100);
+}
+
 TEST_F(PanelTest, TheClockAndDateAreWrittenByTheTimerAndOnlyTheLastClockSlotTicks) {
     Settings settings = BaseSettings({
         {"_ZEGAR", "", ""},

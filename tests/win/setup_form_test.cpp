@@ -96,27 +96,60 @@ TEST_F(SetupFormTest, EveryControlLiesWhereTheFormDescribesItWithItsCaptionAndFo
         {kBtnListaId, 192, {326, 64, 473, 89}, L"&Lista uruchomień..."},
         {kBtnLastId, 192, {326, 96, 473, 121}, L"Ostatnie &uruchomienie..."},
     };
-    for (const auto& control : expected) {
-        const HWND window = Control(control.id);
-        ASSERT_NE(window, nullptr) << control.id;
+    const auto placeOf = [&](int id, int reference) {
         RECT bounds;
-        GetWindowRect(window, &bounds);
-        MapWindowPoints(nullptr, control.reference ? Control(control.reference) : setup_.hwnd(),
-                        reinterpret_cast<POINT*>(&bounds), 2);
-        EXPECT_TRUE(EqualRect(&bounds, &control.bounds))
-            << control.id << ": " << bounds.left << "," << bounds.top << "," << bounds.right << "," << bounds.bottom;
-        if (control.caption) {
-            EXPECT_EQ(Text(control.id), control.caption) << control.id;
-        }
-    }
-    // Everything on the tabs in Arial 8 pt, Central European.
-    for (int id : {kKolBoxId, kXEditId, kRadioGroup1Id, kMonitOnBoxId, kPageControlId}) {
+        GetWindowRect(Control(id), &bounds);
+        MapWindowPoints(nullptr, reference ? Control(reference) : setup_.hwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+        return bounds;
+    };
+    const auto fontHeightOf = [&](int id) {
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(std::wstring(font.lfFaceName), L"Arial") << id;
-        EXPECT_EQ(font.lfHeight, -11) << id;
-        EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET) << id;
-    }
+        return font.lfHeight;
+    };
+    const auto checkDesign = [&] {
+        for (const auto& control : expected) {
+            ASSERT_NE(Control(control.id), nullptr) << control.id;
+            const RECT bounds = placeOf(control.id, control.reference);
+            EXPECT_TRUE(EqualRect(&bounds, &control.bounds)) << control.id << ": " << bounds.left << "," << bounds.top
+                                                             << "," << bounds.right << "," << bounds.bottom;
+            if (control.caption) {
+                EXPECT_EQ(Text(control.id), control.caption) << control.id;
+            }
+        }
+        // Everything on the tabs in Arial 8 pt, Central European, the buttons too.
+        for (int id : {kKolBoxId, kXEditId, kRadioGroup1Id, kMonitOnBoxId, kPageControlId, kOKButtonId}) {
+            LOGFONTW font{};
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+            EXPECT_EQ(std::wstring(font.lfFaceName), L"Arial") << id;
+            EXPECT_EQ(font.lfHeight, -11) << id;
+            EXPECT_EQ(font.lfCharSet, EASTEUROPE_CHARSET) << id;
+        }
+        EXPECT_EQ(setup_.StringGrid1.ColumnWidth(2), 297);
+    };
+    checkDesign();
+
+    // On a monitor of 144 dpi every place, font and grid measure is scaled;
+    // back at 96 dpi the form is exactly its design again.
+    const auto moveTo = [&](int dpi) {
+        RECT suggested{0, 0, 800, 400};
+        SendMessageW(setup_.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    };
+    moveTo(144);
+    const RECT ok = placeOf(kOKButtonId, 0);
+    EXPECT_EQ(ok.left, 660);
+    EXPECT_EQ(ok.top, 300);
+    EXPECT_EQ(ok.right - ok.left, 110);  // 73 * 1.5 = 109.5, rounded away from zero
+    const RECT tabs = placeOf(kPageControlId, 0);
+    EXPECT_EQ(tabs.right - tabs.left, 758);
+    const RECT x = placeOf(kXEditId, 191);
+    EXPECT_EQ(x.left, 156);
+    EXPECT_EQ(x.top, 141);
+    EXPECT_EQ(fontHeightOf(kKolBoxId), -17);
+    EXPECT_EQ(fontHeightOf(kOKButtonId), -17);
+    EXPECT_EQ(setup_.StringGrid1.ColumnWidth(2), 446);  // 297 * 1.5 = 445.5
+    moveTo(96);
+    checkDesign();
     wchar_t tab[32] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;

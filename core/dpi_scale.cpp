@@ -1,0 +1,9 @@
+#include "core/dpi_scale.h"
+
+#include "caption/mul_div.h"
+
+namespace velk {
+
+int ScaleToDpi(int value, int dpi) { return dpi == kDesignDpi ? value : caption::MulDiv(value, dpi, kDesignDpi); }
+
+}  // namespace velk

@@ -1,0 +1,115 @@
+// The panel and the settings dialog on a display of 144 dpi (150 %): every
+// design value scaled, the text drawn in a font of the scaled height. Runs
+// in a Wine prefix of its own whose display is set to 144 dpi.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "app/panel_text.h"
+#include "driver.h"
+#include "settings/setup_ids.h"
+#include "support/find_control.h"
+
+namespace velk::e2e {
+namespace {
+
+constexpr int kDpi = 144;
+constexpr COLORREF kPanelColour = RGB(0, 0, 128);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// The rows in which a text has ink of the colour.
+int InkRows(const std::vector<COLORREF>& pixels, int width, COLORREF ink) {
+    int rows = 0;
+    for (size_t row = 0; row * static_cast<size_t>(width) < pixels.size(); ++row) {
+        bool any = false;
+        for (int x = 0; x < width; ++x) any = any || pixels[row * static_cast<size_t>(width) + static_cast<size_t>(x)] == ink;
+        rows += any ? 1 : 0;
+    }
+    return rows;
+}
+
+// The same text drawn here in the bold Arial of a height: how many rows its
+// ink takes.
+int InkRowsOfFont(int height, const wchar_t* text) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial");
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all{0, 0, 200, 100};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetTextColor(dc, kWhite);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, 4, 4, text, lstrlenW(text));
+    int rows = 0;
+    for (int y = 0; y < 100; ++y) {
+        bool any = false;
+        for (int x = 0; x < 200 && !any; ++x) any = GetPixel(dc, x, y) == kWhite;
+        rows += any ? 1 : 0;
+    }
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return rows;
+}
+
+TEST(Dpi144, ThePanelItsTextItsCaptionAndTheDialogAreScaled) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    ASSERT_EQ(dpi, kDpi) << "the prefix's display";
+
+    VelkRun run;
+    Settings settings = TestSettings();
+    settings.Placement = 1;  // the tool window with the caption bar
+    settings.BackgroundMode = 1;
+    settings.BackgroundColor = static_cast<int32_t>(kPanelColour);
+    settings.InactiveColor = static_cast<int32_t>(kWhite);
+    UseSlot(settings, 1, "HHHH");
+    UseSlot(settings, 2, "Drugi");
+    HWND panel = run.StartWith(settings);
+    ASSERT_NE(panel, nullptr);
+
+    const SIZE client = ClientSize(panel);
+    EXPECT_EQ(client.cx, 195);
+    EXPECT_EQ(client.cy, PanelClientSize(kLabelTops[2], kDpi).height);  // two slots used: 43 scaled
+
+    // The caption bar above the client area: the small caption at this dpi.
+    const RECT window = WindowRect(panel);
+    const RECT onScreen = ClientRectOnScreen(panel);
+    EXPECT_EQ(onScreen.top - window.top, GetSystemMetrics(SM_CYSMCAPTION) + GetSystemMetrics(SM_CYFIXEDFRAME));
+    EXPECT_GT(GetSystemMetrics(SM_CYSMCAPTION), 16) << "the metric itself is scaled";
+
+    // The first label's text, measured from its pixels, has the ink of the
+    // scaled font, not of the font at 96 dpi.
+    const RECT label = LabelOnScreen(panel, 1);
+    ASSERT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(label), kWhite) > 0; }, 3000));
+    const int rows = InkRows(CapturePixels(label), label.right - label.left, kWhite);
+    EXPECT_EQ(rows, InkRowsOfFont(PanelFontHeight(kDpi), L"HHHH"));
+    EXPECT_NE(rows, InkRowsOfFont(11, L"HHHH"));
+
+    // The dialog: its client size and its buttons at their scaled places.
+    ASSERT_TRUE(FocusPanel(panel));
+    PressKeys({VK_CONTROL, 'K'});
+    HWND dialog = run.WaitForWindow(L"Tf_setup", L"Ustawienia programu VELK");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ClientSize(dialog).cx, 776);  // 517 scaled
+    EXPECT_EQ(ClientSize(dialog).cy, 345);  // 230 scaled
+    HWND ok = test::DescendantWithId(dialog, kOKButtonId);
+    ASSERT_NE(ok, nullptr);
+    RECT button = WindowRect(ok);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, 660);
+    EXPECT_EQ(button.top, 300);
+    EXPECT_EQ(button.right - button.left, 110);  // 73 * 1.5 = 109.5
+    EXPECT_EQ(button.bottom - button.top, 38);   // 25 * 1.5 = 37.5
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+}  // namespace velk::e2e
