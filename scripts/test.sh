@@ -23,9 +23,15 @@ copy_prefix() {
     for file in build/win64/wineprefix/*.reg; do cp --remove-destination "$file" "$1/"; done
 }
 copy_prefix build/win64/wineprefix-session
-# A display of 144 dpi (150 %).
-copy_prefix build/win64/wineprefix-144
-sed -i 's/^"LogPixels"=dword:.*/"LogPixels"=dword:00000090/' build/win64/wineprefix-144/user.reg
+# A display of 144 dpi (150 %): the user's LogPixels, which a new prefix does
+# not have yet, and the font cache's copy of it.
+if [ ! -f build/win64/wineprefix-144/.velk-ready ]; then
+    copy_prefix build/win64/wineprefix-144
+    sed -i -e '/^"LogPixels"=/d' \
+        -e '/^\[Control Panel\\\\Desktop\]/{n;s/$/\n"LogPixels"=dword:00000090/}' \
+        -e '/^\[Software\\\\Wine\\\\Fonts\]/{n;s/$/\n"LogPixels"=dword:00000090/}' \
+        build/win64/wineprefix-144/user.reg
+fi
 
 # One CTest run over the three test trees, so one summary ends the output.
 mkdir -p build/all
