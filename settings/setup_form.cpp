@@ -125,10 +125,7 @@ Tf_setup::Tf_setup(Tf_main& panel)
 bool Tf_setup::Create() {
     if (!Form::Create(kWindow)) return false;
     mrsc.Attach(*this);
-    mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
-    mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
     mrsc.SetNumColors(255);
-
     MakeFonts();
     const HFONT fonts[] = {tabFont_.get(), buttonFont_.get()};
     if (!Controls.Create(hwnd(), kLayout, fonts, Dpi())) return false;
@@ -152,6 +149,8 @@ void Tf_setup::MakeFonts() {
     tabFont_ = MakeFont(Scaled(11), FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
     buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     sampleFont_ = MakeFont(Scaled(12), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
+    mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
 }
 
 void Tf_setup::OnDpiChanged(const RECT& suggested) {
@@ -165,8 +164,6 @@ void Tf_setup::OnDpiChanged(const RECT& suggested) {
         StringGrid1.SetColumnWidth(column, Scaled(kGridColumnWidths[static_cast<size_t>(column)]));
     StringGrid1.SetRowHeight(Scaled(kGridRowHeight));
     SendMessageW(StringGrid1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), TRUE);
-    mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
-    mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
     Form::OnDpiChanged(suggested);
 }
 

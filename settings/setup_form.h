@@ -36,6 +36,7 @@ protected:
     void OnCommand(int id, int code) override;
 
 private:
+    // The form's fonts at its dpi, the caption bar's among them.
     void MakeFonts();
     // What the background preview shows.
     enum class PreviewKind { Shape, Picture };

@@ -9,6 +9,9 @@
 #include "driver.h"
 #include "settings/setup_ids.h"
 #include "support/find_control.h"
+#include "ui/dpi.h"
+#include "ui/fonts.h"
+#include "ui/handles.h"
 
 namespace velk::e2e {
 namespace {
@@ -31,38 +34,25 @@ int InkRows(const std::vector<COLORREF>& pixels, int width, COLORREF ink) {
 // The same text drawn here in the bold Arial of a height: how many rows its
 // ink takes.
 int InkRowsOfFont(int height, const wchar_t* text) {
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 100);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    const HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial");
-    const HGDIOBJ oldFont = SelectObject(dc, font);
+    const ClientDc screen(nullptr);
+    const MemoryDc dc(CreateCompatibleDC(screen.get()));
+    const Bitmap bitmap(CreateCompatibleBitmap(screen.get(), 200, 100));
+    const Font font = MakeFont(height, FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    const SelectGuard selectBitmap(dc.get(), bitmap.get());
+    const SelectGuard selectFont(dc.get(), font.get());
     RECT all{0, 0, 200, 100};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    SetTextColor(dc, kWhite);
-    SetBkMode(dc, TRANSPARENT);
-    TextOutW(dc, 4, 4, text, lstrlenW(text));
-    int rows = 0;
-    for (int y = 0; y < 100; ++y) {
-        bool any = false;
-        for (int x = 0; x < 200 && !any; ++x) any = GetPixel(dc, x, y) == kWhite;
-        rows += any ? 1 : 0;
-    }
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    return rows;
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SetTextColor(dc.get(), kWhite);
+    SetBkMode(dc.get(), TRANSPARENT);
+    TextOutW(dc.get(), 4, 4, text, lstrlenW(text));
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+    return InkRows(pixels, 200, kWhite);
 }
 
 TEST(Dpi144, ThePanelItsTextItsCaptionAndTheDialogAreScaled) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    ASSERT_EQ(dpi, kDpi) << "the prefix's display";
+    ASSERT_EQ(SystemDpi(), kDpi) << "the prefix's display";
 
     VelkRun run;
     Settings settings = TestSettings();
