@@ -38,8 +38,9 @@ void TVoraCaption::PaintCaption(bool active) {
     UpdateLayout();
     const Rect& bar = FLayout.captionRect;
     // No bar to paint: a form without a caption, or a window narrower than
-    // its own frame.
-    if (!FFormHandle || bar.IsEmpty()) return;
+    // its own frame. A hidden form's bar is painted when it is shown; the
+    // start-up sets every caption's properties while the forms are hidden.
+    if (!FFormHandle || bar.IsEmpty() || !IsWindowVisible(FFormHandle)) return;
     const WindowDc window(FFormHandle);
     if (!window) return;
     // The bitmap spans from the window's origin, so that everything is drawn

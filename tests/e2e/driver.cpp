@@ -359,8 +359,11 @@ void DragFromTo(POINT from, POINT to) {
         const POINT at{from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps};
         inputs.push_back(MouseInput(at, MOUSEEVENTF_MOVE));
     }
-    inputs.push_back(MouseInput(to, MOUSEEVENTF_LEFTUP));
     SendInputs(inputs);
+    // A release queued behind moves the loop has not read yet ends the move
+    // at the last one it read (seen on a busy machine: 6 steps of 8).
+    Pause(150);
+    SendInputs({MouseInput(to, MOUSEEVENTF_LEFTUP)});
     Pause(100);
 }
 
