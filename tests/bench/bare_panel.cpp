@@ -1,8 +1,11 @@
 // The floor of what velk.exe does: a tool window with a caption and a
 // client area of the panel's size that paints a seconds clock once a second,
-// and nothing else. The start bench measures velk.exe against it.
-//   bare_panel.exe [LEFT TOP]
+// and nothing else. The start bench measures velk.exe against it, and
+// against it with the common controls loaded, as velk.exe's settings dialog
+// needs them from the start.
+//   bare_panel.exe [LEFT TOP [comctl32]]
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cwchar>
 
@@ -49,6 +52,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     wchar_t* rest = commandLine;
     const int left = *rest ? static_cast<int>(wcstol(rest, &rest, 10)) : 100;
     const int top = *rest ? static_cast<int>(wcstol(rest, &rest, 10)) : 100;
+    if (wcsstr(rest, L"comctl32")) {
+        HMODULE commonControls = LoadLibraryW(L"comctl32.dll");
+        using InitProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const auto init = commonControls ? reinterpret_cast<InitProc>(reinterpret_cast<void (*)()>(
+                                               GetProcAddress(commonControls, "InitCommonControlsEx")))
+                                         : nullptr;
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+        if (!init || !init(&classes)) return 1;
+    }
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = PanelProc;

@@ -149,7 +149,8 @@ std::optional<double> WaitForVisibleWindow(DWORD processId, const wchar_t* class
     return std::nullopt;
 }
 
-enum class Program { Velk, Bare };
+// The bare panel alone, and with the common controls loaded.
+enum class Program { Velk, Bare, BareCommonControls };
 
 // One started program in a folder of its own, ended and removed at the end.
 class Run {
@@ -169,6 +170,7 @@ public:
             if (!WriteSettings(left, top)) return;
         } else {
             commandLine += L" " + std::to_wstring(left) + L" " + std::to_wstring(top);
+            if (program == Program::BareCommonControls) commandLine += L" comctl32";
         }
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -431,10 +433,11 @@ int main() {
     const int idleSeconds = EnvironmentNumber("BENCH_IDLE_SECONDS", 60);
     bench::PrintTableHeader();
 
-    StartFigures velk, bare;
+    StartFigures velk, bare, bareCommonControls;
     for (int run = 0; run < runs; ++run) {
         MeasureStart(Program::Velk, velk);
         MeasureStart(Program::Bare, bare);
+        MeasureStart(Program::BareCommonControls, bareCommonControls);
     }
     const char* notStarted = "no start showed a window and reached input idle";
     PrintStartPair("start to first visible window (ms, median)", velk.toVisibleMs, bare.toVisibleMs, notStarted);
@@ -449,6 +452,15 @@ int main() {
     const auto velkPrivate = Median(velk.privateMb), barePrivate = Median(bare.privateMb);
     if (velkPrivate && barePrivate)
         bench::PrintFigure("private bytes, velk.exe less bare panel (MB)", *velkPrivate - *barePrivate);
+    // The same against the bare panel with comctl32 loaded: what velk.exe
+    // costs beyond the library its settings dialog needs.
+    PrintStartPair("start to visible, bare panel with comctl32 (ms)", velk.toVisibleMs,
+                   bareCommonControls.toVisibleMs, notStarted);
+    PrintStartPair("start to input idle, bare panel with comctl32 (ms)", velk.toIdleMs, bareCommonControls.toIdleMs,
+                   notStarted);
+    PrintStartPair("private bytes, bare panel with comctl32 (MB)", velk.privateMb, bareCommonControls.privateMb,
+                   "Wine reports no private bytes and no Linux process matched");
+    bare.failed += bareCommonControls.failed;
     if (velk.failed + bare.failed > 0)
         std::printf("(%d starts of velk.exe and %d of the bare panel failed and are left out)\n", velk.failed,
                     bare.failed);
