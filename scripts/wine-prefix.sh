@@ -3,6 +3,7 @@
 # and its tests need, and leaves a ready prefix alone.
 #   scripts/wine-prefix.sh PREFIX
 set -euo pipefail
+trap 'echo "wine-prefix.sh: line $LINENO failed (exit $?)" >&2' ERR
 
 prefix=$(realpath -m "$1")
 stamp="$prefix/.velk-ready"
@@ -13,6 +14,9 @@ wine=/usr/lib/wine/wine64
 rm -rf "$prefix"
 mkdir -p "$prefix"
 "$wine" wineboot -i </dev/null >/dev/null 2>&1
+# wineboot may return while the server still writes the new prefix.
+/usr/lib/wine/wineserver -w
+mkdir -p "$prefix/drive_c/windows/Fonts"
 
 # Without a window manager Wine would otherwise treat captioned windows as
 # decorated by one: self-painted captions vanish and every close stalls.
