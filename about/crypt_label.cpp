@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "about/crypt_text.h"
+#include "core/crypt_text.h"
 #include "ui/form.h"
-#include "ui/handles.h"
-#include "core/text.h"
+#include "win/handles.h"
+#include "win/text.h"
 
 namespace velk {
 

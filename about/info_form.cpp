@@ -1,6 +1,6 @@
 #include "about/info_form.h"
 
-#include "ui/fonts.h"
+#include "win/fonts.h"
 #include "ui/message_box.h"
 
 namespace velk {

@@ -5,7 +5,7 @@
 #include "about/crypt_label.h"
 #include "about/info_picture.h"
 #include "ui/dialog_form.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

@@ -9,7 +9,7 @@
 #include <new>
 #include <string>
 
-#include "ui/exception.h"
+#include "win/exception.h"
 
 namespace {
 

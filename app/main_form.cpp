@@ -2,26 +2,26 @@
 
 #include <windowsx.h>
 
-#include "about/info_form.h"
 #include "app/panel_text.h"
 #include "monitor/launch_steps.h"
-#include "monitor/lista_form.h"
-#include "monitor/monitor_form.h"
-#include "settings/setup_form.h"
 #include "ui/application.h"
-#include "ui/back_buffer.h"
-#include "ui/exception.h"
-#include "core/file_io.h"
-#include "ui/fonts.h"
+#include "win/back_buffer.h"
+#include "win/exception.h"
+#include "win/file_io.h"
+#include "win/fonts.h"
 #include "ui/message_box.h"
-#include "ui/system_library.h"
-#include "core/text.h"
+#include "win/system_library.h"
+#include "win/text.h"
 
 namespace velk {
 
 namespace {
 
 constexpr COLORREF kDesignFontColor = RGB(255, 255, 255);
+
+void Run(const std::function<void()>& command) {
+    if (command) command();
+}
 
 }  // namespace
 
@@ -92,16 +92,16 @@ void Tf_main::BuildPopupMenu() {
 }
 
 void Tf_main::FormCreate() {
-    ProgramDir = ExecutableFolder();
+    Monitoring.ProgramDir = ExecutableFolder();
     LoadSettings();
 }
 
 void Tf_main::FormShow() {
-    if (MonitorStarts && companions_.f_monitor) RecordStart(*this, *companions_.f_monitor);
+    if (Monitoring.MonitorStarts) Run(commands_.RecordStart);
 }
 
 void Tf_main::FormClose() {
-    if (MonitorShutdowns) RecordShutdown(*this);
+    if (Monitoring.MonitorShutdowns) RecordShutdown(Monitoring);
 }
 
 void Tf_main::OnCloseRequest() {
@@ -172,10 +172,10 @@ void Tf_main::OnCommand(UINT id) {
     case kSettingsCommand: Konfiguracja1Click(); break;
     // The monitoring items follow their submenu's state, shortcuts included.
     case kLastLaunchCommand:
-        if (MonitorStarts) Podajczasostatniegouruchomienia1Click();
+        if (Monitoring.MonitorStarts) Podajczasostatniegouruchomienia1Click();
         break;
     case kLaunchListCommand:
-        if (MonitorStarts) Wywietllistwszystkichuruchomie1Click();
+        if (Monitoring.MonitorStarts) Wywietllistwszystkichuruchomie1Click();
         break;
     case kCloseCommand: Zamknijprogram1Click(); break;
     default: break;
@@ -183,24 +183,24 @@ void Tf_main::OnCommand(UINT id) {
 }
 
 void Tf_main::Pomocdoprogramu1Click() {
-    const std::wstring helpPath = ProgramDir + L"velk.hlp";
+    const std::wstring helpPath = Monitoring.ProgramDir + L"velk.hlp";
     ShellOpen(hwnd(), helpPath.c_str());
 }
 
 void Tf_main::Oprogramie1Click() {
-    if (companions_.f_info) companions_.f_info->ShowModal();
+    Run(commands_.ShowAbout);
 }
 
 void Tf_main::Konfiguracja1Click() {
-    if (companions_.f_setup) companions_.f_setup->ShowModal();
+    Run(commands_.ShowSettings);
 }
 
 void Tf_main::Podajczasostatniegouruchomienia1Click() {
-    if (companions_.f_monitor) companions_.f_monitor->Show();
+    Run(commands_.ShowLastLaunch);
 }
 
 void Tf_main::Wywietllistwszystkichuruchomie1Click() {
-    if (companions_.f_lista) companions_.f_lista->ShowModal();
+    Run(commands_.ShowLaunchList);
 }
 
 void Tf_main::Zamknijprogram1Click() { Close(); }

@@ -3,33 +3,32 @@
 // popup menu; its close ends the program.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/win_reboot.h"
 #include "caption/vora_caption.h"
+#include "monitor/monitoring_options.h"
 #include "settings/settings_file.h"
 #include "ui/accessible_list.h"
-#include "ui/back_buffer.h"
+#include "win/back_buffer.h"
 #include "ui/form.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 #include "ui/label.h"
 #include "ui/picture.h"
 #include "ui/popup_menu.h"
 
 namespace velk {
 
-class Tf_setup;
-class Tf_info;
-class Tf_monitor;
-class Tf_lista;
-
-// The four secondary windows, created after the panel.
-struct PanelCompanions {
-    Tf_setup* f_setup = nullptr;
-    Tf_info* f_info = nullptr;
-    Tf_monitor* f_monitor = nullptr;
-    Tf_lista* f_lista = nullptr;
+// What the panel's menu and its start ask of the other windows; an unset
+// command does nothing.
+struct PanelCommands {
+    std::function<void()> ShowAbout;
+    std::function<void()> ShowSettings;
+    std::function<void()> ShowLastLaunch;
+    std::function<void()> ShowLaunchList;
+    std::function<void()> RecordStart;  // the launch log's start step
 };
 
 // The picture stretched over the whole client area in the picture mode.
@@ -50,8 +49,7 @@ public:
     // Builds the window hidden at its design place and runs FormCreate.
     ~Tf_main() override { Destroy(); }
     bool Create() override;
-    void SetCompanions(const PanelCompanions& companions) { companions_ = companions; }
-    const PanelCompanions& Companions() const { return companions_; }
+    void SetCommands(PanelCommands commands) { commands_ = std::move(commands); }
 
     // Reads velk.ini and applies every value to the panel at once.
     void LoadSettings();
@@ -60,12 +58,8 @@ public:
 
     bool PreTranslateMessage(MSG& msg) override;
 
-    // Read by the other windows.
-    std::wstring ProgramDir;
-    bool MonitorStarts = false;
-    bool MonitorInfoWindow = false;
-    bool MonitorShutdowns = false;
-    int32_t MonitorInfoSeconds = 0;
+    // Read by the launch log's steps and windows.
+    MonitoringOptions Monitoring;
 
     HMENU PopupMenuHandle() const { return PopupMenu1.handle(); }
 
@@ -164,7 +158,7 @@ private:
     void TellFocus() const;
     void TellNameChange(int line);
 
-    PanelCompanions companions_;
+    PanelCommands commands_;
     StretchedImage img_full;
     TWinReboot WinReboot;
     // The caption bar of the movable tool window.

@@ -1,7 +1,7 @@
 // The panel's background as the settings give it: the desktop's colour, a
 // colour of its own, a stretched picture or a tiled texture.
 #include "app/main_form.h"
-#include "core/text.h"
+#include "win/text.h"
 
 namespace velk {
 

@@ -5,7 +5,7 @@
 // as ever.
 #include "app/keyboard_mark.h"
 #include "app/main_form.h"
-#include "core/text.h"
+#include "win/text.h"
 
 namespace velk {
 

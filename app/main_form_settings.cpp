@@ -3,10 +3,10 @@
 
 #include "app/main_form.h"
 #include "app/panel_text.h"
-#include "ui/exception.h"
-#include "core/file_io.h"
+#include "win/exception.h"
+#include "win/file_io.h"
 #include "ui/message_box.h"
-#include "core/text.h"
+#include "win/text.h"
 
 namespace velk {
 
@@ -44,12 +44,12 @@ void Tf_main::ReadAndApplySettings() {
     ClockOn = false;
     DateOn = false;
     ClockSeconds = false;
-    MonitorInfoWindow = false;
-    MonitorStarts = false;
-    MonitorShutdowns = false;
-    MonitorInfoSeconds = 10;
+    Monitoring.MonitorInfoWindow = false;
+    Monitoring.MonitorStarts = false;
+    Monitoring.MonitorShutdowns = false;
+    Monitoring.MonitorInfoSeconds = 10;
 
-    const std::wstring path = ProgramDir + L"velk.ini";
+    const std::wstring path = Monitoring.ProgramDir + L"velk.ini";
     Settings settings;
     {
         std::optional<LineReader> SettingsStream = OpenLineReader(path);
@@ -80,10 +80,10 @@ void Tf_main::ApplySettings(const Settings& settings) {
 
     HoverHighlight = settings.HoverHighlight;
     ClockSeconds = settings.ClockSeconds;
-    MonitorStarts = settings.MonitorStarts;
-    PopupMenu1.EnableAt(kMonitoringMenuPosition, MonitorStarts);
-    MonitorInfoWindow = settings.MonitorInfoWindow;
-    MonitorInfoSeconds = ParseInt(settings.MonitorInfoSeconds);
+    Monitoring.MonitorStarts = settings.MonitorStarts;
+    PopupMenu1.EnableAt(kMonitoringMenuPosition, Monitoring.MonitorStarts);
+    Monitoring.MonitorInfoWindow = settings.MonitorInfoWindow;
+    Monitoring.MonitorInfoSeconds = ParseInt(settings.MonitorInfoSeconds);
 
     for (int slot = 0; slot < kSlotCount; ++slot) ApplySlot(slot, settings.Shortcuts[slot]);
     TrailingEmptyTop = velk::TrailingEmptyTop(settings.Shortcuts);
@@ -97,7 +97,7 @@ void Tf_main::ApplySettings(const Settings& settings) {
     if (!HoverHighlight) ResetLabelColors();
 
     ApplyBackground(settings);
-    MonitorShutdowns = settings.MonitorShutdowns;
+    Monitoring.MonitorShutdowns = settings.MonitorShutdowns;
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

@@ -1,6 +1,6 @@
 #include "app/win_reboot.h"
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

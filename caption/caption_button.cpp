@@ -1,6 +1,6 @@
 #include "caption/caption_button.h"
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "caption/tcolor.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

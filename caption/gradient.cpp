@@ -1,6 +1,6 @@
 #include "caption/gradient.h"
 
-#include "caption/mul_div.h"
+#include "core/mul_div.h"
 
 namespace velk::caption {
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "caption/caption_layout.h"
-#include "ui/dpi.h"
+#include "win/dpi.h"
 
 namespace velk::caption {
 

@@ -2,9 +2,9 @@
 
 #include "caption/form_traits.h"
 #include "caption/system_metrics.h"
-#include "ui/exception.h"
+#include "win/exception.h"
 #include "ui/form.h"
-#include "ui/guarded_call.h"
+#include "win/guarded_call.h"
 
 namespace velk {
 

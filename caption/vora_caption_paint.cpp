@@ -6,8 +6,8 @@
 #include "caption/gradient.h"
 #include "caption/vora_caption.h"
 #include "ui/application.h"
-#include "ui/back_buffer.h"
-#include "ui/handles.h"
+#include "win/back_buffer.h"
+#include "win/handles.h"
 #include "ui/label.h"
 
 namespace velk {

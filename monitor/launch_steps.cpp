@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include "app/main_form.h"
-#include "monitor/launch_log.h"
+#include "core/launch_log.h"
 #include "monitor/monitor_form.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "win/file_io.h"
+#include "win/text.h"
 
 namespace velk {
 
@@ -26,11 +25,11 @@ std::wstring LastLaunchText(const std::optional<std::string>& lastStartFile) {
 
 }  // namespace
 
-void RecordStart(const Tf_main& panel, Tf_monitor& lastLaunchWindow) {
+void RecordStart(const MonitoringOptions& options, Tf_monitor& lastLaunchWindow) {
     // Once per run: showing the panel again is no new start of the computer.
-    if (!panel.MonitorStarts || lastLaunchWindow.HasLaunchTexts()) return;
-    const std::wstring lastStartPath = panel.ProgramDir + L"ostatnio.asc";
-    const std::wstring logPath = panel.ProgramDir + L"index.asc";
+    if (!options.MonitorStarts || lastLaunchWindow.HasLaunchTexts()) return;
+    const std::wstring lastStartPath = options.ProgramDir + L"ostatnio.asc";
+    const std::wstring logPath = options.ProgramDir + L"index.asc";
     const RecordTime now = PresentRecordTime();
 
     // Read before it is overwritten, so the window names the start before
@@ -40,12 +39,12 @@ void RecordStart(const Tf_main& panel, Tf_monitor& lastLaunchWindow) {
     WriteWholeFile(lastStartPath, LastStartFileText(now));
 
     lastLaunchWindow.SetLaunchTexts(LastLaunchText(lastStartFile), FromCp1250(WindowTimeText(now)));
-    if (panel.MonitorInfoWindow) lastLaunchWindow.Show();
+    if (options.MonitorInfoWindow) lastLaunchWindow.Show();
 }
 
-void RecordShutdown(const Tf_main& panel) {
-    if (!panel.MonitorShutdowns) return;
-    AppendToFile(panel.ProgramDir + L"index.asc", ShutdownRecordLine(PresentRecordTime()));
+void RecordShutdown(const MonitoringOptions& options) {
+    if (!options.MonitorShutdowns) return;
+    AppendToFile(options.ProgramDir + L"index.asc", ShutdownRecordLine(PresentRecordTime()));
 }
 
 }  // namespace velk

@@ -1,12 +1,13 @@
 #pragma once
 // The launch log's two steps, run by the panel: the start step when it is
 // shown, the shutdown step when it closes.
+#include "monitor/monitoring_options.h"
+
 namespace velk {
 
-class Tf_main;
 class Tf_monitor;
 
-void RecordStart(const Tf_main& panel, Tf_monitor& lastLaunchWindow);
-void RecordShutdown(const Tf_main& panel);
+void RecordStart(const MonitoringOptions& options, Tf_monitor& lastLaunchWindow);
+void RecordShutdown(const MonitoringOptions& options);
 
 }  // namespace velk

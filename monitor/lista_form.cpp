@@ -1,12 +1,11 @@
 #include "monitor/lista_form.h"
 
-#include "app/main_form.h"
-#include "monitor/launch_log.h"
-#include "ui/exception.h"
-#include "core/file_io.h"
-#include "ui/fonts.h"
+#include "core/launch_log.h"
+#include "win/exception.h"
+#include "win/file_io.h"
+#include "win/fonts.h"
 #include "ui/message_box.h"
-#include "core/text.h"
+#include "win/text.h"
 
 namespace velk {
 
@@ -51,7 +50,7 @@ void Tf_lista::OnDpiChanged(const RECT& suggested) {
     Form::OnDpiChanged(suggested);
 }
 
-std::wstring Tf_lista::LogPath() const { return panel_.ProgramDir + L"index.asc"; }
+std::wstring Tf_lista::LogPath() const { return programDir_ + L"index.asc"; }
 
 void Tf_lista::OnShow() {
     try {

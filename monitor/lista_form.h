@@ -4,15 +4,14 @@
 #include <string>
 
 #include "ui/dialog_form.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 
-class Tf_main;
-
 class Tf_lista : public DialogForm {
 public:
-    explicit Tf_lista(const Tf_main& panel) : DialogForm({IDOK, true}), panel_(panel) {}
+    // The log lies in programDir, a folder with its trailing backslash.
+    explicit Tf_lista(const std::wstring& programDir) : DialogForm({IDOK, true}), programDir_(programDir) {}
     ~Tf_lista() override { Destroy(); }
     bool Create() override;
 
@@ -28,7 +27,7 @@ private:
     void BitBtn2Click();
     std::wstring LogPath() const;
 
-    const Tf_main& panel_;
+    const std::wstring& programDir_;
     Font memoFont_;
     Font buttonFont_;
     HWND Memo = nullptr;

@@ -1,7 +1,6 @@
 #include "monitor/monitor_form.h"
 
-#include "app/main_form.h"
-#include "ui/fonts.h"
+#include "win/fonts.h"
 #include "ui/form_layout.h"
 
 namespace velk {
@@ -79,7 +78,7 @@ void Tf_monitor::FormShow() {
 void Tf_monitor::TimerTimer() {
     ++ticks_;
     // Read at every tick: a changed setting counts from the next one.
-    if (ticks_ == panel_.MonitorInfoSeconds) {
+    if (ticks_ == options_.MonitorInfoSeconds) {
         SetTimerEnabled(false);
         Close();
     }

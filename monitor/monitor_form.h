@@ -1,20 +1,19 @@
 #pragma once
 // The last-launch window: the previous start beside the present one. It
-// hides itself after the panel's MonitorInfoSeconds ticks of its timer.
+// hides itself after MonitorInfoSeconds ticks of its timer.
 #include <cstdint>
 #include <string>
 
+#include "monitor/monitoring_options.h"
 #include "ui/form.h"
 #include "ui/form_layout.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 
-class Tf_main;
-
 class Tf_monitor : public Form {
 public:
-    explicit Tf_monitor(const Tf_main& panel) : panel_(panel) {}
+    explicit Tf_monitor(const MonitoringOptions& options) : options_(options) {}
     ~Tf_monitor() override { Destroy(); }
     bool Create() override;
 
@@ -36,7 +35,7 @@ private:
     void SetTimerEnabled(bool enabled);
     LRESULT OnLabelColor(HDC dc, HWND label) const;
 
-    const Tf_main& panel_;
+    const MonitoringOptions& options_;
     Font font_;
     FormControls controls_;
     // The two value labels; the headings above them never change.

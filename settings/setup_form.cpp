@@ -6,19 +6,17 @@
 #include <new>
 #include <vector>
 
-#include "app/main_form.h"
-#include "core/file_io.h"
-#include "core/text.h"
-#include "monitor/lista_form.h"
-#include "monitor/monitor_form.h"
+#include "win/file_io.h"
+#include "win/text.h"
 #include "settings/setup_ids.h"
 #include "settings/setup_values.h"
-#include "ui/back_buffer.h"
-#include "ui/exception.h"
-#include "ui/fonts.h"
+#include "win/back_buffer.h"
+#include "win/exception.h"
+#include "win/fonts.h"
+#include "ui/label.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
-#include "ui/system_library.h"
+#include "win/system_library.h"
 
 namespace velk {
 
@@ -118,9 +116,9 @@ constexpr int kBackgroundItems = 4;
 
 }  // namespace
 
-Tf_setup::Tf_setup(Tf_main& panel)
+Tf_setup::Tf_setup(SetupLinks links)
     // Enter and Escape press nothing here: no button is the default.
-    : DialogForm({0, false}), panel_(panel), activeColor_(0xFF00FF), inactiveColor_(0xFFFFFF), previewColor_(kSilver) {}
+    : DialogForm({0, false}), links_(std::move(links)), activeColor_(0xFF00FF), inactiveColor_(0xFFFFFF), previewColor_(kSilver) {}
 
 bool Tf_setup::Create() {
     if (!Form::Create(kWindow)) return false;
@@ -178,11 +176,11 @@ void Tf_setup::FormCreate() {
 
 void Tf_setup::FormShow() {
     loading_ = false;
-    const POINT position = panel_.Position();
+    const POINT position = links_.PanelPosition();
     SetWindowTextW(Controls[kXEditId], FromCp1250(std::to_string(position.x)).c_str());
     SetWindowTextW(Controls[kYEditId], FromCp1250(std::to_string(position.y)).c_str());
 
-    std::optional<LineReader> SettingsStream = OpenLineReader(panel_.ProgramDir + L"velk.ini");
+    std::optional<LineReader> SettingsStream = OpenLineReader(links_.ProgramDir + L"velk.ini");
     if (!SettingsStream) {
         ShowPlainBox(hwnd(), L"Nie mogę otworzyć pliku ustawień!", kErrorTitle);
         return;
@@ -268,12 +266,12 @@ void Tf_setup::OKButtonClick() {
     // Written whole beside the old file and put in its place in one step: a
     // failure at any point leaves the old settings as they were, and the
     // dialog stays open with the edits, to try again or cancel.
-    if (!ReplaceFileContents(panel_.ProgramDir + L"velk.ini", FormatSettings(*settings))) {
+    if (!ReplaceFileContents(links_.ProgramDir + L"velk.ini", FormatSettings(*settings))) {
         ShowPlainBox(hwnd(), L"Nie mogę otworzyć pliku ustawień!", kErrorTitle);
         return;
     }
     SetModalResult(mrOk);
-    panel_.LoadSettings();
+    links_.ApplySettings();
 }
 
 std::optional<int32_t> Tf_setup::WholeNumberIn(int editId) {
@@ -320,7 +318,7 @@ std::optional<Settings> Tf_setup::SettingsFromControls() {
 void Tf_setup::AnulujButtonClick() { SetModalResult(mrCancel); }
 
 void Tf_setup::HelpButtonClick() {
-    const std::wstring helpPath = panel_.ProgramDir + L"velk.hlp";
+    const std::wstring helpPath = links_.ProgramDir + L"velk.hlp";
     ShellOpen(hwnd(), helpPath.c_str());
 }
 
@@ -344,12 +342,12 @@ void Tf_setup::StringGrid1DblClick() {
 
 void Tf_setup::btn_ListaClick() {
     SetModalResult(mrRetry);
-    if (Tf_lista* list = panel_.Companions().f_lista) list->ShowModal();
+    links_.ShowLaunchList();
 }
 
 void Tf_setup::btn_LastClick() {
     SetModalResult(mrRetry);
-    if (Tf_monitor* lastLaunch = panel_.Companions().f_monitor) lastLaunch->Show();
+    links_.ShowLastLaunch();
 }
 
 void Tf_setup::rg_TloClick() {

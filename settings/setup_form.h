@@ -11,16 +11,23 @@
 #include "caption/vora_caption.h"
 #include "settings/settings_file.h"
 #include "ui/dialog_form.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 #include "ui/string_grid.h"
 
 namespace velk {
 
-class Tf_main;
+// What the dialog asks of the rest of the program.
+struct SetupLinks {
+    const std::wstring& ProgramDir;  // velk.ini's folder, with its trailing backslash
+    std::function<POINT()> PanelPosition;
+    std::function<void()> ApplySettings;  // the panel loads the velk.ini just written
+    std::function<void()> ShowLaunchList;
+    std::function<void()> ShowLastLaunch;
+};
 
 class Tf_setup : public DialogForm {
 public:
-    explicit Tf_setup(Tf_main& panel);
+    explicit Tf_setup(SetupLinks links);
     ~Tf_setup() override { Destroy(); }
     bool Create() override;
 
@@ -83,7 +90,7 @@ private:
     void SetRadioItem(int firstId, int count, int item);
     void SetShown(int id, bool shown);
 
-    Tf_main& panel_;
+    SetupLinks links_;
     Font tabFont_;
     Font buttonFont_;
     Font sampleFont_;

@@ -1,6 +1,6 @@
 #include "ui/accessible_list.h"
 
-#include "ui/system_library.h"
+#include "win/system_library.h"
 
 namespace velk {
 

@@ -1,7 +1,8 @@
 #include "ui/application.h"
 
 #include "ui/form.h"
-#include "ui/guarded_call.h"
+#include "win/error_box.h"
+#include "win/guarded_call.h"
 
 namespace velk {
 
@@ -13,9 +14,9 @@ constexpr wchar_t kWindowClass[] = L"TApplication";
 
 }  // namespace
 
-Application::Application(std::wstring title, std::wstring helpFile)
-    : title_(std::move(title)), helpFile_(std::move(helpFile)) {
+Application::Application(std::wstring title) : title_(std::move(title)) {
     current_ = this;
+    SetErrorBoxTitle(title_.c_str());
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
@@ -33,7 +34,9 @@ Application::Application(std::wstring title, std::wstring helpFile)
 
 Application::~Application() {
     window_.reset();
-    if (current_ == this) current_ = nullptr;
+    if (current_ != this) return;
+    current_ = nullptr;
+    SetErrorBoxTitle(nullptr);
 }
 
 LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 
@@ -15,8 +15,8 @@ class Form;
 
 class Application {
 public:
-    // Sets the title and the help file name and creates the owner window.
-    Application(std::wstring title, std::wstring helpFile);
+    // Sets the title, also of the error boxes, and creates the owner window.
+    explicit Application(std::wstring title);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -25,7 +25,6 @@ public:
     static Application* Current() { return current_; }
 
     const std::wstring& Title() const { return title_; }
-    const std::wstring& HelpFile() const { return helpFile_; }
     // Owner of every form; its title is the application title.
     HWND Handle() const { return window_.get(); }
 
@@ -44,7 +43,6 @@ private:
 
     static Application* current_;
     std::wstring title_;
-    std::wstring helpFile_;
     Window window_;
     Form* mainForm_ = nullptr;
 };

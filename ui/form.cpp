@@ -4,10 +4,10 @@
 
 #include "core/dpi_scale.h"
 #include "ui/application.h"
-#include "ui/dpi.h"
-#include "ui/guarded_call.h"
+#include "win/dpi.h"
+#include "win/guarded_call.h"
 #include "ui/message_box.h"
-#include "ui/screen_fit.h"
+#include "core/screen_fit.h"
 
 namespace velk {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "core/dpi_scale.h"
-#include "ui/guarded_call.h"
-#include "ui/handles.h"
+#include "win/guarded_call.h"
+#include "win/handles.h"
 #include "ui/log_view.h"
 
 namespace velk {

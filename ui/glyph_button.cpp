@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include "core/dpi_scale.h"
-#include "ui/dpi.h"
-#include "ui/guarded_call.h"
-#include "ui/handles.h"
+#include "win/dpi.h"
+#include "win/guarded_call.h"
+#include "win/handles.h"
 
 namespace velk {
 

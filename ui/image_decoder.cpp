@@ -2,7 +2,7 @@
 
 #include <wincodec.h>
 
-#include "ui/com_ptr.h"
+#include "win/com_ptr.h"
 
 namespace velk {
 

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

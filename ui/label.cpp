@@ -1,6 +1,6 @@
 #include "ui/label.h"
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/back_buffer.h"
-#include "ui/guarded_call.h"
-#include "ui/handles.h"
-#include "ui/wheel.h"
+#include "win/back_buffer.h"
+#include "win/guarded_call.h"
+#include "win/handles.h"
+#include "core/wheel.h"
 
 namespace velk {
 

@@ -1,8 +1,11 @@
 #pragma once
-// The program's three kinds of message box.
+// The program's three kinds of message box; the standard error box is
+// win/error_box.h.
 #include <windows.h>
 
 #include <string>
+
+#include "win/error_box.h"
 
 namespace velk {
 
@@ -12,9 +15,5 @@ inline constexpr wchar_t kInformationTitle[] = L"Informacja";
 // A plain box: one OK button, no icon ("Błąd!" failures, "Informacja"
 // confirmations).
 void ShowPlainBox(HWND owner, const std::wstring& text, const wchar_t* title);
-
-// The standard error box: the message and a full stop, the application
-// title, the error icon and one OK button.
-void ShowErrorBox(HWND owner, const std::wstring& message) noexcept;
 
 }  // namespace velk

@@ -1,9 +1,9 @@
 #include "ui/picture.h"
 
-#include "ui/exception.h"
+#include "win/exception.h"
 #include "ui/image_decoder.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "win/file_io.h"
+#include "win/text.h"
 
 namespace velk {
 

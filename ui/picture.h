@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/handles.h"
+#include "win/handles.h"
 #include "core/picture_format.h"
 
 namespace velk {

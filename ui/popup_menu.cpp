@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/text.h"
+#include "win/text.h"
 
 namespace velk {
 

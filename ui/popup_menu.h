@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

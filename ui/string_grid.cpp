@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ui/back_buffer.h"
-#include "ui/guarded_call.h"
-#include "ui/handles.h"
-#include "ui/object_count.h"
+#include "win/back_buffer.h"
+#include "win/guarded_call.h"
+#include "win/handles.h"
+#include "win/object_count.h"
 
 namespace velk {
 

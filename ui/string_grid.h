@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/grid_geometry.h"
-#include "ui/wheel.h"
+#include "core/grid_geometry.h"
+#include "core/wheel.h"
 
 namespace velk {
 

@@ -78,7 +78,7 @@ double MedianPaintMicroseconds(TVoraCaption& caption) {
 }  // namespace
 
 int main() {
-    Application application(L"=VELK=", L"velk.hlp");
+    Application application(L"=VELK=");
     BenchForm panel(PanelLike());
     BenchForm dialog(DialogLike());
     if (!panel.Create() || !dialog.Create()) return 1;

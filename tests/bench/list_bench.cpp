@@ -7,10 +7,10 @@
 
 #include "app/main_form.h"
 #include "bench/bench_table.h"
-#include "monitor/launch_log.h"
+#include "core/launch_log.h"
 #include "monitor/lista_form.h"
 #include "ui/application.h"
-#include "core/file_io.h"
+#include "win/file_io.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }  // namespace
 
 int main() {
-    Application application(L"=VELK=", L"velk.hlp");
+    Application application(L"=VELK=");
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"velk-bench-" + std::to_wstring(GetCurrentProcessId()) + L"\\";
@@ -49,8 +49,8 @@ int main() {
     int status = 0;
     {
         Tf_main panel;
-        panel.ProgramDir = folder;
-        Tf_lista list(panel);
+        panel.Monitoring.ProgramDir = folder;
+        Tf_lista list(panel.Monitoring.ProgramDir);
         if (!list.Create()) return 1;
         for (int lines : {1000, 10000, 100000}) {
             const std::string log = LogOfLines(lines);

@@ -8,7 +8,7 @@
 
 #include "app/main_form.h"
 #include "bench/bench_table.h"
-#include "core/file_io.h"
+#include "win/file_io.h"
 #include "support/bitmap_file.h"
 #include "ui/application.h"
 
@@ -67,7 +67,7 @@ void PumpPending() {
 }  // namespace
 
 int main() {
-    Application application(L"=VELK=", L"velk.hlp");
+    Application application(L"=VELK=");
     const std::wstring folder = ExecutableFolder();
     const std::wstring settingsPath = folder + L"velk.ini";
     const std::wstring metafile = folder + L"bench-tlo.emf";

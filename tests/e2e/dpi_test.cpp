@@ -9,9 +9,9 @@
 #include "driver.h"
 #include "settings/setup_ids.h"
 #include "support/find_control.h"
-#include "ui/dpi.h"
-#include "ui/fonts.h"
-#include "ui/handles.h"
+#include "win/dpi.h"
+#include "win/fonts.h"
+#include "win/handles.h"
 
 namespace velk::e2e {
 namespace {

@@ -7,7 +7,7 @@
 #include <tlhelp32.h>
 
 #include "app/panel_text.h"
-#include "ui/dpi.h"
+#include "win/dpi.h"
 
 namespace velk::e2e {
 

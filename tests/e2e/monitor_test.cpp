@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
-#include "monitor/launch_log.h"
+#include "core/launch_log.h"
 
 namespace velk::e2e {
 namespace {

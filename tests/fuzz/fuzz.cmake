@@ -13,7 +13,8 @@ function(velk_fuzz_target name)
     endif()
     add_executable(${target} fuzz/${name}_fuzz.cpp)
     target_link_libraries(${target} PRIVATE velk_portable)
-    target_compile_options(${target} PRIVATE ${VELK_WARNINGS} -fsanitize=fuzzer)
+    target_link_libraries(${target} PRIVATE velk_warnings)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
     target_link_options(${target} PRIVATE -fsanitize=fuzzer)
 
     set(found ${CMAKE_BINARY_DIR}/corpus/${name})
@@ -24,9 +25,6 @@ function(velk_fuzz_target name)
                      -artifact_prefix=${artifacts}/${name}- ${found} ${seeds})
     set_tests_properties(fuzz.${name} PROPERTIES LABELS fuzz TIMEOUT 120)
 endfunction()
-
-# The code under test carries the fuzzer's coverage instrumentation.
-target_compile_options(velk_portable PRIVATE -fsanitize=fuzzer-no-link)
 
 foreach(name settings_file last_start log_memo bitmap icon wmf emf caption_layout gradient)
     velk_fuzz_target(${name})

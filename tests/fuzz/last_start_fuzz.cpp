@@ -1,7 +1,7 @@
 // ostatnio.asc as anyone may have left it: any bytes read as six numbers or
 // as none, and six numbers read back from the text the program writes.
 #include "fuzz_support.h"
-#include "monitor/launch_log.h"
+#include "core/launch_log.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace velk;

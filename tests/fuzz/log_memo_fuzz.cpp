@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "monitor/launch_log.h"
+#include "core/launch_log.h"
 
 namespace {
 

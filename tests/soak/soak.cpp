@@ -18,13 +18,14 @@
 
 #include "about/info_form.h"
 #include "app/main_form.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "app/program.h"
+#include "win/file_io.h"
+#include "win/text.h"
 #include "monitor/lista_form.h"
 #include "monitor/monitor_form.h"
 #include "settings/setup_form.h"
 #include "support/bitmap_file.h"
-#include "ui/object_count.h"
+#include "win/object_count.h"
 #include "win/win_test_support.h"
 
 namespace velk {
@@ -147,7 +148,6 @@ public:
         LoadPanel(1, 1);
         if (!panel_.Create() || !setup_.Create() || !info_.Create() || !monitor_.Create() || !list_.Create())
             return Failed("a form cannot be created");
-        panel_.SetCompanions({&setup_, &info_, &monitor_, &list_});
         ShowWindow(panel_.hwnd(), SW_SHOWNOACTIVATE);
         return true;
     }
@@ -225,11 +225,12 @@ private:
     // Any box (an error the soak does not expect) is answered, so the run
     // cannot hang, and counted.
     test::BoxAnswerer boxes_{IDCANCEL};
-    Tf_main panel_;
-    Tf_setup setup_{panel_};
-    Tf_info info_;
-    Tf_monitor monitor_{panel_};
-    Tf_lista list_{panel_};
+    Program program_;
+    Tf_main& panel_ = program_.f_main;
+    Tf_setup& setup_ = program_.f_setup;
+    Tf_info& info_ = program_.f_info;
+    Tf_monitor& monitor_ = program_.f_monitor;
+    Tf_lista& list_ = program_.f_lista;
     bool ok_ = true;
 };
 
@@ -269,7 +270,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: soak REPAINTS_PER_MODE RELOADS OPENINGS_PER_WINDOW CAPTION_PAINTS\n");
         return 2;
     }
-    Application application(L"=VELK=", L"velk.hlp");
+    Application application(L"=VELK=");
     Soak soak;
     if (!soak.Start()) return 1;
     // One round of everything first: what lives as long as its form (a

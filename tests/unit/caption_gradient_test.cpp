@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "caption/gradient.h"
-#include "caption/mul_div.h"
+#include "core/mul_div.h"
 
 namespace velk::caption {
 namespace {

@@ -1,4 +1,4 @@
-#include "about/crypt_text.h"
+#include "core/crypt_text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // 20/118/297/20 pixels, 21 rows of 18, the first row and column fixed, in a
 // client area of 460 x 133 (the 481 x 137 box less its edge and the
 // vertical scroll bar).
-#include "ui/grid_geometry.h"
+#include "core/grid_geometry.h"
 
 #include <gtest/gtest.h>
 

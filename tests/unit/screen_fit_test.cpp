@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/screen_fit.h"
+#include "core/screen_fit.h"
 
 namespace velk {
 namespace {

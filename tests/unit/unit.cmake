@@ -19,5 +19,5 @@ add_executable(unit_tests
     unit/wheel_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE velk_portable GTest::gtest GTest::gtest_main)
-target_compile_options(unit_tests PRIVATE ${VELK_WARNINGS})
+target_link_libraries(unit_tests PRIVATE velk_warnings)
 gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)

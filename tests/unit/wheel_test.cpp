@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/wheel.h"
+#include "core/wheel.h"
 
 namespace velk {
 namespace {

@@ -3,10 +3,10 @@
 
 #include "app/main_form.h"
 #include "ui/application.h"
-#include "ui/exception.h"
-#include "ui/back_buffer.h"
+#include "win/exception.h"
+#include "win/back_buffer.h"
 #include "ui/picture.h"
-#include "core/text.h"
+#include "win/text.h"
 #include "support/bitmap_file.h"
 #include "win_test_support.h"
 
@@ -140,7 +140,7 @@ TEST_F(BackgroundTest, AStretchedPictureThatFailsStopsTheLoadAndKeepsThePrevious
     ASSERT_TRUE(answerer.Answered());
     EXPECT_EQ(answerer.Text(), L"Unknown picture file extension (.tif).");
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(60, 100), RGB(0, 0, 255));
-    EXPECT_FALSE(panel_.MonitorShutdowns) << "the rest of the load was skipped";
+    EXPECT_FALSE(panel_.Monitoring.MonitorShutdowns) << "the rest of the load was skipped";
 }
 
 // Metafile records of a 50 x 50 picture: its left half one colour, its right

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "caption/gradient.h"
-#include "caption/mul_div.h"
+#include "core/mul_div.h"
 #include "caption/vora_caption.h"
-#include "ui/exception.h"
+#include "win/exception.h"
 #include "ui/form.h"
-#include "ui/object_count.h"
+#include "win/object_count.h"
 
 namespace velk {
 namespace {

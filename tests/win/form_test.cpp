@@ -5,10 +5,10 @@
 #include <new>
 #include <stdexcept>
 
-#include "ui/exception.h"
-#include "ui/fonts.h"
+#include "win/exception.h"
+#include "win/fonts.h"
 #include "ui/form.h"
-#include "ui/object_count.h"
+#include "win/object_count.h"
 #include "win_test_support.h"
 
 namespace velk {

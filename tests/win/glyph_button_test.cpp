@@ -8,7 +8,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/form.h"
 #include "ui/glyph_button.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 #include "win_test_support.h"
 
 namespace velk {

@@ -2,11 +2,11 @@
 // with the call that matches the acquire; the text conversion keeps Polish.
 #include <gtest/gtest.h>
 
-#include "ui/back_buffer.h"
-#include "ui/handles.h"
+#include "win/back_buffer.h"
+#include "win/handles.h"
 #include "ui/label.h"
-#include "ui/object_count.h"
-#include "core/text.h"
+#include "win/object_count.h"
+#include "win/text.h"
 
 namespace velk {
 namespace {

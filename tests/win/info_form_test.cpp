@@ -5,7 +5,7 @@
 
 #include <set>
 
-#include "about/crypt_text.h"
+#include "core/crypt_text.h"
 #include "about/info_form.h"
 #include "ui/application.h"
 #include "ui/form_layout.h"

@@ -11,13 +11,14 @@
 
 #include "about/info_form.h"
 #include "app/main_form.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "app/program.h"
+#include "win/file_io.h"
+#include "win/text.h"
 #include "monitor/lista_form.h"
 #include "monitor/monitor_form.h"
 #include "settings/setup_form.h"
 #include "support/bitmap_file.h"
-#include "ui/object_count.h"
+#include "win/object_count.h"
 #include "win_test_support.h"
 
 namespace velk {
@@ -60,13 +61,14 @@ struct FormMaker {
     std::function<std::unique_ptr<Form>()> make;
 };
 
-std::vector<FormMaker> EveryForm(Tf_main& panel) {
+std::vector<FormMaker> EveryForm(Program& program) {
+    Tf_main& panel = program.f_main;
     return {
         {"Tf_main", [] { return std::make_unique<Tf_main>(); }},
-        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(panel); }},
+        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(LinksOf(panel, program.f_monitor, program.f_lista)); }},
         {"Tf_info", [] { return std::make_unique<Tf_info>(); }},
-        {"Tf_monitor", [&] { return std::make_unique<Tf_monitor>(panel); }},
-        {"Tf_lista", [&] { return std::make_unique<Tf_lista>(panel); }},
+        {"Tf_monitor", [&] { return std::make_unique<Tf_monitor>(panel.Monitoring); }},
+        {"Tf_lista", [&] { return std::make_unique<Tf_lista>(panel.Monitoring.ProgramDir); }},
     };
 }
 
@@ -77,13 +79,14 @@ protected:
         ASSERT_TRUE(panel_.Create());
     }
     test::ScratchSettings file_;
-    Tf_main panel_;
+    Program program_;
+    Tf_main& panel_ = program_.f_main;
 };
 
 // Whole cycles: created, shown and painted, then destroyed by Destroy()
 // before the destructor on odd cycles, by the destructor alone on even ones.
 TEST_F(FormLeaks, CreatingAndDestroyingEveryFormLeavesNothingAlive) {
-    for (const auto& [name, make] : EveryForm(panel_)) {
+    for (const auto& [name, make] : EveryForm(program_)) {
         SCOPED_TRACE(name);
         const long before = LiveObjects();
         for (int cycle = 0; cycle < kCycles; ++cycle) {
@@ -104,7 +107,7 @@ TEST_F(FormLeaks, CreatingAndDestroyingEveryFormLeavesNothingAlive) {
 // A form's object outlives Destroy() and may be created again: the second
 // window is whole and holds what the first held, no more.
 TEST_F(FormLeaks, AFormCreatedAgainAfterDestroyHoldsWhatItsFirstWindowHeld) {
-    for (const auto& [name, make] : EveryForm(panel_)) {
+    for (const auto& [name, make] : EveryForm(program_)) {
         SCOPED_TRACE(name);
         std::unique_ptr<Form> form = make();
         ASSERT_TRUE(form->Create());
@@ -142,7 +145,7 @@ TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
         EXPECT_EQ(LiveObjects(), before) << "mode " << mode;
     }
     Tf_info info;
-    Tf_lista list(panel);
+    Tf_lista list(panel.Monitoring.ProgramDir);
     ASSERT_TRUE(info.Create());
     ASSERT_TRUE(list.Create());
     for (Form* form : {static_cast<Form*>(&info), static_cast<Form*>(&list)}) {

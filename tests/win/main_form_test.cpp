@@ -7,7 +7,7 @@
 
 #include "app/main_form.h"
 #include "app/panel_text.h"
-#include "core/text.h"
+#include "win/text.h"
 #include "ui/application.h"
 #include "win_test_support.h"
 
@@ -157,18 +157,18 @@ TEST_F(PanelTest, MonitoringFlagsAndTheMonitoringMenu) {
     settings.MonitorInfoSeconds = "12abc";
     settings.MonitorShutdowns = true;
     Create(settings);
-    EXPECT_TRUE(panel_.MonitorStarts);
-    EXPECT_TRUE(panel_.MonitorInfoWindow);
-    EXPECT_TRUE(panel_.MonitorShutdowns);
-    EXPECT_EQ(panel_.MonitorInfoSeconds, 12);
+    EXPECT_TRUE(panel_.Monitoring.MonitorStarts);
+    EXPECT_TRUE(panel_.Monitoring.MonitorInfoWindow);
+    EXPECT_TRUE(panel_.Monitoring.MonitorShutdowns);
+    EXPECT_EQ(panel_.Monitoring.MonitorInfoSeconds, 12);
     EXPECT_TRUE(MonitoringEnabled());
 
     settings.MonitorStarts = false;
     settings.MonitorInfoSeconds = "";
     file_.Write(settings);
     panel_.LoadSettings();
-    EXPECT_FALSE(panel_.MonitorStarts);
-    EXPECT_EQ(panel_.MonitorInfoSeconds, 0);
+    EXPECT_FALSE(panel_.Monitoring.MonitorStarts);
+    EXPECT_EQ(panel_.Monitoring.MonitorInfoSeconds, 0);
     EXPECT_FALSE(MonitoringEnabled());
 
     // Only the number 1 switches shutdown monitoring on.
@@ -176,7 +176,7 @@ TEST_F(PanelTest, MonitoringFlagsAndTheMonitoringMenu) {
     bytes.replace(bytes.size() - 3, 3, "2\r\n");
     file_.WriteBytes(bytes);
     panel_.LoadSettings();
-    EXPECT_FALSE(panel_.MonitorShutdowns);
+    EXPECT_FALSE(panel_.Monitoring.MonitorShutdowns);
 }
 
 TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset) {
@@ -199,8 +199,8 @@ TEST_F(PanelTest, AFileThatCannotBeOpenedIsReportedAndStopsTheLoadAfterItsReset)
         EXPECT_EQ(answerer.Title(), L"Błąd!");
         EXPECT_EQ(answerer.Text(), L"Nie mogę otworzyć pliku ustawień " + file_.Path() + L" !");
     }
-    EXPECT_FALSE(panel_.MonitorStarts);
-    EXPECT_EQ(panel_.MonitorInfoSeconds, 10);
+    EXPECT_FALSE(panel_.Monitoring.MonitorStarts);
+    EXPECT_EQ(panel_.Monitoring.MonitorInfoSeconds, 10);
     EXPECT_TRUE(MonitoringEnabled()) << "the menu keeps its state";
     EXPECT_EQ(Label(2).View.Caption, L"Notatnik") << "labels keep theirs";
     // The clock stops: its timer is gone, and a late tick writes nothing.
@@ -275,7 +275,7 @@ TEST_F(PanelTest, AShortFileReadsAsZerosAndEmptyTexts) {
     file_.WriteBytes("4\r\n");
     ASSERT_TRUE(panel_.Create());
     EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0) << "placement 0";
-    EXPECT_EQ(panel_.MonitorInfoSeconds, 0);
+    EXPECT_EQ(panel_.Monitoring.MonitorInfoSeconds, 0);
     EXPECT_EQ(ClientSize().cy, 8);
     for (const PanelLabel& label : panel_.Labels()) {
         EXPECT_FALSE(label.View.Visible);

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "app/main_form.h"
-#include "core/text.h"
-#include "monitor/launch_log.h"
+#include "win/text.h"
+#include "core/launch_log.h"
 #include "monitor/launch_steps.h"
 #include "monitor/lista_form.h"
 #include "monitor/monitor_form.h"
@@ -46,7 +46,7 @@ private:
 class MonitorForms : public ::testing::Test {
 protected:
     void SetUp() override {
-        panel_.ProgramDir = folder_.Dir();
+        panel_.Monitoring.ProgramDir = folder_.Dir();
         ASSERT_TRUE(window_.Create());
     }
     bool Visible() const { return IsWindowVisible(window_.hwnd()) != FALSE; }
@@ -56,13 +56,13 @@ protected:
 
     ScratchFolder folder_;
     Tf_main panel_;
-    Tf_monitor window_{panel_};
+    Tf_monitor window_{panel_.Monitoring};
 };
 
 TEST_F(MonitorForms, AStartIsRecordedOncePerRun) {
-    panel_.MonitorStarts = true;
-    panel_.MonitorInfoWindow = true;
-    RecordStart(panel_, window_);
+    panel_.Monitoring.MonitorStarts = true;
+    panel_.Monitoring.MonitorInfoWindow = true;
+    RecordStart(panel_.Monitoring, window_);
     const std::string log = folder_.Read(L"index.asc");
     const std::string lastStart = folder_.Read(L"ostatnio.asc");
     ASSERT_TRUE(ParseLastStart(lastStart).has_value());
@@ -76,7 +76,7 @@ TEST_F(MonitorForms, AStartIsRecordedOncePerRun) {
     ASSERT_NE(lastStart, earlier);
     WriteWholeFile(folder_.Path(L"ostatnio.asc"), earlier);
     window_.Hide();
-    RecordStart(panel_, window_);
+    RecordStart(panel_.Monitoring, window_);
     EXPECT_EQ(folder_.Read(L"index.asc"), log);
     EXPECT_EQ(folder_.Read(L"ostatnio.asc"), earlier);
     EXPECT_EQ(LabelTexts().at(1), L"Brak danych");
@@ -92,9 +92,9 @@ TEST_F(MonitorForms, FilesThatCannotBeWrittenAreSkippedWithoutAWord) {
     KernelHandle lockLast(CreateFileW(folder_.Path(L"ostatnio.asc").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lockLog && lockLast);
-    panel_.MonitorStarts = true;
-    panel_.MonitorInfoWindow = true;
-    panel_.MonitorShutdowns = true;
+    panel_.Monitoring.MonitorStarts = true;
+    panel_.Monitoring.MonitorInfoWindow = true;
+    panel_.Monitoring.MonitorShutdowns = true;
     const auto nowText = [](const SYSTEMTIME& t) {
         return FromCp1250(WindowTimeText({t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute, t.wSecond}));
     };
@@ -102,9 +102,9 @@ TEST_F(MonitorForms, FilesThatCannotBeWrittenAreSkippedWithoutAWord) {
     {
         BoxAnswerer answerer;
         GetLocalTime(&before);
-        RecordStart(panel_, window_);
+        RecordStart(panel_.Monitoring, window_);
         GetLocalTime(&after);
-        RecordShutdown(panel_);
+        RecordShutdown(panel_.Monitoring);
         EXPECT_FALSE(answerer.Answered());
     }
     EXPECT_EQ(LabelTexts().at(1), L"1.2.2000 godzina 7:8:9");
@@ -117,18 +117,18 @@ TEST_F(MonitorForms, FilesThatCannotBeWrittenAreSkippedWithoutAWord) {
 }
 
 TEST_F(MonitorForms, EachSwitchGuardsItsOwnStep) {
-    panel_.MonitorInfoWindow = true;
-    RecordStart(panel_, window_);
-    RecordShutdown(panel_);
+    panel_.Monitoring.MonitorInfoWindow = true;
+    RecordStart(panel_.Monitoring, window_);
+    RecordShutdown(panel_.Monitoring);
     EXPECT_EQ(folder_.Read(L"index.asc"), "(missing)");
     EXPECT_EQ(folder_.Read(L"ostatnio.asc"), "(missing)");
     EXPECT_EQ(LabelTexts().at(1), L"12.01.2000 o godzinie 13:24:12");
     EXPECT_FALSE(Visible());
 
-    panel_.MonitorShutdowns = true;
+    panel_.Monitoring.MonitorShutdowns = true;
     SYSTEMTIME before, after;
     GetLocalTime(&before);
-    RecordShutdown(panel_);
+    RecordShutdown(panel_.Monitoring);
     GetLocalTime(&after);
     const std::string line = folder_.Read(L"index.asc");
     auto shutdownAt = [](const SYSTEMTIME& t) {
@@ -139,19 +139,19 @@ TEST_F(MonitorForms, EachSwitchGuardsItsOwnStep) {
 }
 
 TEST_F(MonitorForms, TheWindowHidesAtTheTickThatEqualsThePanelsPresentSeconds) {
-    panel_.MonitorInfoSeconds = 100;
+    panel_.Monitoring.MonitorInfoSeconds = 100;
     window_.Show();
     Tick();
     EXPECT_TRUE(Visible());
     // Read at every tick, not when shown: the second tick ends it.
-    panel_.MonitorInfoSeconds = 2;
+    panel_.Monitoring.MonitorInfoSeconds = 2;
     Tick();
     EXPECT_FALSE(Visible());
     EXPECT_TRUE(IsWindow(window_.hwnd()));
 }
 
 TEST_F(MonitorForms, ClosingOnlyHidesAndEachShowingCountsFromZero) {
-    panel_.MonitorInfoSeconds = 2;
+    panel_.Monitoring.MonitorInfoSeconds = 2;
     window_.Show();
     Tick();
     window_.Close();
@@ -172,7 +172,7 @@ protected:
         memo_ = FindWindowExW(list_.hwnd(), nullptr, L"VelkLogView", nullptr);
         ASSERT_NE(memo_, nullptr);
     }
-    Tf_lista list_{panel_};
+    Tf_lista list_{panel_.Monitoring.ProgramDir};
     HWND memo_ = nullptr;
 };
 

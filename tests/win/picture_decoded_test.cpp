@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/image_file.h"
-#include "ui/exception.h"
+#include "win/exception.h"
 #include "ui/picture.h"
 
 namespace velk {

@@ -8,8 +8,9 @@
 #include <tuple>
 
 #include "app/main_form.h"
-#include "core/file_io.h"
-#include "core/text.h"
+#include "win/file_io.h"
+#include "win/text.h"
+#include "app/program.h"
 #include "settings/setup_form.h"
 #include "settings/setup_ids.h"
 #include "support/find_control.h"
@@ -24,7 +25,6 @@ protected:
         file_.Write(Known());
         ASSERT_TRUE(panel_.Create());
         ASSERT_TRUE(setup_.Create());
-        panel_.SetCompanions({&setup_, nullptr, nullptr, nullptr});
     }
 
     // A file in the form the save writes it, so that an unchanged OK gives
@@ -64,8 +64,9 @@ protected:
     std::string FileBytes() const { return ReadWholeFile(file_.Path()).value_or("(missing)"); }
 
     test::ScratchSettings file_;
-    Tf_main panel_;
-    Tf_setup setup_{panel_};
+    Program program_;
+    Tf_main& panel_ = program_.f_main;
+    Tf_setup& setup_ = program_.f_setup;
 };
 
 TEST_F(SetupFormTest, EveryControlLiesWhereTheFormDescribesItWithItsCaptionAndFont) {

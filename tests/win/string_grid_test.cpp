@@ -12,10 +12,10 @@
 
 #include "ui/application.h"
 #include "ui/dialog_keys.h"
-#include "ui/fonts.h"
+#include "win/fonts.h"
 #include "ui/form.h"
-#include "ui/handles.h"
-#include "ui/object_count.h"
+#include "win/handles.h"
+#include "win/object_count.h"
 #include "ui/string_grid.h"
 
 namespace velk {

@@ -8,6 +8,6 @@
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     const velk::ComApartment com;
-    velk::Application application(L"=VELK=", L"velk.hlp");
+    velk::Application application(L"=VELK=");
     return RUN_ALL_TESTS();
 }

@@ -46,8 +46,8 @@ TEST(Timers, ThePanelTicksOnlyWhileAClockOrDateLineIsThere) {
 
 TEST(Timers, TheLastLaunchWindowStopsCountingWhenHiddenByAnyMeans) {
     Tf_main panel;
-    panel.MonitorInfoSeconds = 10;
-    Tf_monitor window(panel);
+    panel.Monitoring.MonitorInfoSeconds = 10;
+    Tf_monitor window(panel.Monitoring);
     ASSERT_TRUE(window.Create());
     window.Show();
     EXPECT_TRUE(TimerRuns(window.hwnd(), kMonitorTimer));

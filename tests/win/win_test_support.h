@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "settings/settings_file.h"
-#include "core/file_io.h"
+#include "win/file_io.h"
 #include "ui/application.h"
 
 namespace velk::test {

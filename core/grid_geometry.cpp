@@ -1,4 +1,4 @@
-#include "ui/grid_geometry.h"
+#include "core/grid_geometry.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "caption/mul_div.h"
+#include "core/mul_div.h"
 
 namespace velk::caption {
 

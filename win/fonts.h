@@ -3,7 +3,7 @@
 // weight, slant and character set.
 #include <windows.h>
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

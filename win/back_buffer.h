@@ -4,7 +4,7 @@
 // bitmap kept between paints for what changes seldom (a background).
 #include <optional>
 
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

@@ -1,4 +1,4 @@
-#include "core/text.h"
+#include "win/text.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "monitor/launch_log.h"
+#include "core/launch_log.h"
 
 #include <array>
 #include <cstdint>

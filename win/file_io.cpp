@@ -1,4 +1,4 @@
-#include "core/file_io.h"
+#include "win/file_io.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/atomic_file.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

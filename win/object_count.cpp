@@ -1,5 +1,5 @@
 // The test programs' build: a live count per kind of object.
-#include "ui/object_count.h"
+#include "win/object_count.h"
 
 #include <array>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "ui/screen_fit.h"
+#include "core/screen_fit.h"
 
 #include <algorithm>
 #include <cstdint>

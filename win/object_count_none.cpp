@@ -1,5 +1,5 @@
 // The program's own build: the owners' reports cost nothing and count nothing.
-#include "ui/object_count.h"
+#include "win/object_count.h"
 
 namespace velk {
 

@@ -1,7 +1,7 @@
-#include "ui/dpi.h"
+#include "win/dpi.h"
 
 #include "core/dpi_scale.h"
-#include "ui/handles.h"
+#include "win/handles.h"
 
 namespace velk {
 

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "ui/object_count.h"
+#include "win/object_count.h"
 
 namespace velk {
 
