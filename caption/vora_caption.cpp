@@ -201,12 +201,6 @@ void TVoraCaption::FrameChanged() const {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void TVoraCaption::SetColor(TColor& field, TColor value) {
-    if (field == value) return;
-    field = value;
-    FrameChanged();
-}
-
 void TVoraCaption::SetApplicationName(const std::wstring& value) {
     if (FApplicationName == value) return;
     FApplicationName = value;

@@ -49,18 +49,6 @@ public:
     void Detach();
     HWND FormHandle() const { return FFormHandle; }
 
-    TColor ActiveBeginColor() const { return FActiveBeginColor; }
-    void SetActiveBeginColor(TColor value) { SetColor(FActiveBeginColor, value); }
-    TColor ActiveEndColor() const { return FActiveEndColor; }
-    void SetActiveEndColor(TColor value) { SetColor(FActiveEndColor, value); }
-    TColor ActiveFontColor() const { return FActiveFontColor; }
-    void SetActiveFontColor(TColor value) { SetColor(FActiveFontColor, value); }
-    TColor InactiveBeginColor() const { return FInactiveBeginColor; }
-    void SetInactiveBeginColor(TColor value) { SetColor(FInactiveBeginColor, value); }
-    TColor InactiveEndColor() const { return FInactiveEndColor; }
-    void SetInactiveEndColor(TColor value) { SetColor(FInactiveEndColor, value); }
-    TColor InactiveFontColor() const { return FInactiveFontColor; }
-    void SetInactiveFontColor(TColor value) { SetColor(FInactiveFontColor, value); }
     const std::wstring& ApplicationName() const { return FApplicationName; }
     void SetApplicationName(const std::wstring& value);
     // Until set, the fonts are the form's font met at attachment, the
@@ -93,7 +81,6 @@ private:
     LRESULT CallOldWndProc(UINT message, WPARAM wParam, LPARAM lParam) const;
     void Unhook();
 
-    void SetColor(TColor& field, TColor value);
     void FrameChanged() const;
     void SetStyle(DWORD style);
     void ShowSysMenuStyle(bool shown);
@@ -140,12 +127,14 @@ private:
     // its menu and buttons.
     bool FSysMenuShown = false;
 
-    TColor FActiveBeginColor = clNavy;
-    TColor FActiveEndColor = clBlue;
-    TColor FInactiveBeginColor = clGray;
-    TColor FInactiveEndColor = clSilver;
-    TColor FActiveFontColor = clWhite;
-    TColor FInactiveFontColor = clSilver;
+    // The bar's colours: a navy-to-blue gradient with white text while the
+    // form is active, gray to silver with silver text while it is not.
+    static constexpr TColor FActiveBeginColor = clNavy;
+    static constexpr TColor FActiveEndColor = clBlue;
+    static constexpr TColor FInactiveBeginColor = clGray;
+    static constexpr TColor FInactiveEndColor = clSilver;
+    static constexpr TColor FActiveFontColor = clWhite;
+    static constexpr TColor FInactiveFontColor = clSilver;
     std::wstring FApplicationName;
     TCaptionFont FApplicationNameFont;
     TCaptionFont FCaptionFont;
