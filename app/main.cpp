@@ -2,16 +2,23 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/panel_lock.h"
 #include "app/program.h"
 #include "ui/application.h"
 #include "ui/image_decoder.h"
 #include "win/dpi.h"
 #include "win/error_report.h"
+#include "win/file_io.h"
 
 namespace {
 
 int RunProgram() {
     using namespace velk;
+    const PanelLock lock(ExecutableFolder());
+    if (!lock.IsFirst()) {
+        lock.BringFirstForward();
+        return 0;
+    }
     DeclareDpiAwareness();
     srand(GetTickCount());  // once, for the enciphered label's random keys
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
@@ -20,6 +27,7 @@ int RunProgram() {
     Application application(L"=VELK=");
     Program program;
     if (!program.Create()) return 1;
+    lock.Publish(program.f_main.hwnd());
     return program.Run();
 }
 

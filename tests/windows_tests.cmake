@@ -60,6 +60,7 @@ add_executable(e2e_tests
     e2e/offscreen_test.cpp
     e2e/panel_test.cpp
     e2e/setup_test.cpp
+    e2e/single_panel_test.cpp
     ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp
 )
 target_link_libraries(e2e_tests PRIVATE velk_win velk_portable gtest gtest_main ole32 oleaut32 oleacc uuid)

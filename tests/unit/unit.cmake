@@ -11,6 +11,7 @@ add_executable(unit_tests
     unit/keyboard_mark_test.cpp
     unit/grid_geometry_test.cpp
     unit/launch_log_test.cpp
+    unit/panel_lock_name_test.cpp
     unit/panel_text_test.cpp
     unit/picture_format_test.cpp
     unit/screen_fit_test.cpp
