@@ -2,8 +2,11 @@
 // Replacing a file's whole content so that it is never lost: the new content
 // goes to a temporary file beside it, is flushed to the disk, and takes the
 // old file's place in one step. A failure at any step removes the temporary
-// file and leaves the old one as it was. The steps are an interface, so their
-// order is tested natively against a fake file system.
+// file and leaves the old one as it was. Where no file can be made beside it
+// at all (a folder the user may not add to, a file the user may change), the
+// file is written in place, as it always was before the temporary file. The
+// steps are an interface, so their order is tested natively against a fake
+// file system.
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,9 @@ public:
     // read-only target is refused.
     virtual bool Replace(const std::wstring& temporary, const std::wstring& target) = 0;
     virtual void Delete(const std::wstring& temporary) = 0;
+    // Overwrites the existing target's content where it stands; a missing or
+    // read-only target is refused.
+    virtual bool WriteInPlace(const std::wstring& target, std::string_view bytes) = 0;
 };
 
 // True when the target now holds exactly the bytes; false when it still holds

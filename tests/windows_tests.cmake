@@ -59,6 +59,7 @@ add_executable(e2e_tests
     e2e/monitor_test.cpp
     e2e/offscreen_test.cpp
     e2e/panel_test.cpp
+    e2e/save_test.cpp
     e2e/setup_test.cpp
     e2e/single_panel_test.cpp
     ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp

@@ -73,12 +73,19 @@ public:
         const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
         std::wstring name(MAX_PATH + 1, L'\0');
         // Beside the target, so that the replacing move stays on one volume.
+        // Its name is new each time: one that a crashed save left behind
+        // never stands in the way of the next.
         if (!GetTempFileNameW(folder.c_str(), L"vlk", 0, name.data())) return false;
         name.resize(wcslen(name.c_str()));
         *temporary = name;
         file_.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
-        if (file_) return true;
+        // Hidden until it takes the target's place, so that a leftover never
+        // shows in the user's folder.
+        FILE_BASIC_INFO basic{};
+        basic.FileAttributes = FILE_ATTRIBUTE_HIDDEN;
+        if (file_ && SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic, sizeof basic)) return true;
+        file_.reset();
         DeleteFileW(name.c_str());
         return false;
     }
@@ -90,10 +97,27 @@ public:
         // refuses to replace one, Wine's replaces it: ask first, so both refuse.
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-               FALSE;
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            // The first save: the new file is seen like any other.
+            return SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+                   MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        }
+        // The file keeps what the user gave it: ReplaceFileW keeps its access
+        // rights and creation time; its attributes (hidden, say) go to the
+        // hidden temporary file first, so the result is as the user's file was.
+        return SetFileAttributesW(temporary.c_str(), attributes) &&
+               ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                            nullptr);
     }
     void Delete(const std::wstring& temporary) override { DeleteFileW(temporary.c_str()); }
+    bool WriteInPlace(const std::wstring& target, std::string_view bytes) override {
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+        // Opened as it is, not created anew, so that a hidden file stays hidden.
+        KernelHandle file(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        return file && WriteAll(file.get(), bytes) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+    }
 
 private:
     KernelHandle file_;

@@ -1,6 +1,7 @@
 // The save's steps against a fake file system: a failure at any step leaves
 // the old file whole and no temporary file behind; success writes exactly
-// the bytes, flushed and closed before the file takes the old one's place.
+// the bytes, flushed and closed before the file takes the old one's place;
+// where no file can be made beside it, the file is written in place.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -12,10 +13,10 @@
 namespace velk {
 namespace {
 
-enum class Step { Create, Write, Flush, Close, Replace, Delete, None };
+enum class Step { Create, Write, Flush, Close, Replace, Delete, InPlace, None };
 
 const char* Name(Step step) {
-    static const char* const kNames[] = {"Create", "Write", "Flush", "Close", "Replace", "Delete", "None"};
+    static const char* const kNames[] = {"Create", "Write", "Flush", "Close", "Replace", "Delete", "InPlace", "None"};
     return kNames[static_cast<int>(step)];
 }
 
@@ -24,7 +25,7 @@ const char* Name(Step step) {
 // bytes as being on the disk.
 class FakeDisk : public FileSteps {
 public:
-    explicit FakeDisk(Step failing) : failing_(failing) {}
+    explicit FakeDisk(Step failing, Step alsoFailing = Step::None) : failing_(failing), alsoFailing_(alsoFailing) {}
     std::map<std::wstring, std::string> files;  // what is on the disk
     std::vector<Step> calls;
 
@@ -68,9 +69,16 @@ public:
         calls.push_back(Step::Delete);
         files.erase(temporary);
     }
+    bool WriteInPlace(const std::wstring& target, std::string_view bytes) override {
+        calls.push_back(Step::InPlace);
+        if (alsoFailing_ == Step::InPlace || !files.contains(target)) return false;
+        files[target] = bytes;
+        return true;
+    }
 
 private:
     Step failing_;
+    Step alsoFailing_;
     std::wstring open_;
     std::string cache_;  // written but not yet flushed
 };
@@ -79,25 +87,28 @@ TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileWholeAndNoTemporaryFile) {
     using enum Step;
     const struct {
         Step failing;
+        Step alsoFailing;
         std::vector<Step> calls;
+        bool saved;
     } cases[] = {
-        {Create, {Create}},
-        {Write, {Create, Write, Close, Delete}},
-        {Flush, {Create, Write, Flush, Close, Delete}},
-        {Close, {Create, Write, Flush, Close, Delete}},
-        {Replace, {Create, Write, Flush, Close, Replace, Delete}},
-        {None, {Create, Write, Flush, Close, Replace}},
+        {Create, None, {Create, InPlace}, true},  // no file can be made beside it
+        {Create, InPlace, {Create, InPlace}, false},
+        {Write, None, {Create, Write, Close, Delete}, false},
+        {Flush, None, {Create, Write, Flush, Close, Delete}, false},
+        {Close, None, {Create, Write, Flush, Close, Delete}, false},
+        {Replace, None, {Create, Write, Flush, Close, Replace, Delete}, false},
+        {None, None, {Create, Write, Flush, Close, Replace}, true},
     };
     const std::wstring target = L"C:\\VELK\\velk.ini";
     const std::string before = "4\r\n0\r\n100\r\n";
     // Every byte counts: a NUL, a Polish letter, the line ends.
     const std::string after("4\r\n1\r\n\0\xB9\xEA\r\n", 12);
     for (const auto& example : cases) {
-        SCOPED_TRACE(Name(example.failing));
-        FakeDisk disk(example.failing);
+        SCOPED_TRACE(std::string(Name(example.failing)) + " " + Name(example.alsoFailing));
+        FakeDisk disk(example.failing, example.alsoFailing);
         disk.files[target] = before;
         const bool saved = SaveAtomically(disk, target, after);
-        EXPECT_EQ(saved, example.failing == None);
+        EXPECT_EQ(saved, example.saved);
         EXPECT_EQ(disk.files[target], saved ? after : before);
         EXPECT_EQ(disk.files.size(), 1u) << "a temporary file is left behind";
         EXPECT_EQ(disk.calls, example.calls);
@@ -108,6 +119,10 @@ TEST(AtomicFile, TheFirstSaveCreatesTheFile) {
     FakeDisk disk(Step::None);
     ASSERT_TRUE(SaveAtomically(disk, L"C:\\VELK\\velk.ini", "4\r\n"));
     EXPECT_EQ(disk.files, (std::map<std::wstring, std::string>{{L"C:\\VELK\\velk.ini", "4\r\n"}}));
+    // Nothing to write in place where neither file can be made.
+    FakeDisk closedFolder(Step::Create);
+    EXPECT_FALSE(SaveAtomically(closedFolder, L"C:\\VELK\\velk.ini", "4\r\n"));
+    EXPECT_TRUE(closedFolder.files.empty());
 }
 
 }  // namespace
