@@ -268,6 +268,22 @@ bool ValidateIconFile(std::string_view bytes) {
     return true;
 }
 
+IconImage LargestIconImage(std::string_view validIconFile) {
+    const LittleEndian data(validIconFile);
+    const auto width = [&](uint64_t entry) {
+        const unsigned byte = static_cast<unsigned char>(validIconFile[entry]);
+        return byte == 0 ? 256u : byte;
+    };
+    uint64_t widest = 6;
+    for (uint64_t entry = 1; entry < data.U16(4); ++entry) {
+        const uint64_t at = 6 + 16 * entry;
+        if (width(at) > width(widest)) widest = at;
+    }
+    IconImage image{data.U32(widest + 12), data.U32(widest + 8), false};
+    image.Png = data.Slice(image.Offset, image.Size).StartsWith(kPngSignature);
+    return image;
+}
+
 bool ValidateWmfFile(std::string_view bytes, MetafileFacts* facts) {
     const LittleEndian data(bytes);
     MetafileFacts found;

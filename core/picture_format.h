@@ -34,6 +34,15 @@ bool ValidateBitmapFile(std::string_view bytes, BitmapFacts* facts);
 // inside the file and holding either a PNG signature or a valid DIB header.
 bool ValidateIconFile(std::string_view bytes);
 
+// Where the image an icon file is shown by lies: its widest entry, the first
+// of equals (a width byte of 0 is 256). The file has passed ValidateIconFile.
+struct IconImage {
+    size_t Offset = 0;
+    size_t Size = 0;
+    bool Png = false;  // stored as a PNG file, not as a DIB
+};
+IconImage LargestIconImage(std::string_view validIconFile);
+
 enum class MetafileLayout { Placeable, Plain };
 struct MetafileFacts {
     MetafileLayout Layout = MetafileLayout::Plain;

@@ -38,10 +38,10 @@ Picture Picture::FromFile(const std::wstring& path) {
     return kind == PictureKind::Icon ? IconFrom(bytes) : MetafileFrom(kind, bytes);
 }
 
-Picture Picture::DecodedFrom(const std::string& bytes) {
-    if (bytes.size() > kMaxPictureBytes) Invalid(L"Image is not valid");
+Picture Picture::DecodedFrom(std::string_view bytes, const wchar_t* refusal) {
+    if (bytes.size() > kMaxPictureBytes) Invalid(refusal);
     std::optional<DecodedImage> image = DecodeImage(bytes);
-    if (!image) Invalid(L"Image is not valid");
+    if (!image) Invalid(refusal);
     Picture picture;
     picture.kind_ = PictureKind::Decoded;
     picture.bitmap_ = std::move(image->Pixels);
@@ -52,16 +52,13 @@ Picture Picture::DecodedFrom(const std::string& bytes) {
 
 Picture Picture::IconFrom(const std::string& bytes) {
     if (bytes.size() > kMaxPictureBytes || !ValidateIconFile(bytes)) Invalid(L"Icon image is not valid");
-    // The largest image of the file; its directory entry says where it lies.
-    const int count = static_cast<unsigned char>(bytes[4]) | static_cast<unsigned char>(bytes[5]) << 8;
-    const auto side = [&](size_t entry) { return bytes[entry] == 0 ? 256 : static_cast<unsigned char>(bytes[entry]); };
-    size_t best = 6;
-    for (int entry = 1; entry < count; ++entry) {
-        const size_t at = 6 + 16 * static_cast<size_t>(entry);
-        if (side(at) > side(best)) best = at;
-    }
-    const uint32_t size = U32At(bytes, best + 8);
-    auto* data = reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data() + U32At(bytes, best + 12)));
+    const IconImage image = LargestIconImage(bytes);
+    // Wine's icon functions draw an image stored as PNG with red and blue
+    // swapped; the imaging codecs decode it right, as a PNG background.
+    if (image.Png)
+        return DecodedFrom(std::string_view(bytes).substr(image.Offset, image.Size), L"Icon image is not valid");
+    auto* data = reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data() + image.Offset));
+    const DWORD size = static_cast<DWORD>(image.Size);
     Picture picture;
     picture.kind_ = PictureKind::Icon;
     picture.icon_.reset(CreateIconFromResourceEx(data, size, TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR));
@@ -116,7 +113,8 @@ Picture Picture::MetafileFrom(PictureKind kind, const std::string& bytes) {
 
 Picture Picture::BitmapFromFile(const std::wstring& path) {
     const std::string bytes = ReadPictureFile(path);
-    if (PictureKindFromExtension(PictureExtension(ToCp1250(path))) == PictureKind::Decoded) return DecodedFrom(bytes);
+    if (PictureKindFromExtension(PictureExtension(ToCp1250(path))) == PictureKind::Decoded)
+        return DecodedFrom(bytes, L"Image is not valid");
     BitmapFacts facts;
     if (bytes.size() > kMaxPictureBytes || !ValidateBitmapFile(bytes, &facts)) Invalid(L"Bitmap image is not valid");
 

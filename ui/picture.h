@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "win/handles.h"
@@ -36,7 +37,8 @@ public:
 
 private:
     static Picture IconFrom(const std::string& bytes);
-    static Picture DecodedFrom(const std::string& bytes);
+    // Refused with the message when the codecs cannot decode it.
+    static Picture DecodedFrom(std::string_view bytes, const wchar_t* refusal);
     // A decoded image's pixels blended over what the target holds.
     void Blend(HDC dc, HDC source, int left, int top, int width, int height) const;
     static Picture MetafileFrom(PictureKind kind, const std::string& bytes);

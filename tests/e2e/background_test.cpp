@@ -115,7 +115,51 @@ TEST_F(Background, ATextureLargerThanThePanelIsDrawnOnce) {
         EXPECT_EQ(ClientPixel(panel, at.x, at.y), RGB(at.x, at.y / 2, 64)) << at.x << "," << at.y;
 }
 
-TEST_F(Background, PngJpegAndGifPicturesStretchAndTileWithThePanelsColourUnderTransparency) {
+std::string BigEndian(uint32_t value) {
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+            static_cast<char>(value)};
+}
+
+// A PNG of colour type 2 (RGB, no alpha), its pixels stored uncompressed:
+// the kind of image Wine's icon functions draw with red and blue swapped.
+std::string RgbPng(int side, COLORREF (*colourAt)(int x, int y)) {
+    std::string pixels;
+    for (int y = 0; y < side; ++y) {
+        pixels += '\0';  // no filter
+        for (int x = 0; x < side; ++x)
+            for (const int channel : {GetRValue(colourAt(x, y)), GetGValue(colourAt(x, y)), GetBValue(colourAt(x, y))})
+                pixels += static_cast<char>(channel);
+    }
+    uint32_t low = 1, high = 0;  // Adler-32
+    for (const unsigned char byte : pixels) {
+        low = (low + byte) % 65521;
+        high = (high + low) % 65521;
+    }
+    const auto length = static_cast<uint16_t>(pixels.size());
+    const std::string stored = std::string("\x78\x01\x01", 3) +
+                               std::string{static_cast<char>(length), static_cast<char>(length >> 8),
+                                           static_cast<char>(~length), static_cast<char>(~length >> 8)} +
+                               pixels + BigEndian(high << 16 | low);
+    const auto chunk = [](std::string body, const std::string& data) {
+        body += data;
+        return BigEndian(static_cast<uint32_t>(data.size())) + body + PngCrc(body);
+    };
+    return std::string("\x89PNG\r\n\x1A\n", 8) +
+           chunk("IHDR", BigEndian(side) + BigEndian(side) + std::string("\x08\x02\0\0\0", 5)) +
+           chunk("IDAT", stored) + chunk("IEND", "");
+}
+
+// An icon whose one image is stored as a PNG file, as a modern icon stores
+// its 256 x 256 image.
+std::string IconOfPng(const std::string& png, int side) {
+    std::string icon("\0\0\1\0\1\0", 6);
+    icon += {static_cast<char>(side), static_cast<char>(side), 0, 0, 1, 0, 32, 0};
+    for (const uint32_t value : {static_cast<uint32_t>(png.size()), 22u})
+        for (int byte = 0; byte < 4; ++byte) icon += static_cast<char>(value >> (8 * byte));
+    return icon + png;
+}
+
+TEST_F(Background, PngJpegGifAndPngIconPicturesStretchAndTileWithThePanelsColourUnderTransparency) {
     const Com com;
     // The panel's colour: the desktop's, as no colour mode has set another.
     const COLORREF panelColour = GetSysColor(COLOR_BACKGROUND);
@@ -148,6 +192,12 @@ TEST_F(Background, PngJpegAndGifPicturesStretchAndTileWithThePanelsColourUnderTr
          }),
          {{{30, 90}, RGB(255, 0, 0)}, {{100, 90}, RGB(0, 0, 255)}, {{30, 270}, RGB(0, 255, 0)},
           {{100, 270}, RGB(255, 255, 0)}},
+         false},
+        {2, L"ikona.ico", IconOfPng(RgbPng(40, [](int x, int y) {
+             return y < 20 ? (x < 20 ? RGB(255, 0, 0) : RGB(0, 255, 0)) : (x < 20 ? RGB(0, 0, 255) : RGB(255, 255, 255));
+         }), 40),
+         {{{30, 90}, RGB(255, 0, 0)}, {{100, 90}, RGB(0, 255, 0)}, {{30, 270}, RGB(0, 0, 255)},
+          {{100, 270}, RGB(255, 255, 255)}},
          false},
         {3, L"tekstura.gif", MakeGifFile(8, 6, kPalette, [](int x, int y) { return (x + y) % 4; }),
          {{{0, 0}, kPalette[0]}, {{9, 0}, kPalette[1]}, {{7, 5}, kPalette[0]}, {{10, 61}, kPalette[3]}},

@@ -254,6 +254,27 @@ TEST(IconValidation, IconsWithDibAndPngImagesPass) {
     ExpectEveryPrefixRefused(ValidateIconFile, MakeIcon({IconDib(16, 16, 8), kPngImage}));
 }
 
+TEST(IconValidation, TheWidestImageIsShownAndAPngOneIsKnown) {
+    const struct {
+        std::vector<std::string> images;
+        std::vector<unsigned char> widths;
+        IconImage expected;
+    } cases[] = {
+        {{IconDib(16, 16, 8), kPngImage}, {16, 0}, {6 + 2 * 16 + IconDib(16, 16, 8).size(), 16, true}},
+        {{IconDib(48, 48, 4), IconDib(48, 48, 32)}, {48, 48}, {6 + 2 * 16, IconDib(48, 48, 4).size(), false}},
+        {{kPngImage, IconDib(16, 16, 1)}, {255, 16}, {6 + 2 * 16, 16, true}},
+    };
+    for (const auto& c : cases) {
+        std::string file = MakeIcon(c.images);
+        for (size_t entry = 0; entry < c.widths.size(); ++entry) file[6 + 16 * entry] = static_cast<char>(c.widths[entry]);
+        ASSERT_TRUE(ValidateIconFile(file));
+        const IconImage image = LargestIconImage(file);
+        EXPECT_EQ(image.Offset, c.expected.Offset);
+        EXPECT_EQ(image.Size, c.expected.Size);
+        EXPECT_EQ(image.Png, c.expected.Png);
+    }
+}
+
 TEST(IconValidation, BrokenIconsAreRefused) {
     const std::string good = MakeIcon({IconDib(16, 16, 4)});
     struct Case {
