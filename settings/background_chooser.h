@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/dpi_scale.h"
 #include "ui/common_dialogs.h"

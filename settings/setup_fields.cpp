@@ -1,6 +1,7 @@
 #include "settings/setup_fields.h"
 
 #include <optional>
+#include <utility>
 
 #include "settings/setup_values.h"
 #include "win/text.h"
