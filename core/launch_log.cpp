@@ -1,8 +1,8 @@
 #include "core/launch_log.h"
 
 #include <array>
-#include <cstdint>
-#include <limits>
+
+#include "core/decimal.h"
 
 namespace velk {
 namespace {
@@ -34,37 +34,14 @@ std::string RecordLine(std::string_view prefix, const RecordTime& t) {
     return line;
 }
 
-// The white space of the C locale, which a stream skips before a number.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Reads one integer as a C stream would: blanks skipped, an optional sign,
 // then at least one digit. Advances pos past it; nullopt when there is no
 // number or it does not fit an int.
 std::optional<int> ReadInt(std::string_view text, size_t& pos) {
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    if (pos >= text.size() || !IsDigit(text[pos])) return std::nullopt;
-
-    // Giving up once past INT_MIN's magnitude keeps a hand-made run of
-    // digits from overflowing the accumulator.
-    constexpr int64_t kLimit = int64_t{std::numeric_limits<int>::max()} + 1;
-    int64_t magnitude = 0;
-    for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
-        magnitude = magnitude * 10 + (text[pos] - '0');
-        if (magnitude > kLimit) return std::nullopt;
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > std::numeric_limits<int>::max()) return std::nullopt;
-    return static_cast<int>(value);
+    while (pos < text.size() && IsCSpace(text[pos])) ++pos;
+    const DecimalRun run = ReadDecimal(text.substr(pos));
+    pos += run.length;
+    return run.exact;
 }
 
 }  // namespace
@@ -93,7 +70,7 @@ std::optional<RecordTime> ParseLastStart(std::string_view text) {
     for (size_t i = 0; i < values.size(); ++i) {
         // "1 2 2000 7 8-9" is not six numbers of the file's form, so each
         // number after the first must stand after white space.
-        if (i > 0 && (pos >= text.size() || !IsBlank(text[pos]))) {
+        if (i > 0 && (pos >= text.size() || !IsCSpace(text[pos]))) {
             return std::nullopt;
         }
         const std::optional<int> value = ReadInt(text, pos);

@@ -2,22 +2,14 @@
 
 #include <algorithm>
 
+#include "core/decimal.h"
+
 namespace velk {
 
 namespace {
 
 constexpr std::string_view kFormatMark = "4";
 constexpr std::string_view kLineEnd = "\r\n";
-
-// White space as the C locale's isspace sees it; the locale of the process
-// must not change how the file reads.
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Picks the line that follows BackgroundMode: the colour or the picture path.
 bool ModeHasColor(int32_t mode) {
@@ -64,22 +56,7 @@ void AppendFlagLine(std::string& out, bool value) {
 }  // namespace
 
 int32_t ParseInt(std::string_view line) {
-    size_t pos = 0;
-    while (pos < line.size() && IsBlank(line[pos])) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) {
-        negative = line[pos] == '-';
-        ++pos;
-    }
-    // Unsigned arithmetic wraps by definition, giving the old 32-bit
-    // two's-complement overflow without undefined behaviour.
-    uint32_t magnitude = 0;
-    for (; pos < line.size() && IsDigit(line[pos]); ++pos) {
-        magnitude = magnitude * 10u + static_cast<uint32_t>(line[pos] - '0');
-    }
-    return static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+    return ReadDecimal(SkipCSpace(line)).wrapped;
 }
 
 Settings ReadSettings(LineReader& reader, SettingsReader who) {

@@ -38,6 +38,9 @@ enum SetupControlId : int {
     kBtnListaId,
     kBtnLastId,
     kBevel1Id,
+    kShortcutsPageId = 190,  // "Skróty"
+    kLookPageId,             // "Wygląd"
+    kMonitoringPageId,       // "Monitoring"
 };
 
 }  // namespace velk

@@ -3,7 +3,6 @@
 // code-page-1250 bytes.
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace velk {
@@ -12,9 +11,5 @@ namespace velk {
 // optional sign, one or more decimal digits and nothing after them, within
 // 32 bits. An empty box, "12a" or "99999999999" is no whole number.
 std::optional<int32_t> StrictInt(std::string_view text);
-
-// "'<text>' is not a valid integer value"; the standard error box adds the
-// full stop.
-std::string NotAnIntegerMessage(std::string_view text);
 
 }  // namespace velk

@@ -1,4 +1,4 @@
-// The X and Y boxes' strict whole numbers and the message of a refused one.
+// The X and Y boxes' strict whole numbers.
 #include <gtest/gtest.h>
 
 #include "settings/setup_values.h"
@@ -36,12 +36,6 @@ TEST(SetupValues, OnlyWholeNumbersWithin32BitsAreTaken) {
         {"99999999999999999999999", std::nullopt},
     };
     for (const auto& example : cases) EXPECT_EQ(StrictInt(example.text), example.value) << '"' << example.text << '"';
-}
-
-TEST(SetupValues, TheMessageQuotesTheBoxAsTyped) {
-    EXPECT_EQ(NotAnIntegerMessage("12a"), "'12a' is not a valid integer value");
-    EXPECT_EQ(NotAnIntegerMessage(""), "'' is not a valid integer value");
-    EXPECT_EQ(NotAnIntegerMessage(" \xB9 "), "' \xB9 ' is not a valid integer value");
 }
 
 }  // namespace

@@ -1,0 +1,92 @@
+#include "settings/setup_fields.h"
+
+#include <optional>
+#include <utility>
+
+#include "settings/setup_values.h"
+#include "win/text.h"
+
+namespace velk {
+
+SetupFields::SetupFields(const FormControls& controls, StringGrid& grid, BackgroundChooser& background,
+                         Handlers handlers)
+    : controls_(controls), grid_(grid), background_(background), handlers_(std::move(handlers)) {}
+
+void SetupFields::FillFrom(const Settings& settings) {
+    SetRadioItem(kPlacementGroup, settings.Placement);
+    SetChecked(kKolBoxId, settings.HoverHighlight);
+    SetChecked(kSekBoxId, settings.ClockSeconds);
+    SetChecked(kMonitOnBoxId, settings.MonitorStarts);
+    handlers_.MonitOnBoxClick();
+    if (settings.MonitorStarts) SetChecked(kMonitWindowOnBoxId, settings.MonitorInfoWindow);
+    SetWindowTextW(controls_[kMonitSekEditId], FromCp1250(settings.MonitorInfoSeconds).c_str());
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const ShortcutEntry& entry = settings.Shortcuts[slot];
+        grid_.SetCell(1, slot + 1, FromCp1250(entry.Text));
+        grid_.SetCell(2, slot + 1, FromCp1250(entry.Command));
+        grid_.SetCell(3, slot + 1, FromCp1250(entry.Align));
+    }
+    background_.SetSampleColors(settings.ActiveColor, settings.InactiveColor);
+    const bool changed = RadioItem(kBackgroundGroup) != settings.BackgroundMode;
+    SetRadioItem(kBackgroundGroup, settings.BackgroundMode);
+    // A change of item is a choice, as a click makes one; while loading it
+    // only makes sure an item is chosen.
+    if (changed && settings.BackgroundMode >= 0) handlers_.rg_TloClick();
+    if (settings.BackgroundMode == 1) background_.SetBackgroundColor(settings.BackgroundColor);
+    if (settings.BackgroundMode == 2 || settings.BackgroundMode == 3)
+        background_.SetPicturePath(FromCp1250(settings.BackgroundPicture));
+    SetChecked(kMonitOnOffBoxId, settings.MonitorShutdowns);
+}
+
+std::variant<Settings, RefusedBox> SetupFields::Read() const {
+    Settings settings;
+    for (const auto& [id, value] : {std::pair{kXEditId, &settings.PosX}, std::pair{kYEditId, &settings.PosY}}) {
+        std::wstring text = ControlText(controls_[id]);
+        const std::optional<int32_t> number = StrictInt(ToCp1250(text));
+        if (!number) return RefusedBox{id, std::move(text)};
+        *value = *number;
+    }
+    settings.Placement = RadioItem(kPlacementGroup);
+    settings.HoverHighlight = IsChecked(kKolBoxId);
+    settings.ClockSeconds = IsChecked(kSekBoxId);
+    settings.MonitorStarts = IsChecked(kMonitOnBoxId);
+    settings.MonitorInfoWindow = IsChecked(kMonitWindowOnBoxId);
+    settings.MonitorInfoSeconds = ToCp1250(ControlText(controls_[kMonitSekEditId]));
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        ShortcutEntry& entry = settings.Shortcuts[slot];
+        entry.Text = ToCp1250(grid_.Cell(1, slot + 1));
+        entry.Command = ToCp1250(grid_.Cell(2, slot + 1));
+        entry.Align = ToCp1250(grid_.Cell(3, slot + 1));
+    }
+    const BackgroundChooser::Values& edited = background_.Edited();
+    settings.ActiveColor = edited.ActiveColor;
+    settings.InactiveColor = edited.InactiveColor;
+    settings.BackgroundMode = RadioItem(kBackgroundGroup);
+    settings.BackgroundColor = edited.BackgroundColor;
+    settings.BackgroundPicture = ToCp1250(edited.PicturePath);
+    settings.MonitorShutdowns = IsChecked(kMonitOnOffBoxId);
+    return settings;
+}
+
+bool SetupFields::IsChecked(int id) const {
+    return SendMessageW(controls_[id], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void SetupFields::SetChecked(int id, bool checked) {
+    SendMessageW(controls_[id], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int SetupFields::RadioItem(RadioGroup group) const {
+    for (int item = 0; item < group.count; ++item)
+        if (IsChecked(group.firstId + item)) return item;
+    return -1;
+}
+
+void SetupFields::SetRadioItem(RadioGroup group, int item) {
+    const int shown = item >= group.count ? group.count - 1 : item;
+    for (int index = 0; index < group.count; ++index) SetChecked(group.firstId + index, index == shown);
+}
+
+void SetupFields::SetShown(int id, bool shown) { ShowWindow(controls_[id], shown ? SW_SHOW : SW_HIDE); }
+
+}  // namespace velk
