@@ -102,6 +102,12 @@ public:
             return SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL) &&
                    MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         }
+        // A file another program holds open without leave to delete it cannot
+        // be replaced. Windows' ReplaceFileW refuses it; Wine's leaves a file
+        // of its own behind: ask first.
+        if (!KernelHandle(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr)))
+            return false;
         // The file keeps what the user gave it: ReplaceFileW keeps its access
         // rights and creation time; its attributes (hidden, say) go to the
         // hidden temporary file first, so the result is as the user's file was.
