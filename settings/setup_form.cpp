@@ -202,7 +202,7 @@ void Tf_setup::FormShow() {
 }
 
 void Tf_setup::FillFrom(const Settings& settings) {
-    SetRadioItem(kPlacementFixedId, kPlacementItems, settings.Placement);
+    SetRadioItem(kPlacementFixedId, kPlacementItems, static_cast<int>(settings.Placement));
     SetChecked(kKolBoxId, settings.HoverHighlight);
     SetChecked(kSekBoxId, settings.ClockSeconds);
     SetChecked(kMonitOnBoxId, settings.MonitorStarts);
@@ -218,13 +218,15 @@ void Tf_setup::FillFrom(const Settings& settings) {
     activeColor_ = settings.ActiveColor;
     inactiveColor_ = settings.InactiveColor;
     InvalidateRect(Controls[kDemoId], nullptr, FALSE);
-    const bool changed = RadioItem(kTloDesktopId, kBackgroundItems) != settings.BackgroundMode;
-    SetRadioItem(kTloDesktopId, kBackgroundItems, settings.BackgroundMode);
+    const int mode = static_cast<int>(settings.BackgroundMode);
+    const bool changed = RadioItem(kTloDesktopId, kBackgroundItems) != mode;
+    SetRadioItem(kTloDesktopId, kBackgroundItems, mode);
     // A change of item is a choice, as a click makes one; while loading it
     // only makes sure an item is chosen.
-    if (changed && settings.BackgroundMode >= 0) rg_TloClick();
-    if (settings.BackgroundMode == 1) editedBackgroundColor_ = settings.BackgroundColor;
-    if (settings.BackgroundMode == 2 || settings.BackgroundMode == 3)
+    if (changed && mode >= 0) rg_TloClick();
+    if (settings.BackgroundMode == BackgroundMode::OwnColor) editedBackgroundColor_ = settings.BackgroundColor;
+    if (settings.BackgroundMode == BackgroundMode::StretchedPicture ||
+        settings.BackgroundMode == BackgroundMode::TiledPicture)
         editedPicturePath_ = FromCp1250(settings.BackgroundPicture);
     SetChecked(kMonitOnOffBoxId, settings.MonitorShutdowns);
 }
@@ -292,7 +294,7 @@ std::optional<Settings> Tf_setup::SettingsFromControls() {
     if (!x) return std::nullopt;
     const std::optional<int32_t> y = WholeNumberIn(kYEditId);
     if (!y) return std::nullopt;
-    settings.Placement = RadioItem(kPlacementFixedId, kPlacementItems);
+    settings.Placement = static_cast<PanelPlacement>(RadioItem(kPlacementFixedId, kPlacementItems));
     settings.PosX = *x;
     settings.PosY = *y;
     settings.HoverHighlight = IsChecked(kKolBoxId);
@@ -308,7 +310,7 @@ std::optional<Settings> Tf_setup::SettingsFromControls() {
     }
     settings.ActiveColor = activeColor_;
     settings.InactiveColor = inactiveColor_;
-    settings.BackgroundMode = RadioItem(kTloDesktopId, kBackgroundItems);
+    settings.BackgroundMode = static_cast<BackgroundMode>(RadioItem(kTloDesktopId, kBackgroundItems));
     settings.BackgroundColor = editedBackgroundColor_;
     settings.BackgroundPicture = ToCp1250(editedPicturePath_);
     settings.MonitorShutdowns = IsChecked(kMonitOnOffBoxId);
