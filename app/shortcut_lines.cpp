@@ -42,8 +42,8 @@ void ShortcutLines::Apply(const Settings& settings) {
 void ShortcutLines::ApplySlot(int line, const ShortcutEntry& slot) {
     PanelLabel& label = labels_[static_cast<size_t>(line)];
     Label& view = label.View;
-    label.Kind = ClassifySlot(slot.Text);
-    switch (label.Kind) {
+    const SlotKind kind = ClassifySlot(slot.Text);
+    switch (kind) {
     case SlotKind::Unused:
         view.Visible = false;
         view.Align = Alignment::Centre;
@@ -56,7 +56,7 @@ void ShortcutLines::ApplySlot(int line, const ShortcutEntry& slot) {
         view.Align = Alignment::Centre;
         view.Caption.clear();
         label.Command = slot.Text;
-        if (label.Kind == SlotKind::Clock) {
+        if (kind == SlotKind::Clock) {
             clockLine_ = line;
             clockOn_ = true;
         } else {

@@ -20,7 +20,6 @@ namespace velk {
 struct PanelLabel {
     Label View;
     std::string Command;  // code-page-1250 bytes, never shown
-    SlotKind Kind = SlotKind::Unused;
     // The command is a clock or date marker: the line runs nothing and
     // takes no highlight.
     bool RunsNothing = false;
