@@ -6,10 +6,7 @@
 #include "monitor/launch_steps.h"
 #include "ui/application.h"
 #include "win/back_buffer.h"
-#include "win/exception.h"
 #include "win/file_io.h"
-#include "win/fonts.h"
-#include "ui/message_box.h"
 #include "win/system_library.h"
 #include "win/text.h"
 
@@ -17,27 +14,20 @@ namespace velk {
 
 namespace {
 
-constexpr COLORREF kDesignFontColor = RGB(255, 255, 255);
-
 void Run(const std::function<void()>& command) {
     if (command) command();
 }
 
 }  // namespace
 
-Tf_main::Tf_main() {
-    for (PanelLabel& label : labels_) {
-        label.View.Caption = L" ";
-        label.View.Color = kDesignFontColor;
-    }
-}
+Tf_main::Tf_main()
+    : keyboard_(lines_, {.RunLine = [this](int line) { Label4Click(line); },
+                         .OpenMenu = [this] { OpenMenuAtMark(); },
+                         .MarkMoved = [this] { screenReader_.TellFocus(); }}),
+      screenReader_(lines_, keyboard_, kRunLineMessage) {}
 
 void Tf_main::ApplyDpi() {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        const LabelPlace place = LabelPlaceAt(slot, Dpi());
-        labels_[slot].View.Bounds = RECT{place.left, place.top, place.right, place.bottom};
-    }
-    font_ = MakeFont(PanelFontHeight(Dpi()), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+    lines_.ApplyDpi(Dpi());
     mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
     mrsc.SetCaptionFont({L"Arial", -Scaled(16), EASTEUROPE_CHARSET, 0, clWhite});
 }
@@ -45,7 +35,7 @@ void Tf_main::ApplyDpi() {
 void Tf_main::OnDpiChanged(const RECT& suggested) {
     // The panel keeps its top-left corner where the user put it.
     ApplyDpi();
-    const PanelSize size = PanelClientSize(TrailingEmptyTop, Dpi());
+    const PanelSize size = PanelClientSize(lines_.TrailingEmptyTop(), Dpi());
     SetWindowPos(hwnd(), nullptr, 0, 0, suggested.right - suggested.left, suggested.bottom - suggested.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetClientSize(size.width, size.height);
@@ -61,9 +51,12 @@ bool Tf_main::Create() {
                           .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
+    lines_.Attach(hwnd());
+    background_.Attach(hwnd());
+    keyboard_.Attach(hwnd());
     SetUpCaption();
     ApplyDpi();
-    accessible_ = new AccessibleList(hwnd(), L"=VELK=", *this);
+    screenReader_.Attach(hwnd());
     BuildPopupMenu();
     FormCreate();
     return true;
@@ -133,21 +126,21 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
     case WM_KEYDOWN:
-        if (OnKeyDown(wParam)) return 0;
+        if (keyboard_.OnKeyDown(wParam)) return 0;
         return DefaultHandling(message, wParam, lParam);
     case WM_SYSKEYDOWN:  // F10 is a system key: Shift+F10 opens the menu
-        if (wParam == VK_F10 && OnKeyDown(wParam)) return 0;
+        if (wParam == VK_F10 && keyboard_.OnKeyDown(wParam)) return 0;
         return DefaultHandling(message, wParam, lParam);
-    case WM_CHAR: OnChar(static_cast<wchar_t>(wParam)); return 0;
+    case WM_CHAR: keyboard_.OnChar(static_cast<wchar_t>(wParam)); return 0;
     case WM_GETOBJECT: return OnGetObject(wParam, lParam);
     case kRunLineMessage:
         if (wParam < kSlotCount) Label4Click(static_cast<int>(wParam));
         return 0;
     case WM_DESTROY:
-        ReleaseAccessible();
+        screenReader_.Release();
         return DefaultHandling(message, wParam, lParam);
     case WM_UPDATEUISTATE:
-        OnUpdateUiState(wParam);
+        keyboard_.OnUpdateUiState(wParam);
         return DefaultHandling(message, wParam, lParam);
     case WM_DISPLAYCHANGE:
         KeepReachable();
@@ -214,14 +207,15 @@ void Tf_main::OnContextMenu(LPARAM lParam) {
     PopupMenu1.Track(hwnd(), at);
 }
 
-int Tf_main::LabelAt(POINT point) const {
-    for (int slot = 0; slot < kSlotCount; ++slot)
-        if (labels_[slot].View.Contains(point)) return slot;
-    return -1;
+void Tf_main::OpenMenuAtMark() { PopupMenu1.Track(hwnd(), keyboard_.MenuPoint()); }
+
+LRESULT Tf_main::OnGetObject(WPARAM wParam, LPARAM lParam) {
+    if (!screenReader_.Answers(lParam)) return DefaultHandling(WM_GETOBJECT, wParam, lParam);
+    return screenReader_.Answer(wParam);
 }
 
 void Tf_main::OnLeftButtonDown(POINT point) {
-    pressedLabel_ = LabelAt(point);
+    pressedLabel_ = lines_.LineAt(point);
     if (pressedLabel_ >= 0) SetCapture(hwnd());
 }
 
@@ -229,11 +223,11 @@ void Tf_main::OnLeftButtonUp(POINT point) {
     const int pressed = pressedLabel_;
     pressedLabel_ = -1;
     if (GetCapture() == hwnd()) ReleaseCapture();
-    if (pressed >= 0 && LabelAt(point) == pressed) Label4Click(pressed);
+    if (pressed >= 0 && lines_.LineAt(point) == pressed) Label4Click(pressed);
 }
 
 void Tf_main::Label4Click(int index) {
-    const PanelLabel& label = labels_[index];
+    const PanelLabel& label = lines_[index];
     switch (PowerActionFor(label.Command)) {
     case PowerAction::Shutdown: WinReboot.ExitWin(EWX_SHUTDOWN); return;
     case PowerAction::Reboot: WinReboot.ExitWin(EWX_REBOOT); return;
@@ -241,132 +235,56 @@ void Tf_main::Label4Click(int index) {
     case PowerAction::None: break;
     }
     if (label.View.Caption.empty() || label.Command.empty()) return;
-    if (label.Command == kClockKeyword || label.Command == kDateKeyword) return;
+    if (label.RunsNothing) return;
     // The whole command is the file to open: the shell decides what it means.
     ShellOpen(hwnd(), FromCp1250(label.Command).c_str());
 }
 
 void Tf_main::OnMouseMove(POINT point) {
-    if (!HoverHighlight) return;
-    const int slot = LabelAt(point);
-    if (slot >= 0)
-        Label4MouseMove(slot);
+    if (!lines_.HoverHighlight()) return;
+    const int line = lines_.LineAt(point);
+    if (line >= 0)
+        Label4MouseMove(line);
     else
         FormMouseMove();
 }
 
-void Tf_main::Label4MouseMove(int index) {
-    PanelLabel& label = labels_[index];
-    if (label.Command == kClockKeyword || label.Command == kDateKeyword) return;
-    ResetLabelColors();
-    SetLabelColor(label, ActiveColor);
-}
+void Tf_main::Label4MouseMove(int index) { lines_.Highlight(index); }
 
 void Tf_main::FormMouseMove() {
     // The stretched picture covers the panel and takes these moves itself.
-    if (!img_full.Visible) ResetLabelColors();
-}
-
-void Tf_main::ResetLabelColors() {
-    for (PanelLabel& label : labels_) SetLabelColor(label, InactiveColor);
-}
-
-void Tf_main::SetLabelColor(PanelLabel& label, int32_t color) {
-    const COLORREF resolved = ResolveColor(color);
-    if (label.View.Color == resolved) return;
-    label.View.Color = resolved;
-    if (label.View.Visible) InvalidateRect(hwnd(), &label.View.Bounds, FALSE);
-}
-
-bool Tf_main::SetLabelCaption(PanelLabel& label, std::wstring caption) {
-    if (label.View.Caption == caption) return false;
-    label.View.Caption = std::move(caption);
-    if (label.View.Visible) InvalidateRect(hwnd(), &label.View.Bounds, FALSE);
-    return true;
+    if (!background_.PictureCoversPanel()) lines_.ResetColors();
 }
 
 void Tf_main::TimerTimer() {
-    if (ClockOn) {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        if (SetLabelCaption(labels_[ClockLabel],
-                            FromCp1250(ClockText(now.wHour, now.wMinute, now.wSecond, ClockSeconds))))
-            TellNameChange(ClockLabel);
-    }
-    if (DateOn) {
-        SYSTEMTIME today;
-        GetLocalTime(&today);
-        if (SetLabelCaption(labels_[DateLabel], FromCp1250(DateText(today.wDay, today.wMonth, today.wYear))))
-            TellNameChange(DateLabel);
-    }
-}
-
-void Tf_main::LoadTextureOnce() {
-    if (TexturePath.empty() || TexturePath == LoadedTexturePath || TexturePath == ReportedTexturePath) return;
-    try {
-        TextureBitmap = Picture::BitmapFromFile(TexturePath);
-        LoadedTexturePath = TexturePath;
-        background_.Invalidate();
-    } catch (const Exception& error) {
-        ReportedTexturePath = TexturePath;
-        ShowErrorBox(hwnd(), error.Message());
-    }
+    lines_.Tick([this](int line) { screenReader_.TellNameChange(line); });
 }
 
 void Tf_main::OnPaint() {
     // Before BeginPaint: a failed texture's error box must not sit inside it.
-    LoadTextureOnce();
+    background_.LoadTextureOnce();
     PaintDc paint(hwnd());
     const RECT& area = paint.area();
     if (IsRectEmpty(&area)) return;
-    const HDC background = RenderedBackground(paint.get());
+    const HDC background = background_.Rendered(paint.get());
     BackBuffer buffer(paint.get(), area);
     if (!background || !buffer) return;
     // A clock tick costs one label: the background comes from the cache.
     BitBlt(buffer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left,
            area.top, SRCCOPY);
-    DrawLabels(buffer.dc(), area);
-    DrawMark(buffer.dc());
+    lines_.Draw(buffer.dc(), area);
+    keyboard_.Draw(buffer.dc());
     buffer.CopyTo(paint.get());
 }
 
 void Tf_main::OnPrintClient(HDC dc) {
-    LoadTextureOnce();
+    background_.LoadTextureOnce();
     RECT client;
     GetClientRect(hwnd(), &client);
-    const HDC background = RenderedBackground(dc);
+    const HDC background = background_.Rendered(dc);
     if (!background) return;
     BitBlt(dc, 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
-    DrawLabels(dc, client);
-}
-
-HDC Tf_main::RenderedBackground(HDC target) {
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    if (const HDC cached = background_.Current(client.right, client.bottom)) return cached;
-    const HDC dc = background_.Renew(target, client.right, client.bottom);
-    if (dc) PaintBackground(dc, client);
-    return dc;
-}
-
-void Tf_main::PaintBackground(HDC dc, const RECT& client) const {
-    SetDCBrushColor(dc, ResolveColor(PanelColor));
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    if (img_full.Visible) {
-        img_full.Image.DrawStretched(dc, client);
-    } else if (!TexturePath.empty() && TexturePath == LoadedTexturePath) {
-        RECT window;
-        GetWindowRect(hwnd(), &window);
-        TextureBitmap.DrawCopies(dc, TileOrigins(TextureBitmap.Width(), TextureBitmap.Height(),
-                                                 window.right - window.left, window.bottom - window.top));
-    }
-}
-
-void Tf_main::DrawLabels(HDC dc, const RECT& area) const {
-    for (const PanelLabel& label : labels_) {
-        RECT overlap;
-        if (IntersectRect(&overlap, &label.View.Bounds, &area)) label.View.Draw(dc, font_.get());
-    }
+    lines_.Draw(dc, client);
 }
 
 }  // namespace velk

@@ -10,20 +10,6 @@
 
 namespace velk {
 
-namespace {
-
-
-Alignment ToAlignment(SlotAlign align) {
-    switch (align) {
-    case SlotAlign::Left: return Alignment::Left;
-    case SlotAlign::Right: return Alignment::Right;
-    case SlotAlign::Centre: break;
-    }
-    return Alignment::Centre;
-}
-
-}  // namespace
-
 void Tf_main::LoadSettings() {
     ReadAndApplySettings();
     UpdateClockTimer();
@@ -31,7 +17,7 @@ void Tf_main::LoadSettings() {
 
 void Tf_main::UpdateClockTimer() {
     // The one-second tick runs only while a clock or a date line is there.
-    const bool wanted = ClockOn || DateOn;
+    const bool wanted = lines_.ShowTime();
     if (wanted == clockTimerRunning_) return;
     clockTimerRunning_ = wanted;
     if (wanted)
@@ -41,9 +27,7 @@ void Tf_main::UpdateClockTimer() {
 }
 
 void Tf_main::ReadAndApplySettings() {
-    ClockOn = false;
-    DateOn = false;
-    ClockSeconds = false;
+    lines_.BeginLoad();
     Monitoring.MonitorInfoWindow = false;
     Monitoring.MonitorStarts = false;
     Monitoring.MonitorShutdowns = false;
@@ -78,33 +62,34 @@ void Tf_main::ApplySettings(const Settings& settings) {
     ApplyPlacement(settings.Placement);
     SetWindowPos(hwnd(), nullptr, settings.PosX, settings.PosY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    HoverHighlight = settings.HoverHighlight;
-    ClockSeconds = settings.ClockSeconds;
     Monitoring.MonitorStarts = settings.MonitorStarts;
     PopupMenu1.EnableAt(kMonitoringMenuPosition, Monitoring.MonitorStarts);
     Monitoring.MonitorInfoWindow = settings.MonitorInfoWindow;
     Monitoring.MonitorInfoSeconds = ParseInt(settings.MonitorInfoSeconds);
 
-    for (int slot = 0; slot < kSlotCount; ++slot) ApplySlot(slot, settings.Shortcuts[slot]);
-    TrailingEmptyTop = velk::TrailingEmptyTop(settings.Shortcuts);
-    const PanelSize size = PanelClientSize(TrailingEmptyTop, Dpi());
+    lines_.Apply(settings);
+    const PanelSize size = PanelClientSize(lines_.TrailingEmptyTop(), Dpi());
     SetClientSize(size.width, size.height);
     // The file keeps the place as saved; the panel stands where it can be reached.
     KeepReachable();
 
-    ActiveColor = settings.ActiveColor;
-    InactiveColor = settings.InactiveColor;
-    if (!HoverHighlight) ResetLabelColors();
-
-    ApplyBackground(settings);
+    lines_.ApplyColors(settings);
+    background_.Apply(settings);
     Monitoring.MonitorShutdowns = settings.MonitorShutdowns;
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void Tf_main::ApplyPlacement(int32_t placement) {
-    if (placement != 0 && placement != 1) return;
-    const DWORD style = placement == 0 ? kBorderlessStyle : kToolWindowStyle;
-    const DWORD exStyle = placement == 0 ? 0 : WS_EX_TOOLWINDOW;
+void Tf_main::ApplyPlacement(PanelPlacement placement) {
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    switch (placement) {
+    case PanelPlacement::FixedPanel: style = kBorderlessStyle; break;
+    case PanelPlacement::ToolWindow:
+        style = kToolWindowStyle;
+        exStyle = WS_EX_TOOLWINDOW;
+        break;
+    default: return;  // another number leaves the border as it is
+    }
     const auto current = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
     // The caption bar keeps WS_SYSMENU off the window while it is attached.
     if ((current & ~(WS_VISIBLE | WS_SYSMENU)) == (style & ~WS_SYSMENU)) return;
@@ -117,39 +102,6 @@ void Tf_main::ApplyPlacement(int32_t placement) {
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetClientSize(client.right, client.bottom);
-}
-
-void Tf_main::ApplySlot(int index, const ShortcutEntry& slot) {
-    PanelLabel& label = labels_[index];
-    Label& view = label.View;
-    switch (ClassifySlot(slot.Text)) {
-    case SlotKind::Unused:
-        view.Visible = false;
-        view.Align = Alignment::Centre;
-        view.Caption.clear();
-        label.Command.clear();
-        break;
-    case SlotKind::Clock:
-    case SlotKind::Date:
-        view.Visible = true;
-        view.Align = Alignment::Centre;
-        view.Caption.clear();
-        label.Command = slot.Text;
-        if (slot.Text == kClockKeyword) {
-            ClockLabel = index;
-            ClockOn = true;
-        } else {
-            DateLabel = index;
-            DateOn = true;
-        }
-        break;
-    case SlotKind::Shortcut:
-        view.Visible = true;
-        view.Caption = FromCp1250(slot.Text);
-        label.Command = slot.Command;
-        view.Align = ToAlignment(AlignFromCode(slot.Align));
-        break;
-    }
 }
 
 }  // namespace velk

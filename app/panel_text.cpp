@@ -8,13 +8,15 @@ SlotKind ClassifySlot(std::string_view text) {
     if (IsUnusedSlotText(text)) return SlotKind::Unused;
     if (text == kClockKeyword) return SlotKind::Clock;
     if (text == kDateKeyword) return SlotKind::Date;
-    return SlotKind::Shortcut;
+    return SlotKind::Ordinary;
 }
 
-SlotAlign AlignFromCode(std::string_view code) {
-    if (code == "L") return SlotAlign::Left;
-    if (code == "P") return SlotAlign::Right;
-    return SlotAlign::Centre;
+bool IsTimeMarker(std::string_view command) { return command == kClockKeyword || command == kDateKeyword; }
+
+Alignment AlignFromCode(std::string_view code) {
+    if (code == "L") return Alignment::Left;
+    if (code == "P") return Alignment::Right;
+    return Alignment::Centre;
 }
 
 int TrailingEmptyTop(const std::array<ShortcutEntry, kSlotCount>& slots) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/alignment.h"
 #include "settings/settings_file.h"
 
 namespace velk {
@@ -23,13 +24,15 @@ inline constexpr std::array<int, kSlotCount> kLabelTops = {8,   25,  43,  60,  7
 inline constexpr std::string_view kClockKeyword = "_ZEGAR";
 inline constexpr std::string_view kDateKeyword = "_DATA";
 
-enum class SlotKind { Unused, Clock, Date, Shortcut };
+enum class SlotKind { Unused, Ordinary, Clock, Date };
 // By the slot's text, compared exactly: "_NIC" or empty, "_ZEGAR", "_DATA".
 SlotKind ClassifySlot(std::string_view text);
+// A command that is the clock's or the date's marker runs nothing, whatever
+// the slot's text.
+bool IsTimeMarker(std::string_view command);
 
-enum class SlotAlign { Left, Right, Centre };
 // "L" left, "P" right, anything else centred.
-SlotAlign AlignFromCode(std::string_view code);
+Alignment AlignFromCode(std::string_view code);
 
 // The top of the first label of the last run of unused slots, or 0 when the
 // last slot is used.

@@ -6,28 +6,23 @@
 
 namespace velk {
 
+bool ModeHasColor(BackgroundMode mode) { return mode == BackgroundMode::OwnColor; }
+
+bool ModeHasPicture(BackgroundMode mode) {
+    return mode == BackgroundMode::StretchedPicture || mode == BackgroundMode::TiledPicture;
+}
+
 namespace {
 
 constexpr std::string_view kFormatMark = "4";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Picks the line that follows BackgroundMode: the colour or the picture path.
-bool ModeHasColor(int32_t mode) {
-    return mode == 1;
-}
-
-bool ModeHasPicture(int32_t mode) {
-    return mode == 2 || mode == 3;
-}
-
 // The dialog's radio groups show a value above their last item as the last
 // item and a value below -1 as -1 (nothing chosen).
-int32_t ClampToRadioGroup(int32_t value, int32_t lastItem) {
-    return std::clamp(value, int32_t{-1}, lastItem);
+template <typename Choice>
+Choice ClampToRadioGroup(int32_t value, Choice lastItem) {
+    return static_cast<Choice>(std::clamp(value, int32_t{-1}, static_cast<int32_t>(lastItem)));
 }
-
-constexpr int32_t kLastPlacementItem = 1;
-constexpr int32_t kLastBackgroundItem = 3;
 
 bool ReadFlag(LineReader& reader) {
     return ParseInt(reader.Next()) != 0;
@@ -63,10 +58,9 @@ Settings ReadSettings(LineReader& reader, SettingsReader who) {
     const bool dialog = who == SettingsReader::Dialog;
     Settings settings;
     reader.Next();  // format mark, never checked
-    settings.Placement = ParseInt(reader.Next());
-    if (dialog) {
-        settings.Placement = ClampToRadioGroup(settings.Placement, kLastPlacementItem);
-    }
+    const int32_t placement = ParseInt(reader.Next());
+    settings.Placement = dialog ? ClampToRadioGroup(placement, PanelPlacement::ToolWindow)
+                                : static_cast<PanelPlacement>(placement);
     settings.PosX = ParseInt(reader.Next());
     settings.PosY = ParseInt(reader.Next());
     settings.HoverHighlight = ReadFlag(reader);
@@ -82,10 +76,9 @@ Settings ReadSettings(LineReader& reader, SettingsReader who) {
     }
     settings.ActiveColor = ParseInt(reader.Next());
     settings.InactiveColor = ParseInt(reader.Next());
-    settings.BackgroundMode = ParseInt(reader.Next());
-    if (dialog) {
-        settings.BackgroundMode = ClampToRadioGroup(settings.BackgroundMode, kLastBackgroundItem);
-    }
+    const int32_t mode = ParseInt(reader.Next());
+    settings.BackgroundMode = dialog ? ClampToRadioGroup(mode, BackgroundMode::TiledPicture)
+                                     : static_cast<BackgroundMode>(mode);
     if (ModeHasColor(settings.BackgroundMode)) {
         settings.BackgroundColor = ParseInt(reader.Next());
     } else if (ModeHasPicture(settings.BackgroundMode)) {
@@ -99,7 +92,7 @@ Settings ReadSettings(LineReader& reader, SettingsReader who) {
 std::string FormatSettings(const Settings& settings) {
     std::string out;
     AppendLine(out, kFormatMark);
-    AppendIntLine(out, settings.Placement);
+    AppendIntLine(out, static_cast<int32_t>(settings.Placement));
     AppendIntLine(out, settings.PosX);
     AppendIntLine(out, settings.PosY);
     AppendFlagLine(out, settings.HoverHighlight);
@@ -114,7 +107,7 @@ std::string FormatSettings(const Settings& settings) {
     }
     AppendIntLine(out, settings.ActiveColor);
     AppendIntLine(out, settings.InactiveColor);
-    AppendIntLine(out, settings.BackgroundMode);
+    AppendIntLine(out, static_cast<int32_t>(settings.BackgroundMode));
     if (ModeHasColor(settings.BackgroundMode)) {
         AppendIntLine(out, settings.BackgroundColor);
     } else if (ModeHasPicture(settings.BackgroundMode)) {

@@ -18,8 +18,17 @@ struct ShortcutEntry {
     std::string Align;
 };
 
+// The file's numbers. Any other number read stays as it is, so that a file
+// is written back as it was read: the panel leaves its border alone for an
+// unknown placement and its background for an unknown mode.
+enum class PanelPlacement : int32_t { FixedPanel = 0, ToolWindow = 1 };
+enum class BackgroundMode : int32_t { DesktopColor = 0, OwnColor = 1, StretchedPicture = 2, TiledPicture = 3 };
+// What the line after the mode holds: the colour, or the picture's path.
+bool ModeHasColor(BackgroundMode mode);
+bool ModeHasPicture(BackgroundMode mode);
+
 struct Settings {
-    int32_t Placement = 0;
+    PanelPlacement Placement = PanelPlacement::FixedPanel;
     int32_t PosX = 0;
     int32_t PosY = 0;
     bool HoverHighlight = false;
@@ -30,7 +39,7 @@ struct Settings {
     std::array<ShortcutEntry, kSlotCount> Shortcuts;
     int32_t ActiveColor = 0;
     int32_t InactiveColor = 0;
-    int32_t BackgroundMode = 0;
+    velk::BackgroundMode BackgroundMode = velk::BackgroundMode::DesktopColor;
     int32_t BackgroundColor = 0;
     std::string BackgroundPicture;
     bool MonitorShutdowns = false;

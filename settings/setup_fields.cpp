@@ -13,7 +13,7 @@ SetupFields::SetupFields(const FormControls& controls, StringGrid& grid, Backgro
     : controls_(controls), grid_(grid), background_(background), handlers_(std::move(handlers)) {}
 
 void SetupFields::FillFrom(const Settings& settings) {
-    SetRadioItem(kPlacementGroup, settings.Placement);
+    SetRadioItem(kPlacementGroup, static_cast<int>(settings.Placement));
     SetChecked(kKolBoxId, settings.HoverHighlight);
     SetChecked(kSekBoxId, settings.ClockSeconds);
     SetChecked(kMonitOnBoxId, settings.MonitorStarts);
@@ -27,14 +27,14 @@ void SetupFields::FillFrom(const Settings& settings) {
         grid_.SetCell(3, slot + 1, FromCp1250(entry.Align));
     }
     background_.SetSampleColors(settings.ActiveColor, settings.InactiveColor);
-    const bool changed = RadioItem(kBackgroundGroup) != settings.BackgroundMode;
-    SetRadioItem(kBackgroundGroup, settings.BackgroundMode);
+    const int mode = static_cast<int>(settings.BackgroundMode);
+    const bool changed = RadioItem(kBackgroundGroup) != mode;
+    SetRadioItem(kBackgroundGroup, mode);
     // A change of item is a choice, as a click makes one; while loading it
     // only makes sure an item is chosen.
-    if (changed && settings.BackgroundMode >= 0) handlers_.rg_TloClick();
-    if (settings.BackgroundMode == 1) background_.SetBackgroundColor(settings.BackgroundColor);
-    if (settings.BackgroundMode == 2 || settings.BackgroundMode == 3)
-        background_.SetPicturePath(FromCp1250(settings.BackgroundPicture));
+    if (changed && mode >= 0) handlers_.rg_TloClick();
+    if (ModeHasColor(settings.BackgroundMode)) background_.SetBackgroundColor(settings.BackgroundColor);
+    if (ModeHasPicture(settings.BackgroundMode)) background_.SetPicturePath(FromCp1250(settings.BackgroundPicture));
     SetChecked(kMonitOnOffBoxId, settings.MonitorShutdowns);
 }
 
@@ -46,7 +46,7 @@ std::variant<Settings, RefusedBox> SetupFields::Read() const {
         if (!number) return RefusedBox{id, std::move(text)};
         *value = *number;
     }
-    settings.Placement = RadioItem(kPlacementGroup);
+    settings.Placement = static_cast<PanelPlacement>(RadioItem(kPlacementGroup));
     settings.HoverHighlight = IsChecked(kKolBoxId);
     settings.ClockSeconds = IsChecked(kSekBoxId);
     settings.MonitorStarts = IsChecked(kMonitOnBoxId);
@@ -61,7 +61,7 @@ std::variant<Settings, RefusedBox> SetupFields::Read() const {
     const BackgroundChooser::Values& edited = background_.Edited();
     settings.ActiveColor = edited.ActiveColor;
     settings.InactiveColor = edited.InactiveColor;
-    settings.BackgroundMode = RadioItem(kBackgroundGroup);
+    settings.BackgroundMode = static_cast<BackgroundMode>(RadioItem(kBackgroundGroup));
     settings.BackgroundColor = edited.BackgroundColor;
     settings.BackgroundPicture = ToCp1250(edited.PicturePath);
     settings.MonitorShutdowns = IsChecked(kMonitOnOffBoxId);

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace velk {
+#include "core/alignment.h"
 
-enum class Alignment { Left, Right, Centre };
+namespace velk {
 
 // The DrawText flag of an alignment.
 UINT AlignmentFormat(Alignment align);

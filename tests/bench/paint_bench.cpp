@@ -91,7 +91,7 @@ int main() {
         Tf_main panel;
         for (const Mode& mode : modes) {
             Settings settings;
-            settings.Placement = 1;
+            settings.Placement = PanelPlacement::ToolWindow;
             settings.PosX = 100;
             settings.PosY = 100;
             settings.ClockSeconds = true;
@@ -101,7 +101,7 @@ int main() {
             settings.Shortcuts[19] = {"Ostatni", "", ""};
             settings.ActiveColor = 0xFF00FF;
             settings.InactiveColor = 0xFFFFFF;
-            settings.BackgroundMode = mode.mode;
+            settings.BackgroundMode = BackgroundMode{mode.mode};
             settings.BackgroundColor = 0x804020;
             settings.BackgroundPicture = mode.value;
             if (!WriteWholeFile(settingsPath, FormatSettings(settings))) {

@@ -205,7 +205,7 @@ private:
     // line: a stray click must not end every program on the server.
     bool WriteSettings(int left, int top) const {
         Settings settings;
-        settings.Placement = 1;
+        settings.Placement = PanelPlacement::ToolWindow;
         settings.PosX = left;
         settings.PosY = top;
         settings.HoverHighlight = true;

@@ -59,7 +59,7 @@ protected:
     Settings WithPicture(int mode, const wchar_t* name, const std::string& file) {
         run_.WriteFile(name, file);
         Settings settings = TestSettings();
-        settings.BackgroundMode = mode;
+        settings.BackgroundMode = BackgroundMode{mode};
         settings.BackgroundPicture = Path(name);
         return settings;
     }
@@ -77,7 +77,7 @@ protected:
 
 TEST_F(Background, AColourFillsTheClientArea) {
     Settings settings = TestSettings();
-    settings.BackgroundMode = 1;
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = 0x336699;
     HWND panel = Start(settings);
     ASSERT_NE(panel, nullptr);
@@ -208,7 +208,7 @@ TEST_F(Background, PngJpegGifAndPngIconPicturesStretchAndTileWithThePanelsColour
         VelkRun run;
         run.WriteFile(test.name, test.file);
         Settings settings = TestSettings();
-        settings.BackgroundMode = test.mode;
+        settings.BackgroundMode = BackgroundMode{test.mode};
         settings.Shortcuts[0] = {"Napis", "", "L"};  // the panel's full height
         settings.Shortcuts[19] = {"Ostatni", "", "L"};
         const std::wstring path = run.Folder() + test.name;
@@ -265,7 +265,7 @@ TEST_F(Background, EveryLoaderErrorIsShownInTheStandardErrorBoxAndThePanelRunsOn
         VelkRun run;
         if (!bad.content.empty()) run.WriteFile(bad.name, std::string(bad.content));
         Settings settings = TestSettings();
-        settings.BackgroundMode = 2;
+        settings.BackgroundMode = BackgroundMode::StretchedPicture;
         const std::wstring path = run.Folder() + bad.name;
         settings.BackgroundPicture = std::string(path.begin(), path.end());
         run.WriteSettings(settings);

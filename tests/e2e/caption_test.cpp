@@ -88,7 +88,7 @@ class Caption : public ::testing::Test {
 protected:
     HWND StartPanel() {
         Settings settings = TestSettings();
-        settings.Placement = 1;
+        settings.Placement = PanelPlacement::ToolWindow;
         settings.PosX = 40;
         settings.PosY = 40;
         settings.MonitorShutdowns = true;

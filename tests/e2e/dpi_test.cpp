@@ -56,8 +56,8 @@ TEST(Dpi144, ThePanelItsTextItsCaptionAndTheDialogAreScaled) {
 
     VelkRun run;
     Settings settings = TestSettings();
-    settings.Placement = 1;  // the tool window with the caption bar
-    settings.BackgroundMode = 1;
+    settings.Placement = PanelPlacement::ToolWindow;  // the tool window with the caption bar
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = static_cast<int32_t>(kPanelColour);
     settings.InactiveColor = static_cast<int32_t>(kWhite);
     UseSlot(settings, 1, "HHHH");

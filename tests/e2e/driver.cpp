@@ -135,7 +135,7 @@ INPUT MouseInput(POINT screen, DWORD flags) {
 
 Settings TestSettings() {
     Settings settings;
-    settings.Placement = 0;
+    settings.Placement = PanelPlacement::FixedPanel;
     settings.PosX = 100;
     settings.PosY = 50;
     settings.MonitorInfoSeconds = "10";

@@ -172,7 +172,7 @@ int MarkedPixels(HWND panel, int slot, COLORREF background) {
 TEST_F(Launching, TheKeyboardMarksTheUsedLinesRunsTheMarkedOneAndOpensTheMenuThere) {
     const std::string folder(run_.Folder().begin(), run_.Folder().end());
     Settings settings = TestSettings();
-    settings.BackgroundMode = 1;
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = 0x000000;
     settings.Shortcuts[0] = {"Pierwszy", folder + "record_args.exe", "L"};
     settings.Shortcuts[2] = {"Drugi", folder + "_DATA.exe", "L"};  // slot 2 unused, so skipped

@@ -18,7 +18,7 @@ TEST(OffScreen, APanelSavedOffEveryScreenShowsFullyOnItAndThePartlyOffOneStays) 
     for (const auto& place : places) {
         VelkRun run;
         Settings settings = TestSettings();
-        settings.Placement = 1;
+        settings.Placement = PanelPlacement::ToolWindow;
         settings.PosX = place.x;
         settings.PosY = place.y;
         settings.Shortcuts[0] = {"Pierwszy", "", ""};

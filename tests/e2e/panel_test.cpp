@@ -15,7 +15,7 @@ constexpr int kSettingsGreen = 0x00FF00;
 
 Settings PlacedAt(int placement, int x, int y) {
     Settings settings = TestSettings();
-    settings.Placement = placement;
+    settings.Placement = PanelPlacement{placement};
     settings.PosX = x;
     settings.PosY = y;
     return settings;
@@ -120,7 +120,7 @@ TEST(Clock, TheClockLabelChangesEverySecond) {
     VelkRun run;
     Settings settings = TestSettings();
     settings.ClockSeconds = true;
-    settings.BackgroundMode = 1;
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = 0;
     UseSlot(settings, 1, "_ZEGAR");
     HWND panel = run.StartWith(settings);
@@ -142,7 +142,7 @@ TEST(Hover, TheLabelUnderThePointerTakesTheActiveColour) {
     settings.HoverHighlight = true;
     settings.ActiveColor = kSettingsRed;
     settings.InactiveColor = kSettingsGreen;
-    settings.BackgroundMode = 1;
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = 0;
     UseSlot(settings, 1, "Pierwszy");
     UseSlot(settings, 2, "Drugi");
@@ -171,7 +171,7 @@ class Closing : public ::testing::Test {
 protected:
     HWND StartPanel(int placement) {
         Settings settings = TestSettings();
-        settings.Placement = placement;
+        settings.Placement = PanelPlacement{placement};
         UseSlot(settings, 1, "Pierwszy");
         return run_.StartWith(settings);
     }

@@ -225,7 +225,7 @@ Settings FullSettings() {
     settings.Shortcuts[3] = {"", "cmd.exe", "x"};
     settings.ActiveColor = 0x0000FF;
     settings.InactiveColor = 0x00FF00;
-    settings.BackgroundMode = 1;
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = 0x203040;
     settings.MonitorShutdowns = true;
     return settings;
@@ -305,10 +305,10 @@ TEST_F(SetupDialog, OpensOnThePanelsPlaceAndLeavingWithoutAChangeKeepsTheFile) {
 
 TEST_F(SetupDialog, ATypedShortcutShowsOnThePanelAtOnceAndADraggedPanelsPlaceIsSaved) {
     Settings settings = TestSettings();
-    settings.Placement = 1;
+    settings.Placement = PanelPlacement::ToolWindow;
     settings.PosX = 300;
     settings.PosY = 200;
-    settings.BackgroundMode = 1;
+    settings.BackgroundMode = BackgroundMode::OwnColor;
     settings.BackgroundColor = 0;  // white labels on black
     ASSERT_NE(StartWith(settings), nullptr);
     ASSERT_EQ(ClientSize(panel_).cy, 8) << "no slot used yet";

@@ -79,7 +79,7 @@ constexpr unsigned long long kMemoryTolerance = 4ull << 20;
 
 Settings PanelSettings(int32_t placement, int32_t mode, const std::wstring& picture) {
     Settings settings;
-    settings.Placement = placement;
+    settings.Placement = PanelPlacement{placement};
     settings.PosX = 60;
     settings.PosY = 60;
     settings.HoverHighlight = true;
@@ -91,7 +91,7 @@ Settings PanelSettings(int32_t placement, int32_t mode, const std::wstring& pict
     settings.Shortcuts[19] = {"\xA3\xF3\x64\x9F", "", ""};  // "Łódź"
     settings.ActiveColor = 0x0000FF;
     settings.InactiveColor = 0xFFFFFF;
-    settings.BackgroundMode = mode;
+    settings.BackgroundMode = BackgroundMode{mode};
     settings.BackgroundColor = 0x804020;
     settings.BackgroundPicture = ToCp1250(picture);
     return settings;

@@ -68,13 +68,13 @@ TEST(SlotKinds, KeywordsAreExact) {
     EXPECT_EQ(ClassifySlot("_ZEGAR"), SlotKind::Clock);
     EXPECT_EQ(ClassifySlot("_DATA"), SlotKind::Date);
     for (const char* text : {"_nic", " _NIC", "_ZEGAR ", "_zegar", "_Data", " "})
-        EXPECT_EQ(ClassifySlot(text), SlotKind::Shortcut) << '"' << text << '"';
+        EXPECT_EQ(ClassifySlot(text), SlotKind::Ordinary) << '"' << text << '"';
 }
 
 TEST(SlotKinds, AlignmentCodes) {
-    EXPECT_EQ(AlignFromCode("L"), SlotAlign::Left);
-    EXPECT_EQ(AlignFromCode("P"), SlotAlign::Right);
-    for (const char* code : {"", "l", "p", "Left", "L ", "C"}) EXPECT_EQ(AlignFromCode(code), SlotAlign::Centre) << code;
+    EXPECT_EQ(AlignFromCode("L"), Alignment::Left);
+    EXPECT_EQ(AlignFromCode("P"), Alignment::Right);
+    for (const char* code : {"", "l", "p", "Left", "L ", "C"}) EXPECT_EQ(AlignFromCode(code), Alignment::Centre) << code;
 }
 
 TEST(ClockTexts, PlainDecimalWithSpacedSeparators) {

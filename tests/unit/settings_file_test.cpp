@@ -41,7 +41,7 @@ std::vector<std::string> Lines(const std::string& file) {
 // Every field, the ones a save leaves out included, so that two reads can be
 // compared with a readable difference.
 std::string Describe(const Settings& s) {
-    std::string text = std::to_string(s.Placement) + " " + std::to_string(s.PosX) + " " +
+    std::string text = std::to_string(static_cast<int32_t>(s.Placement)) + " " + std::to_string(s.PosX) + " " +
                        std::to_string(s.PosY) + " " + std::to_string(s.HoverHighlight) +
                        std::to_string(s.ClockSeconds) + std::to_string(s.MonitorStarts) +
                        std::to_string(s.MonitorInfoWindow) + " [" + s.MonitorInfoSeconds + "]";
@@ -49,7 +49,7 @@ std::string Describe(const Settings& s) {
         text += " [" + slot.Text + "|" + slot.Command + "|" + slot.Align + "]";
     }
     return text + " " + std::to_string(s.ActiveColor) + " " + std::to_string(s.InactiveColor) +
-           " " + std::to_string(s.BackgroundMode) + " " + std::to_string(s.BackgroundColor) +
+           " " + std::to_string(static_cast<int32_t>(s.BackgroundMode)) + " " + std::to_string(s.BackgroundColor) +
            " [" + s.BackgroundPicture + "] " + std::to_string(s.MonitorShutdowns);
 }
 
@@ -89,7 +89,7 @@ std::string WithLine(int number, const std::string& value) {
 TEST(SettingsFileTest, ExampleFileReadsAndSavesByteForByte) {
     for (SettingsReader who : {SettingsReader::Panel, SettingsReader::Dialog}) {
         const Settings s = Read(ExampleFile(), who);
-        EXPECT_EQ(s.Placement, 1);
+        EXPECT_EQ(s.Placement, PanelPlacement::ToolWindow);
         EXPECT_EQ(s.PosX, 900);
         EXPECT_EQ(s.PosY, 40);
         EXPECT_TRUE(s.HoverHighlight);
@@ -104,7 +104,7 @@ TEST(SettingsFileTest, ExampleFileReadsAndSavesByteForByte) {
         EXPECT_EQ(s.Shortcuts[19].Text, "");
         EXPECT_EQ(s.ActiveColor, 16711935);
         EXPECT_EQ(s.InactiveColor, 16777215);
-        EXPECT_EQ(s.BackgroundMode, 3);
+        EXPECT_EQ(s.BackgroundMode, BackgroundMode::TiledPicture);
         EXPECT_EQ(s.BackgroundPicture, "C:\\Obrazy\\tlo.bmp");
         EXPECT_FALSE(s.MonitorShutdowns);
         EXPECT_EQ(FormatSettings(s), ExampleFile());
@@ -123,7 +123,7 @@ TEST(SettingsFileTest, SaveWritesLine73OnlyForColourAndPictureModes) {
     };
     for (const Case& c : {Case{0, 73, "1"}, Case{1, 74, "-2147483643"}, Case{2, 74, "C:\\t\xB3o.bmp"},
                           Case{3, 74, "C:\\t\xB3o.bmp"}, Case{-1, 73, "1"}, Case{4, 73, "1"}}) {
-        s.BackgroundMode = c.mode;
+        s.BackgroundMode = BackgroundMode{c.mode};
         const std::string file = FormatSettings(s);
         const std::vector<std::string> lines = Lines(file);
         ASSERT_EQ(lines.size(), c.lineCount) << "mode " << c.mode;
@@ -132,7 +132,7 @@ TEST(SettingsFileTest, SaveWritesLine73OnlyForColourAndPictureModes) {
         EXPECT_EQ(lines.back(), "1");
         EXPECT_EQ(file.substr(file.size() - 3), "1\r\n");
         const Settings back = Read(file);
-        EXPECT_EQ(back.BackgroundMode, c.mode);
+        EXPECT_EQ(back.BackgroundMode, BackgroundMode{c.mode});
         EXPECT_TRUE(back.MonitorShutdowns) << "mode " << c.mode;
         EXPECT_EQ(FormatSettings(back), file);
     }
@@ -173,13 +173,13 @@ TEST(SettingsFileTest, ShortFilesReadMissingLinesAsEmpty) {
         EXPECT_EQ(Describe(Read(file)), Describe(defaults)) << "[" << file << "]";
     }
     const Settings s = Read("4\r\n1\r\n5\r\n6\r\n1\r\n1\r\n1\r\n1\r\n30\r\nA\r\ncmd\r\nP\r\nB");
-    EXPECT_EQ(s.Placement, 1);
+    EXPECT_EQ(s.Placement, PanelPlacement::ToolWindow);
     EXPECT_EQ(s.MonitorInfoSeconds, "30");
     EXPECT_EQ(s.Shortcuts[0].Align, "P");
     EXPECT_EQ(s.Shortcuts[1].Text, "B");
     EXPECT_EQ(s.Shortcuts[1].Command, "");
     EXPECT_EQ(s.ActiveColor, 0);
-    EXPECT_EQ(s.BackgroundMode, 0);
+    EXPECT_EQ(s.BackgroundMode, BackgroundMode::DesktopColor);
     EXPECT_FALSE(s.MonitorShutdowns);
 }
 
@@ -318,9 +318,9 @@ TEST(SettingsFileTest, DialogClampsModeAndPlacementWherePanelTakesThemAsRead) {
     // line; the dialog shows the last item and takes line 73 as the picture.
     const Settings panel5 = Read(WithLine(72, "5"));
     const Settings dialog5 = Read(WithLine(72, "5"), SettingsReader::Dialog);
-    EXPECT_EQ(panel5.BackgroundMode, 5);
+    EXPECT_EQ(panel5.BackgroundMode, BackgroundMode{5});
     EXPECT_EQ(panel5.BackgroundPicture, "");
-    EXPECT_EQ(dialog5.BackgroundMode, 3);
+    EXPECT_EQ(dialog5.BackgroundMode, BackgroundMode{3});
     EXPECT_EQ(dialog5.BackgroundPicture, "C:\\Obrazy\\tlo.bmp");
     const std::string shutdownOn73 = WithLines({{72, "5"}, {73, "1"}});
     EXPECT_TRUE(Read(shutdownOn73).MonitorShutdowns);
@@ -329,14 +329,14 @@ TEST(SettingsFileTest, DialogClampsModeAndPlacementWherePanelTakesThemAsRead) {
 
     const Settings panelMinus = Read(WithLine(72, "-5"));
     const Settings dialogMinus = Read(WithLine(72, "-5"), SettingsReader::Dialog);
-    EXPECT_EQ(panelMinus.BackgroundMode, -5);
-    EXPECT_EQ(dialogMinus.BackgroundMode, -1);
+    EXPECT_EQ(panelMinus.BackgroundMode, BackgroundMode{-5});
+    EXPECT_EQ(dialogMinus.BackgroundMode, BackgroundMode{-1});
     EXPECT_EQ(dialogMinus.BackgroundPicture, "");
 
     for (const auto& [line, panelValue, dialogValue] :
          {std::tuple{"7", 7, 1}, std::tuple{"-3", -3, -1}, std::tuple{"-1", -1, -1}, std::tuple{"0", 0, 0}}) {
-        EXPECT_EQ(Read(WithLine(2, line)).Placement, panelValue);
-        EXPECT_EQ(Read(WithLine(2, line), SettingsReader::Dialog).Placement, dialogValue);
+        EXPECT_EQ(Read(WithLine(2, line)).Placement, PanelPlacement{panelValue});
+        EXPECT_EQ(Read(WithLine(2, line), SettingsReader::Dialog).Placement, PanelPlacement{dialogValue});
     }
 }
 

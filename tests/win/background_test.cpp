@@ -78,7 +78,7 @@ protected:
     Settings WithBackground(int mode, const std::string& value, int32_t colour = 0) {
         Settings settings;
         settings.MonitorInfoSeconds = "10";
-        settings.BackgroundMode = mode;
+        settings.BackgroundMode = BackgroundMode{mode};
         settings.BackgroundPicture = value;
         settings.BackgroundColor = colour;
         settings.Shortcuts[19] = {"Ostatni", "", ""};

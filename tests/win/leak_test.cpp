@@ -29,13 +29,13 @@ constexpr int kRepaints = 2000;
 
 Settings PanelSettings(int mode, const std::string& picture) {
     Settings settings;
-    settings.Placement = 1;
+    settings.Placement = PanelPlacement::ToolWindow;
     settings.ClockSeconds = true;
     settings.MonitorInfoSeconds = "10";
     settings.Shortcuts[0] = {"_ZEGAR", "", ""};
     settings.Shortcuts[1] = {"Notatnik", "notepad.exe", ""};
     settings.Shortcuts[19] = {"Ostatni", "", ""};
-    settings.BackgroundMode = mode;
+    settings.BackgroundMode = BackgroundMode{mode};
     settings.BackgroundColor = 0x804020;
     settings.BackgroundPicture = picture;
     return settings;

@@ -85,7 +85,7 @@ TEST_F(PanelTest, SlotsBecomeLabelsWithTheirTextsCommandsAndAlignment) {
 
 TEST_F(PanelTest, AMoveToAMonitorOfAnotherDpiScalesThePanelAndKeepsItsCorner) {
     Settings settings = BaseSettings({{"Jeden", "a", "L"}, {"Dwa", "b", "L"}});
-    settings.Placement = 1;
+    settings.Placement = PanelPlacement::ToolWindow;
     settings.PosX = 100;
     settings.PosY = 50;
     Create(settings);
@@ -247,7 +247,7 @@ TEST_F(PanelTest, WithoutHoverEveryLoadGivesTheInactiveColourAndMovesChangeNothi
 
 TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
     Settings settings = BaseSettings();
-    settings.Placement = 1;
+    settings.Placement = PanelPlacement::ToolWindow;
     settings.PosX = 210;
     settings.PosY = 33;
     settings.Shortcuts[19] = {"Ostatni", "", ""};
@@ -256,7 +256,7 @@ TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
     EXPECT_EQ(panel_.Position().x, 210);
     EXPECT_EQ(panel_.Position().y, 33);
 
-    settings.Placement = 0;
+    settings.Placement = PanelPlacement::FixedPanel;
     file_.Write(settings);
     panel_.LoadSettings();
     EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0);
@@ -264,7 +264,7 @@ TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
     EXPECT_EQ(ClientSize().cy, 362);
 
     // Any other value leaves the frame as it is.
-    settings.Placement = 7;
+    settings.Placement = PanelPlacement{7};
     file_.Write(settings);
     panel_.LoadSettings();
     EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0);

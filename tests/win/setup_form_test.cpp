@@ -31,7 +31,7 @@ protected:
     // the same bytes back.
     static Settings Known() {
         Settings settings;
-        settings.Placement = 1;
+        settings.Placement = PanelPlacement::ToolWindow;
         settings.PosX = 140;
         settings.PosY = 70;
         settings.HoverHighlight = true;
@@ -44,7 +44,7 @@ protected:
         settings.Shortcuts[3] = {"\xA3\xF3\x64\x9F", "C:\\Gry\\\xB3\xF3\x64\x9F.exe", ""};  // "Łódź"
         settings.ActiveColor = 0x0000FF;
         settings.InactiveColor = 0x00FF00;
-        settings.BackgroundMode = 3;
+        settings.BackgroundMode = BackgroundMode::TiledPicture;
         settings.BackgroundPicture = "C:\\brak\\tekstura.bmp";
         settings.MonitorShutdowns = true;
         return settings;
@@ -191,8 +191,8 @@ TEST_F(SetupFormTest, TheFillShowsTheFileWithoutOpeningAnyDialogAndAnUnchangedOk
 TEST_F(SetupFormTest, RadioGroupsClampTheFileAndSaveWhatTheyShow) {
     Settings settings = Known();
     for (const auto& [stored, shown, saved] : {std::tuple{7, 1, 1}, std::tuple{-5, -1, -1}}) {
-        settings.Placement = stored;
-        settings.BackgroundMode = stored;
+        settings.Placement = PanelPlacement{stored};
+        settings.BackgroundMode = BackgroundMode{stored};
         file_.Write(settings);
         test::BoxAnswerer canceller(IDCANCEL);
         setup_.Show();
@@ -202,8 +202,8 @@ TEST_F(SetupFormTest, RadioGroupsClampTheFileAndSaveWhatTheyShow) {
         Press(kOKButtonId);
         LineReader reader = LineReader::FromText(FileBytes());
         const Settings written = ReadSettings(reader, SettingsReader::Panel);
-        EXPECT_EQ(written.Placement, saved) << stored;
-        EXPECT_EQ(written.BackgroundMode, stored == 7 ? 3 : -1) << stored;
+        EXPECT_EQ(written.Placement, PanelPlacement{saved}) << stored;
+        EXPECT_EQ(written.BackgroundMode, BackgroundMode{stored == 7 ? 3 : -1}) << stored;
         setup_.Hide();
     }
 }
@@ -261,7 +261,7 @@ TEST_F(SetupFormTest, AMissingFileIsToldAndHugeTextsAreShownAndSavedWhole) {
 
     Settings settings = Known();
     settings.Shortcuts[5].Command = std::string(1 << 20, 'x');
-    settings.BackgroundMode = 3;
+    settings.BackgroundMode = BackgroundMode::TiledPicture;
     settings.BackgroundPicture = "C:\\" + std::string(5000, 'd') + ".bmp";
     file_.Write(settings);
     setup_.Show();
