@@ -60,10 +60,10 @@ function(make_zip arch exe machine)
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     file(COPY ${TEXTS_DIR}/velk.ini ${TEXTS_DIR}/CZYTAJMNIE.txt DESTINATION ${stage}/velk
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-    # The zip's DOS times are local times: UTC, whatever the machine's zone.
-    run(${CMAKE_COMMAND} -E env TZ=UTC
-        ${CMAKE_COMMAND} -E tar cf ${DIST_DIR}/${zip} --format=zip "--mtime=${FILE_TIME}" ${entries}
-        WORKING_DIRECTORY ${stage})
+    # Only the modification time goes into the zip (-X: no extra fields), and
+    # its DOS time is a local time: UTC, whatever the machine's zone.
+    run(${CMAKE_COMMAND} -E env TZ=UTC ${TOUCH} -d "${FILE_TIME}" ${entries} WORKING_DIRECTORY ${stage})
+    run(${CMAKE_COMMAND} -E env TZ=UTC ${ZIP} -X -D -q ${DIST_DIR}/${zip} ${entries} WORKING_DIRECTORY ${stage})
 
     execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${DIST_DIR}/${zip} OUTPUT_VARIABLE listing)
     string(REPLACE ";" "\n" expected "${entries}\n")
@@ -80,6 +80,13 @@ function(make_zip arch exe machine)
     file(REMOVE_RECURSE ${stage} ${unpacked})
 endfunction()
 
+# Info-ZIP's zip, not cmake -E tar: that one stores each file's access and
+# change times too, which differ from build to build.
+find_program(ZIP zip)
+find_program(TOUCH touch)
+if(NOT ZIP OR NOT TOUCH)
+    fail("zip and touch are needed (scripts/deps.sh installs zip)")
+endif()
 file(MAKE_DIRECTORY ${DIST_DIR})
 make_zip(win64 ${WIN64_EXE} 8664)
 make_zip(win32 ${WIN32_EXE} 014c)
