@@ -1,6 +1,6 @@
 # The two commands: run the panel, run every test. Each installs what is
 # missing first.
-.PHONY: run test bench fuzz soak clean
+.PHONY: run test bench fuzz soak dist clean
 
 run:
 	@scripts/run.sh
@@ -16,6 +16,9 @@ fuzz:
 
 soak:
 	@scripts/soak.sh
+
+dist:
+	@scripts/dist.sh
 
 clean:
 	rm -rf build

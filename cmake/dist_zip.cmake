@@ -1,0 +1,96 @@
+# Makes the release zips from the two velk.exe files and the texts in dist/,
+# checks what each zip holds, and writes SHA256SUMS over them. Run by the
+# dist target (cmake/dist.cmake):
+#   cmake -D VERSION=4.0.0 -D FILE_TIME=... -D WIN64_EXE=... -D WIN32_EXE=...
+#         -D TEXTS_DIR=<source>/dist -D DIST_DIR=<source>/build/dist -P dist_zip.cmake
+cmake_minimum_required(VERSION 3.25)
+
+# The zips' entries, sorted: the order is part of the zip's bytes.
+set(entries velk/CZYTAJMNIE.txt velk/velk.exe velk/velk.ini)
+
+function(fail message)
+    message(FATAL_ERROR "dist: ${message}")
+endfunction()
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        fail("${ARGN} failed: ${result}")
+    endif()
+endfunction()
+
+# The PE header's machine field: 8664 for x86_64, 014c for i686.
+function(check_machine exe expected)
+    file(READ ${exe} offset_bytes OFFSET 60 LIMIT 4 HEX)
+    string(REGEX REPLACE "(..)(..)(..)(..)" "\\4\\3\\2\\1" offset_hex "${offset_bytes}")
+    math(EXPR pe_offset "0x${offset_hex}")
+    file(READ ${exe} signature OFFSET ${pe_offset} LIMIT 6 HEX)
+    string(REGEX REPLACE "^50450000(..)(..)$" "\\2\\1" machine "${signature}")
+    if(NOT machine STREQUAL expected)
+        fail("${exe}: machine ${signature}, not ${expected}")
+    endif()
+endfunction()
+
+# UTF-8 with a byte-order mark, every line ended by CR LF. Read as bytes:
+# file(READ) as text drops the CRs.
+function(check_user_text text)
+    file(READ ${text} hex HEX)
+    string(REGEX REPLACE "(..)" " \\1" bytes "${hex}")
+    if(NOT bytes MATCHES "^ ef bb bf")
+        fail("${text} does not begin with the UTF-8 byte-order mark")
+    endif()
+    string(REGEX MATCHALL " 0d" cr "${bytes}")
+    string(REGEX MATCHALL " 0a" lf "${bytes}")
+    string(REGEX MATCHALL " 0d 0a" crlf "${bytes}")
+    list(LENGTH cr cr_count)
+    list(LENGTH lf lf_count)
+    list(LENGTH crlf crlf_count)
+    if(NOT cr_count EQUAL crlf_count OR NOT lf_count EQUAL crlf_count OR NOT bytes MATCHES " 0d 0a$")
+        fail("${text} has a line end other than CR LF")
+    endif()
+endfunction()
+
+function(make_zip arch exe machine)
+    set(zip velk-${VERSION}-${arch}.zip)
+    set(stage ${DIST_DIR}/${arch}-stage)
+    set(unpacked ${DIST_DIR}/${arch}-check)
+    file(REMOVE_RECURSE ${stage} ${unpacked} ${DIST_DIR}/${zip})
+    # Fixed permissions: the zip stores them, and a checkout's may differ.
+    file(COPY ${exe} DESTINATION ${stage}/velk
+         FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    file(COPY ${TEXTS_DIR}/velk.ini ${TEXTS_DIR}/CZYTAJMNIE.txt DESTINATION ${stage}/velk
+         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    # Only the modification time goes into the zip (-X: no extra fields), and
+    # its DOS time is a local time: UTC, whatever the machine's zone.
+    run(${CMAKE_COMMAND} -E env TZ=UTC ${TOUCH} -d "${FILE_TIME}" ${entries} WORKING_DIRECTORY ${stage})
+    run(${CMAKE_COMMAND} -E env TZ=UTC ${ZIP} -X -D -q ${DIST_DIR}/${zip} ${entries} WORKING_DIRECTORY ${stage})
+
+    execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${DIST_DIR}/${zip} OUTPUT_VARIABLE listing)
+    string(REPLACE ";" "\n" expected "${entries}\n")
+    if(NOT listing STREQUAL expected)
+        fail("${zip} holds\n${listing}instead of\n${expected}")
+    endif()
+    file(MAKE_DIRECTORY ${unpacked})
+    run(${CMAKE_COMMAND} -E tar xf ${DIST_DIR}/${zip} WORKING_DIRECTORY ${unpacked})
+    check_machine(${unpacked}/velk/velk.exe ${machine})
+    check_user_text(${unpacked}/velk/CZYTAJMNIE.txt)
+    foreach(file velk.exe velk.ini CZYTAJMNIE.txt)
+        run(${CMAKE_COMMAND} -E compare_files ${unpacked}/velk/${file} ${stage}/velk/${file})
+    endforeach()
+    file(REMOVE_RECURSE ${stage} ${unpacked})
+endfunction()
+
+# Info-ZIP's zip, not cmake -E tar: that one stores each file's access and
+# change times too, which differ from build to build.
+find_program(ZIP zip)
+find_program(TOUCH touch)
+if(NOT ZIP OR NOT TOUCH)
+    fail("zip and touch are needed (scripts/deps.sh installs zip)")
+endif()
+file(MAKE_DIRECTORY ${DIST_DIR})
+make_zip(win64 ${WIN64_EXE} 8664)
+make_zip(win32 ${WIN32_EXE} 014c)
+run(${CMAKE_COMMAND} -E sha256sum velk-${VERSION}-win32.zip velk-${VERSION}-win64.zip
+    WORKING_DIRECTORY ${DIST_DIR} OUTPUT_FILE ${DIST_DIR}/SHA256SUMS)
+file(READ ${DIST_DIR}/SHA256SUMS sums)
+message(STATUS "build/dist/SHA256SUMS:\n${sums}")

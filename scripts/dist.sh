@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Makes the release in build/dist: velk-<version>-win64.zip and -win32.zip,
+# each holding velk/velk.exe, velk/velk.ini and velk/CZYTAJMNIE.txt, and
+# SHA256SUMS over both. The dist target of the win64 build (cmake/dist.cmake)
+# builds both velk.exe files, makes the zips and checks them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh
+cmake --preset win64 >/dev/null
+# Both builds, the outer one and the i686 one it drives, take this many jobs.
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+cmake --build --preset win64 --target dist
