@@ -22,7 +22,6 @@ public:
     // The object alive now, or null before it is made and after it is gone.
     static Application* Current() { return current_; }
 
-    const std::wstring& Title() const { return title_; }
     // Owner of every form; its title is the application title.
     HWND Handle() const { return hwnd(); }
 

@@ -103,6 +103,13 @@ private:
 
     bool OnNavigationKey(UINT key, bool inEditor);
     void LeaveGrid(bool backwards);
+    // The editor's selection and text length.
+    struct EditorCaret {
+        DWORD start = 0;
+        DWORD end = 0;
+        DWORD length = 0;
+    };
+    EditorCaret Caret() const;
     bool CaretAtLeft() const;
     bool CaretAtRight() const;
     LRESULT DialogCode(LRESULT code, const MSG* message) const;

@@ -56,13 +56,11 @@ LRESULT StringGrid::HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_PASTE: Paste(); return 0;
     case WM_COPY: {
         // Nothing selected: the whole cell.
-        DWORD start = 0;
-        DWORD end = 0;
-        SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        if (start != end) return DefSubclassProc(editor, message, wParam, lParam);
+        const EditorCaret caret = Caret();
+        if (caret.start != caret.end) return DefSubclassProc(editor, message, wParam, lParam);
         DefSubclassProc(editor, EM_SETSEL, 0, -1);
         const LRESULT result = DefSubclassProc(editor, message, wParam, lParam);
-        DefSubclassProc(editor, EM_SETSEL, start, end);
+        DefSubclassProc(editor, EM_SETSEL, caret.start, caret.end);
         return result;
     }
     case WM_LBUTTONDOWN: {
@@ -140,20 +138,21 @@ void StringGrid::PlaceEditor(bool loadText) {
     if (GetFocus() == hwnd()) SetFocus(editor_);
 }
 
+StringGrid::EditorCaret StringGrid::Caret() const {
+    EditorCaret caret;
+    SendMessageW(editor_, EM_GETSEL, reinterpret_cast<WPARAM>(&caret.start), reinterpret_cast<LPARAM>(&caret.end));
+    caret.length = static_cast<DWORD>(GetWindowTextLengthW(editor_));
+    return caret;
+}
+
 bool StringGrid::CaretAtLeft() const {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(editor_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const DWORD length = static_cast<DWORD>(GetWindowTextLengthW(editor_));
-    return start == 0 && (end == 0 || end == length);
+    const EditorCaret caret = Caret();
+    return caret.start == 0 && (caret.end == 0 || caret.end == caret.length);
 }
 
 bool StringGrid::CaretAtRight() const {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(editor_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const DWORD length = static_cast<DWORD>(GetWindowTextLengthW(editor_));
-    return (start == 0 || start == end) && end == length;
+    const EditorCaret caret = Caret();
+    return (caret.start == 0 || caret.start == caret.end) && caret.end == caret.length;
 }
 
 bool StringGrid::OnNavigationKey(UINT key, bool inEditor) {

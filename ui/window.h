@@ -28,6 +28,7 @@ public:
     // procedure); null for any other window.
     static WindowBase* FromHandle(HWND hwnd);
 
+    // The one procedure every class of ours is registered with.
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
