@@ -37,7 +37,7 @@ public:
     bool Tracking() const { return FPress.Tracking(); }
 
     void Place(const caption::ButtonPlace& place);
-    caption::Rect HitRect() const;
+    Rect HitRect() const;
 
     // Draws the button at its rectangle into a context of the form window's
     // coordinates: pushed while pressed, inactive while disabled.

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "caption/caption_geometry.h"
+#include "core/geometry.h"
 #include "caption/caption_kinds.h"
 
 namespace velk::caption {

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "caption/button_press.h"
-#include "caption/caption_geometry.h"
+#include "core/geometry.h"
 #include "caption/caption_kinds.h"
 
 namespace velk::caption {

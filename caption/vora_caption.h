@@ -108,7 +108,7 @@ private:
     // The form's icon at the bar's icon size, copied again only when the
     // icon or the size changes: a copy from the resource at every paint
     // costs most of a paint (and Wine leaks a little with each).
-    HICON IconCopy(const caption::Rect& target);
+    HICON IconCopy(const Rect& target);
 
     // The menus.
     caption::CaptionScene Scene() const;

@@ -8,6 +8,8 @@
 #include "ui/application.h"
 #include "win/back_buffer.h"
 #include "win/handles.h"
+#include "win/rect.h"
+#include "win/window_text.h"
 #include "ui/label.h"
 
 namespace velk {
@@ -19,15 +21,6 @@ namespace {
 Rgb RgbOf(TColor color) {
     const COLORREF value = ResolveColor(color);
     return {GetRValue(value), GetGValue(value), GetBValue(value)};
-}
-
-RECT ToRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
-
-std::wstring WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return text;
 }
 
 constexpr UINT kTextFormat = DT_END_ELLIPSIS | DT_SINGLELINE | DT_VCENTER;
@@ -101,7 +94,7 @@ void TVoraCaption::PaintIcon(HDC dc) {
 void TVoraCaption::PaintTexts(HDC dc, bool active) const {
     const COLORREF oldColor = SetTextColor(dc, ResolveColor(active ? FActiveFontColor : FInactiveFontColor));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    RECT area = ToRect(FLayout.textRect);
+    RECT area = ToRECT(FLayout.textRect);
     const auto heightOf = [&](const TCaptionFont& font) {
         return FAutoSize ? AutoSizeFontHeight(FLayout.textRect.Height()) : font.Height;
     };

@@ -10,8 +10,11 @@
 // line, and a point on that line belongs to the cell. Fixed rows and columns
 // stay at the top and left; the scrollable ones start at the view's first
 // row and column.
+#include <cstddef>
 #include <optional>
 #include <vector>
+
+#include "core/geometry.h"
 
 namespace velk::grid {
 
@@ -20,24 +23,9 @@ inline constexpr int kLineWidth = 1;
 inline constexpr int kResizeTolerance = 3;
 inline constexpr int kMinColumnWidth = 8;
 
-struct Point {
-    int x = 0;
-    int y = 0;
-};
-
 struct Size {
     int width = 0;
     int height = 0;
-};
-
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const Rect&) const = default;
 };
 
 struct Cell {
@@ -55,6 +43,10 @@ struct Layout {
 
     int Columns() const { return static_cast<int>(columnWidths.size()); }
     bool IsCell(Cell cell) const;
+    // Where a cell's text is kept among the cells stored row by row.
+    size_t StorageIndex(Cell cell) const {
+        return static_cast<size_t>(cell.row) * columnWidths.size() + static_cast<size_t>(cell.column);
+    }
     // Not fixed: may become current.
     bool IsScrollable(Cell cell) const;
 };

@@ -11,7 +11,7 @@ namespace {
 int Overlap(int from, int to, int areaFrom, int areaTo) { return std::max(0, std::min(to, areaTo) - std::max(from, areaFrom)); }
 
 // Squared distance between the two rectangles; 0 when they touch or overlap.
-int64_t DistanceSquared(const ScreenRect& a, const ScreenRect& b) {
+int64_t DistanceSquared(const Rect& a, const Rect& b) {
     const int64_t dx = std::max({0, b.left - a.right, a.left - b.right});
     const int64_t dy = std::max({0, b.top - a.bottom, a.top - b.bottom});
     return dx * dx + dy * dy;
@@ -25,14 +25,14 @@ int PlaceInside(int from, int length, int areaFrom, int areaTo) {
 
 }  // namespace
 
-ScreenRect ReachablePlace(const ScreenRect& window, std::span<const ScreenRect> workAreas, int reach) {
+Rect ReachablePlace(const Rect& window, std::span<const Rect> workAreas, int reach) {
     if (workAreas.empty()) return window;
     const int needWidth = std::min(reach, window.Width());
     const int needHeight = std::min(reach, window.Height());
-    const ScreenRect* nearest = nullptr;
+    const Rect* nearest = nullptr;
     int64_t bestOverlap = -1;
     int64_t bestDistance = std::numeric_limits<int64_t>::max();
-    for (const ScreenRect& area : workAreas) {
+    for (const Rect& area : workAreas) {
         const int width = Overlap(window.left, window.right, area.left, area.right);
         const int height = Overlap(window.top, window.bottom, area.top, area.bottom);
         if (width >= needWidth && height >= needHeight && width > 0 && height > 0) return window;
@@ -44,7 +44,7 @@ ScreenRect ReachablePlace(const ScreenRect& window, std::span<const ScreenRect> 
             bestDistance = distance;
         }
     }
-    ScreenRect placed = window;
+    Rect placed = window;
     placed.left = PlaceInside(window.left, window.Width(), nearest->left, nearest->right);
     placed.top = PlaceInside(window.top, window.Height(), nearest->top, nearest->bottom);
     placed.right = placed.left + window.Width();

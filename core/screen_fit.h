@@ -4,22 +4,14 @@
 // screen. No Windows header: tested natively.
 #include <span>
 
-namespace velk {
+#include "core/geometry.h"
 
-struct ScreenRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const ScreenRect&) const = default;
-};
+namespace velk {
 
 // The window's place, unchanged while at least reach × reach pixels of it
 // (or all of it, when it is smaller) lie on one work area; otherwise moved,
 // at its size, fully into the work area nearest to it (the one it overlaps
 // most, else the closest). No work areas: unchanged.
-ScreenRect ReachablePlace(const ScreenRect& window, std::span<const ScreenRect> workAreas, int reach);
+Rect ReachablePlace(const Rect& window, std::span<const Rect> workAreas, int reach);
 
 }  // namespace velk

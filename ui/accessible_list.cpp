@@ -1,5 +1,6 @@
 #include "ui/accessible_list.h"
 
+#include "win/guarded_call.h"
 #include "win/system_library.h"
 
 namespace velk {
@@ -81,245 +82,281 @@ HRESULT AccessibleList::GetTypeInfoCount(UINT* count) {
 
 HRESULT AccessibleList::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT* result,
                                EXCEPINFO*, UINT*) {
-    // The one argument, if any, names the child.
-    VARIANT child;
-    MakeEmpty(&child);
-    if (parameters && parameters->cArgs > 0) {
-        if (FAILED(ToLong(&child, &parameters->rgvarg[parameters->cArgs - 1])))
-            return DISP_E_TYPEMISMATCH;
-    } else {
-        child.vt = VT_I4;
-        child.lVal = CHILDID_SELF;
-    }
-    VARIANT ignored;
-    VARIANT* out = result ? result : &ignored;
-    MakeEmpty(out);
-    BSTR value = nullptr;
-    // After the getter has run: the text it made goes into the result.
-    const auto text = [&](HRESULT got) {
-        if (got == S_OK) {
-            out->vt = VT_BSTR;
-            out->bstrVal = value;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        // The one argument, if any, names the child.
+        VARIANT child;
+        MakeEmpty(&child);
+        if (parameters && parameters->cArgs > 0) {
+            if (FAILED(ToLong(&child, &parameters->rgvarg[parameters->cArgs - 1])))
+                return DISP_E_TYPEMISMATCH;
+        } else {
+            child.vt = VT_I4;
+            child.lVal = CHILDID_SELF;
         }
-        return got;
-    };
-    HRESULT got = S_OK;
-    switch (member) {
-    case DISPID_ACC_CHILDCOUNT: {
-        LONG count = 0;
-        got = get_accChildCount(&count);
-        if (got == S_OK) SetLong(out, count);
-        break;
-    }
-    case DISPID_ACC_NAME: got = text(get_accName(child, &value)); break;
-    case DISPID_ACC_DEFAULTACTION: got = text(get_accDefaultAction(child, &value)); break;
-    case DISPID_ACC_ROLE: got = get_accRole(child, out); break;
-    case DISPID_ACC_STATE: got = get_accState(child, out); break;
-    case DISPID_ACC_FOCUS: got = get_accFocus(out); break;
-    case DISPID_ACC_DODEFAULTACTION: got = accDoDefaultAction(child); break;
-    default: return DISP_E_MEMBERNOTFOUND;
-    }
-    if (out == &ignored) Clear(&ignored);
-    return FAILED(got) ? got : S_OK;
+        VARIANT ignored;
+        VARIANT* out = result ? result : &ignored;
+        MakeEmpty(out);
+        BSTR value = nullptr;
+        // After the getter has run: the text it made goes into the result.
+        const auto text = [&](HRESULT got) {
+            if (got == S_OK) {
+                out->vt = VT_BSTR;
+                out->bstrVal = value;
+            }
+            return got;
+        };
+        HRESULT got = S_OK;
+        switch (member) {
+        case DISPID_ACC_CHILDCOUNT: {
+            LONG count = 0;
+            got = get_accChildCount(&count);
+            if (got == S_OK) SetLong(out, count);
+            break;
+        }
+        case DISPID_ACC_NAME: got = text(get_accName(child, &value)); break;
+        case DISPID_ACC_DEFAULTACTION: got = text(get_accDefaultAction(child, &value)); break;
+        case DISPID_ACC_ROLE: got = get_accRole(child, out); break;
+        case DISPID_ACC_STATE: got = get_accState(child, out); break;
+        case DISPID_ACC_FOCUS: got = get_accFocus(out); break;
+        case DISPID_ACC_DODEFAULTACTION: got = accDoDefaultAction(child); break;
+        default: return DISP_E_MEMBERNOTFOUND;
+        }
+        if (out == &ignored) Clear(&ignored);
+        return FAILED(got) ? got : S_OK;
+    });
 }
 
-bool AccessibleList::ItemOf(const VARIANT& child, const std::vector<AccessibleItem>& items, int* item) const {
-    if (child.vt != VT_I4) return false;
+HRESULT AccessibleList::Named(const VARIANT& child, std::vector<AccessibleItem>* items, int* item) const {
+    if (!source_) return CO_E_OBJNOTCONNECTED;
+    *items = source_->AccessibleItems();
+    if (child.vt != VT_I4) return E_INVALIDARG;
     if (child.lVal == CHILDID_SELF) {
         *item = kSelf;
-        return true;
+        return S_OK;
     }
-    if (child.lVal < 1 || child.lVal > static_cast<LONG>(items.size())) return false;
+    if (child.lVal < 1 || child.lVal > static_cast<LONG>(items->size())) return E_INVALIDARG;
     *item = static_cast<int>(child.lVal - 1);
-    return true;
+    return S_OK;
 }
 
 HRESULT AccessibleList::get_accParent(IDispatch** parent) {
-    if (!parent) return E_INVALIDARG;
-    *parent = nullptr;
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    static const auto fromWindow = Oleacc().Find<decltype(AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
-    if (!fromWindow) return E_FAIL;
-    return fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!parent) return E_INVALIDARG;
+        *parent = nullptr;
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        static const auto fromWindow =
+            Oleacc().Find<decltype(AccessibleObjectFromWindow)>("AccessibleObjectFromWindow");
+        if (!fromWindow) return E_FAIL;
+        return fromWindow(window_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent));
+    });
 }
 
 HRESULT AccessibleList::get_accChildCount(LONG* count) {
-    if (!count) return E_INVALIDARG;
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    *count = static_cast<LONG>(source_->AccessibleItems().size());
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!count) return E_INVALIDARG;
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        *count = static_cast<LONG>(source_->AccessibleItems().size());
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::get_accChild(VARIANT, IDispatch** object) {
-    if (!object) return E_INVALIDARG;
-    *object = nullptr;
-    // The items are simple elements of this object, not objects of their own.
-    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!object) return E_INVALIDARG;
+        *object = nullptr;
+        // The items are simple elements of this object, not objects of their own.
+        return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    });
 }
 
 HRESULT AccessibleList::get_accName(VARIANT child, BSTR* name) {
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
-    return Text(item == kSelf ? name_ : items[static_cast<size_t>(item)].Name, name);
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        return Text(item == kSelf ? name_ : items[static_cast<size_t>(item)].Name, name);
+    });
 }
 
 HRESULT AccessibleList::get_accValue(VARIANT, BSTR* value) {
-    if (value) *value = nullptr;
-    return source_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (value) *value = nullptr;
+        return source_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+    });
 }
 
 HRESULT AccessibleList::get_accDescription(VARIANT, BSTR* description) {
-    if (description) *description = nullptr;
-    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (description) *description = nullptr;
+        return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    });
 }
 
 HRESULT AccessibleList::get_accRole(VARIANT child, VARIANT* role) {
-    if (!role) return E_INVALIDARG;
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
-    const LONG value = item == kSelf                               ? ROLE_SYSTEM_LIST
-                       : items[static_cast<size_t>(item)].IsStatic ? ROLE_SYSTEM_STATICTEXT
-                                                                   : ROLE_SYSTEM_LISTITEM;
-    SetLong(role, value);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!role) return E_INVALIDARG;
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        const LONG value = item == kSelf                               ? ROLE_SYSTEM_LIST
+                           : items[static_cast<size_t>(item)].IsStatic ? ROLE_SYSTEM_STATICTEXT
+                                                                       : ROLE_SYSTEM_LISTITEM;
+        SetLong(role, value);
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::get_accState(VARIANT child, VARIANT* state) {
-    if (!state) return E_INVALIDARG;
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
-    const bool focused = GetFocus() == window_;
-    LONG value = 0;
-    if (item == kSelf) {
-        value = STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0);
-    } else {
-        value = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-        if (item == source_->AccessibleFocus()) value |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
-    }
-    SetLong(state, value);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!state) return E_INVALIDARG;
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        const bool focused = GetFocus() == window_;
+        LONG value = 0;
+        if (item == kSelf) {
+            value = STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0);
+        } else {
+            value = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+            if (item == source_->AccessibleFocus())
+                value |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
+        }
+        SetLong(state, value);
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::get_accHelp(VARIANT, BSTR* help) {
-    if (help) *help = nullptr;
-    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (help) *help = nullptr;
+        return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    });
 }
 
 HRESULT AccessibleList::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
-    if (file) *file = nullptr;
-    if (topic) *topic = 0;
-    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (file) *file = nullptr;
+        if (topic) *topic = 0;
+        return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    });
 }
 
 HRESULT AccessibleList::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
-    if (shortcut) *shortcut = nullptr;
-    return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (shortcut) *shortcut = nullptr;
+        return source_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    });
 }
 
 HRESULT AccessibleList::get_accFocus(VARIANT* child) {
-    if (!child) return E_INVALIDARG;
-    MakeEmpty(child);
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    if (GetFocus() != window_) return S_FALSE;
-    const int focus = source_->AccessibleFocus();
-    SetLong(child, focus >= 0 ? focus + 1 : CHILDID_SELF);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!child) return E_INVALIDARG;
+        MakeEmpty(child);
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        if (GetFocus() != window_) return S_FALSE;
+        const int focus = source_->AccessibleFocus();
+        SetLong(child, focus >= 0 ? focus + 1 : CHILDID_SELF);
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::get_accSelection(VARIANT* children) {
-    if (!children) return E_INVALIDARG;
-    MakeEmpty(children);
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const int focus = source_->AccessibleFocus();
-    if (focus < 0) return S_FALSE;
-    SetLong(children, focus + 1);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!children) return E_INVALIDARG;
+        MakeEmpty(children);
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        const int focus = source_->AccessibleFocus();
+        if (focus < 0) return S_FALSE;
+        SetLong(children, focus + 1);
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::get_accDefaultAction(VARIANT child, BSTR* action) {
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
-    return Text(item == kSelf ? std::wstring() : items[static_cast<size_t>(item)].Action, action);
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        return Text(item == kSelf ? std::wstring() : items[static_cast<size_t>(item)].Action, action);
+    });
 }
 
 HRESULT AccessibleList::accSelect(LONG flags, VARIANT child) {
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item) || item == kSelf) return E_INVALIDARG;
-    if (flags & SELFLAG_TAKEFOCUS) SetFocus(window_);
-    if (flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)) source_->AccessibleSelect(item);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        if (item == kSelf) return E_INVALIDARG;
+        if (flags & SELFLAG_TAKEFOCUS) SetFocus(window_);
+        if (flags & (SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)) source_->AccessibleSelect(item);
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {
-    if (!left || !top || !width || !height) return E_INVALIDARG;
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
-    RECT place{};
-    if (item == kSelf)
-        GetClientRect(window_, &place);
-    else
-        place = items[static_cast<size_t>(item)].Bounds;
-    MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&place), 2);
-    *left = place.left;
-    *top = place.top;
-    *width = place.right - place.left;
-    *height = place.bottom - place.top;
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!left || !top || !width || !height) return E_INVALIDARG;
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        RECT place{};
+        if (item == kSelf)
+            GetClientRect(window_, &place);
+        else
+            place = items[static_cast<size_t>(item)].Bounds;
+        MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&place), 2);
+        *left = place.left;
+        *top = place.top;
+        *width = place.right - place.left;
+        *height = place.bottom - place.top;
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::accNavigate(LONG direction, VARIANT start, VARIANT* end) {
-    if (!end) return E_INVALIDARG;
-    MakeEmpty(end);
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(start, items, &item)) return E_INVALIDARG;
-    const auto count = static_cast<int>(items.size());
-    int to = kSelf;
-    switch (direction) {
-    case NAVDIR_FIRSTCHILD: to = item == kSelf && count > 0 ? 0 : kSelf; break;
-    case NAVDIR_LASTCHILD: to = item == kSelf && count > 0 ? count - 1 : kSelf; break;
-    case NAVDIR_NEXT:
-    case NAVDIR_DOWN: to = item != kSelf && item + 1 < count ? item + 1 : kSelf; break;
-    case NAVDIR_PREVIOUS:
-    case NAVDIR_UP: to = item != kSelf && item > 0 ? item - 1 : kSelf; break;
-    default: return item == kSelf ? DISP_E_MEMBERNOTFOUND : S_FALSE;
-    }
-    if (to == kSelf) return S_FALSE;
-    SetLong(end, to + 1);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!end) return E_INVALIDARG;
+        MakeEmpty(end);
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(start, &items, &item); named != S_OK) return named;
+        const auto count = static_cast<int>(items.size());
+        int to = kSelf;
+        switch (direction) {
+        case NAVDIR_FIRSTCHILD: to = item == kSelf && count > 0 ? 0 : kSelf; break;
+        case NAVDIR_LASTCHILD: to = item == kSelf && count > 0 ? count - 1 : kSelf; break;
+        case NAVDIR_NEXT:
+        case NAVDIR_DOWN: to = item != kSelf && item + 1 < count ? item + 1 : kSelf; break;
+        case NAVDIR_PREVIOUS:
+        case NAVDIR_UP: to = item != kSelf && item > 0 ? item - 1 : kSelf; break;
+        default: return item == kSelf ? DISP_E_MEMBERNOTFOUND : S_FALSE;
+        }
+        if (to == kSelf) return S_FALSE;
+        SetLong(end, to + 1);
+        return S_OK;
+    });
 }
 
 HRESULT AccessibleList::accHitTest(LONG x, LONG y, VARIANT* child) {
-    if (!child) return E_INVALIDARG;
-    MakeEmpty(child);
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    POINT point{x, y};
-    ScreenToClient(window_, &point);
-    RECT client{};
-    GetClientRect(window_, &client);
-    if (!PtInRect(&client, point)) return S_FALSE;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    for (size_t item = 0; item < items.size(); ++item) {
-        if (PtInRect(&items[item].Bounds, point)) {
-            SetLong(child, static_cast<LONG>(item + 1));
-            return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        if (!child) return E_INVALIDARG;
+        MakeEmpty(child);
+        if (!source_) return CO_E_OBJNOTCONNECTED;
+        POINT point{x, y};
+        ScreenToClient(window_, &point);
+        RECT client{};
+        GetClientRect(window_, &client);
+        if (!PtInRect(&client, point)) return S_FALSE;
+        const std::vector<AccessibleItem> items = source_->AccessibleItems();
+        for (size_t item = 0; item < items.size(); ++item) {
+            if (PtInRect(&items[item].Bounds, point)) {
+                SetLong(child, static_cast<LONG>(item + 1));
+                return S_OK;
+            }
         }
-    }
-    SetLong(child, CHILDID_SELF);
-    return S_OK;
+        SetLong(child, CHILDID_SELF);
+        return S_OK;
+    });
 }
 
 LRESULT AccessibleList::Answer(WPARAM wParam) {
@@ -328,13 +365,14 @@ LRESULT AccessibleList::Answer(WPARAM wParam) {
 }
 
 HRESULT AccessibleList::accDoDefaultAction(VARIANT child) {
-    if (!source_) return CO_E_OBJNOTCONNECTED;
-    const std::vector<AccessibleItem> items = source_->AccessibleItems();
-    int item = kSelf;
-    if (!ItemOf(child, items, &item)) return E_INVALIDARG;
-    if (item == kSelf || items[static_cast<size_t>(item)].Action.empty()) return DISP_E_MEMBERNOTFOUND;
-    source_->AccessibleDoDefaultAction(item);
-    return S_OK;
+    return GuardedComCall(window_, [&]() -> HRESULT {
+        std::vector<AccessibleItem> items;
+        int item = kSelf;
+        if (const HRESULT named = Named(child, &items, &item); named != S_OK) return named;
+        if (item == kSelf || items[static_cast<size_t>(item)].Action.empty()) return DISP_E_MEMBERNOTFOUND;
+        source_->AccessibleDoDefaultAction(item);
+        return S_OK;
+    });
 }
 
 }  // namespace velk

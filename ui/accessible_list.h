@@ -80,9 +80,10 @@ public:
 
 private:
     ~AccessibleList() = default;
-    // The item a child id names (ids count from 1), -1 for the list itself;
-    // false for an id that names nothing.
-    bool ItemOf(const VARIANT& child, const std::vector<AccessibleItem>& items, int* item) const;
+    // The items now and the one a child id names (ids count from 1), -1 for
+    // the list itself; E_INVALIDARG for an id that names nothing,
+    // CO_E_OBJNOTCONNECTED once the window is gone.
+    HRESULT Named(const VARIANT& child, std::vector<AccessibleItem>* items, int* item) const;
 
     LONG references_ = 1;
     HWND window_;

@@ -2,7 +2,6 @@
 
 #include "ui/form.h"
 #include "win/error_box.h"
-#include "win/guarded_call.h"
 
 namespace velk {
 
@@ -17,36 +16,22 @@ constexpr wchar_t kWindowClass[] = L"TApplication";
 Application::Application(std::wstring title) : title_(std::move(title)) {
     current_ = this;
     SetErrorBoxTitle(title_.c_str());
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
-
+    RegisterWindowClass({kWindowClass, 0, 0, 1});
     // A zero-sized window that carries the title, so the taskbar button reads
     // as the application while the forms themselves keep their own captions.
-    window_.reset(CreateWindowExW(0, kWindowClass, title_.c_str(), WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
-                                  nullptr, nullptr, windowClass.hInstance, nullptr));
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    CreateBound(0, kWindowClass, title_.c_str(), WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, RECT{x, y, x, y}, nullptr);
 }
 
 Application::~Application() {
-    window_.reset();
+    if (hwnd()) DestroyWindow(hwnd());
     if (current_ != this) return;
     current_ = nullptr;
     SetErrorBoxTitle(nullptr);
 }
 
-LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Application* application = current_;
-    if (!application || (application->Handle() && application->Handle() != hwnd))
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    return GuardedCall(hwnd, [&] { return application->HandleMessage(hwnd, message, wParam, lParam); });
-}
-
-LRESULT Application::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SETFOCUS:
         if (mainForm_ && mainForm_->hwnd() && IsWindowVisible(mainForm_->hwnd())) SetFocus(mainForm_->hwnd());
@@ -55,8 +40,7 @@ LRESULT Application::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARA
         if (mainForm_ && mainForm_->hwnd()) PostMessageW(mainForm_->hwnd(), WM_CLOSE, 0, 0);
         return 0;
     default:
-        // Before CreateWindowExW returns, the handle is known only here.
-        return Form::SessionHandling(hwnd, message, wParam, lParam);
+        return Form::SessionHandling(hwnd(), message, wParam, lParam);
     }
 }
 

@@ -7,26 +7,23 @@
 
 #include <string>
 
-#include "win/handles.h"
+#include "ui/window.h"
 
 namespace velk {
 
 class Form;
 
-class Application {
+class Application : public WindowBase {
 public:
     // Sets the title, also of the error boxes, and creates the owner window.
     explicit Application(std::wstring title);
-    ~Application();
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
+    ~Application() override;
 
     // The object alive now, or null before it is made and after it is gone.
     static Application* Current() { return current_; }
 
-    const std::wstring& Title() const { return title_; }
     // Owner of every form; its title is the application title.
-    HWND Handle() const { return window_.get(); }
+    HWND Handle() const { return hwnd(); }
 
     // Shows the main form and runs the message loop until the main form has
     // closed; returns the exit code.
@@ -37,13 +34,12 @@ public:
     // keys), then dispatches it. Used by every message loop of the program.
     static void DispatchOne(MSG& msg);
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+private:
     static Application* current_;
     std::wstring title_;
-    Window window_;
     Form* mainForm_ = nullptr;
 };
 

@@ -6,22 +6,14 @@
 #include "ui/application.h"
 #include "win/dpi.h"
 #include "win/guarded_call.h"
+#include "win/rect.h"
 #include "ui/message_box.h"
 #include "core/screen_fit.h"
 
 namespace velk {
 
-Form::~Form() {
-    // A final form that did not destroy its window: nothing of the derived
-    // object may be reached any more, so its messages go to the default.
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(std::exchange(hwnd_, nullptr));
-    }
-}
-
 void Form::Destroy() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 bool CreateForms(std::initializer_list<Form*> forms) {
@@ -34,35 +26,20 @@ bool CreateForms(std::initializer_list<Form*> forms) {
 }
 
 bool Form::Create(const FormArgs& args) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = args.classStyle;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(args.classBackground));
-    windowClass.lpszClassName = args.className;
-    if (args.iconResource) {
-        // Shared icons belong to the system, like LoadIconW's: nothing to free.
-        windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(args.iconResource));
-        windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(args.iconResource), IMAGE_ICON,
-                                                            GetSystemMetrics(SM_CXSMICON),
-                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    }
-    RegisterClassExW(&windowClass);  // a second form of one class finds it registered
+    RegisterWindowClass({args.className, args.classStyle, args.classBackground, args.iconResource});
 
     dpi_ = SystemDpi();
     RECT frame{0, 0, Scaled(args.clientWidth), Scaled(args.clientHeight)};
     AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
     centreOnFirstShow_ = args.centred;
     const Application* application = Application::Current();
-    CreateWindowExW(args.exStyle, args.className, args.caption, args.style, Scaled(args.left), Scaled(args.top),
-                    frame.right - frame.left, frame.bottom - frame.top, application ? application->Handle() : nullptr,
-                    nullptr, instance, this);
-    if (!hwnd_) return false;
+    const RECT place{Scaled(args.left), Scaled(args.top), Scaled(args.left) + frame.right - frame.left,
+                     Scaled(args.top) + frame.bottom - frame.top};
+    if (!CreateBound(args.exStyle, args.className, args.caption, args.style, place,
+                     application ? application->Handle() : nullptr))
+        return false;
     // Its monitor may have a dpi of its own.
-    if (const int shown = WindowDpi(hwnd_); shown != dpi_) {
+    if (const int shown = WindowDpi(hwnd()); shown != dpi_) {
         dpi_ = shown;
         SetClientSize(Scaled(args.clientWidth), Scaled(args.clientHeight));
     }
@@ -72,74 +49,70 @@ bool Form::Create(const FormArgs& args) {
 int Form::Scaled(int designValue) const { return ScaleToDpi(designValue, dpi_); }
 
 void Form::OnDpiChanged(const RECT& suggested) {
-    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-Form* Form::FromHandle(HWND hwnd) {
-    // Every form's class has WindowProc as its class procedure, also while a
-    // component has replaced the window's own procedure.
-    if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&WindowProc)) return nullptr;
-    return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+Form* Form::FromHandle(HWND hwnd) { return dynamic_cast<Form*>(WindowBase::FromHandle(hwnd)); }
 
 namespace {
 
+// An error ends the enumeration (FALSE); what was collected is used.
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        const RECT& work = info.rcWork;
-        reinterpret_cast<std::vector<ScreenRect>*>(areas)->push_back({work.left, work.top, work.right, work.bottom});
-    }
-    return TRUE;
+    return GuardedCall<BOOL>(nullptr, FALSE, [&] {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoW(monitor, &info)) {
+            reinterpret_cast<std::vector<Rect>*>(areas)->push_back(FromRECT(info.rcWork));
+        }
+        return TRUE;
+    });
 }
 
 }  // namespace
 
 void Form::KeepReachable() {
-    std::vector<ScreenRect> workAreas;
+    std::vector<Rect> workAreas;
     EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
     RECT window;
-    GetWindowRect(hwnd_, &window);
-    const ScreenRect now{window.left, window.top, window.right, window.bottom};
-    const ScreenRect placed = ReachablePlace(now, workAreas, Scaled(32));
+    GetWindowRect(hwnd(), &window);
+    const Rect now = FromRECT(window);
+    const Rect placed = ReachablePlace(now, workAreas, Scaled(32));
     if (placed == now) return;
-    SetWindowPos(hwnd_, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Show() {
-    if (IsWindowVisible(hwnd_)) {
-        SetForegroundWindow(hwnd_);
+    if (IsWindowVisible(hwnd())) {
+        SetForegroundWindow(hwnd());
         return;
     }
     if (centreOnFirstShow_) {
         centreOnFirstShow_ = false;
         RECT window;
-        GetWindowRect(hwnd_, &window);
+        GetWindowRect(hwnd(), &window);
         const int width = window.right - window.left;
         const int height = window.bottom - window.top;
-        SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+        SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                      (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     OnShow();
     KeepReachable();
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd(), SW_SHOW);
 }
 
-void Form::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void Form::Hide() { ShowWindow(hwnd(), SW_HIDE); }
 
 namespace {
 
 BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM lParam) {
-    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
-    return TRUE;
+    return GuardedCall<BOOL>(nullptr, FALSE, [&] {
+        if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+        return TRUE;
+    });
 }
-
-}  // namespace
-
-namespace {
 
 // The windows a modal showing disables, enabled again when it ends.
 class DisabledWindows {
@@ -177,7 +150,7 @@ int Form::ShowModal() {
     const EndModal end{*this};
     const DisabledWindows disabled;
     Show();
-    SetForegroundWindow(hwnd_);
+    SetForegroundWindow(hwnd());
     RunModalLoop();
     return modalResult_;
 }
@@ -196,13 +169,13 @@ void Form::RunModalLoop() {
     }
 }
 
-bool Form::PreTranslateMessage(MSG& msg) { return IsDialogMessageW(hwnd_, &msg) != FALSE; }
+bool Form::PreTranslateMessage(MSG& msg) { return IsDialogMessageW(hwnd(), &msg) != FALSE; }
 
 void Form::SetClientSize(int width, int height) {
     RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -227,7 +200,7 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
-    return SessionHandling(hwnd_, message, wParam, lParam);
+    return SessionHandling(hwnd(), message, wParam, lParam);
 }
 
 LRESULT Form::SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -241,24 +214,6 @@ LRESULT Form::SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Form* form = nullptr;
-    if (message == WM_NCCREATE) {
-        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    } else {
-        form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    }
-    if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        form->hwnd_ = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return GuardedCall(hwnd, [&] { return form->HandleMessage(message, wParam, lParam); });
 }
 
 }  // namespace velk

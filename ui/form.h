@@ -1,7 +1,7 @@
 #pragma once
-// The base of every window of the program: the object is bound to its window
-// at WM_NCCREATE and unbound at WM_NCDESTROY; derived forms handle messages in
-// HandleMessage and fall back to DefaultHandling.
+// The base of every form of the program, on the window skeleton
+// (ui/window.h): derived forms handle messages in HandleMessage and fall back
+// to DefaultHandling.
 //
 // A form's window must be destroyed while the whole object still stands: its
 // controls hold the form's fonts and brushes, and the messages of the
@@ -11,6 +11,8 @@
 
 #include <initializer_list>
 #include <string>
+
+#include "ui/window.h"
 
 namespace velk {
 
@@ -34,19 +36,16 @@ struct FormArgs {
     int iconResource = 0;  // 0: no icon of its own
 };
 
-class Form {
+class Form : public WindowBase {
 public:
     Form() = default;
-    virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
 
     // Creates the form's window hidden, with its controls; false when
     // Windows refuses any of it.
     virtual bool Create() = 0;
     // Destroys the window now; the object stays and may be created again.
     void Destroy();
-    HWND hwnd() const { return hwnd_; }
+    // The form of a window, or null for any other window.
     static Form* FromHandle(HWND hwnd);
 
     // Showing runs OnShow first, as a form's show event does; showing a
@@ -55,9 +54,8 @@ public:
     void Hide();
     int ShowModal();
     void SetModalResult(int result) { modalResult_ = result; }
-    bool IsModal() const { return modal_; }
     // Asks the form to close, as the close box does.
-    void Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+    void Close() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
     // Keyboard translation before dispatch; true when the message was used.
     virtual bool PreTranslateMessage(MSG& msg);
@@ -83,7 +81,7 @@ protected:
     // Creates the window hidden; false when Windows refuses.
     bool Create(const FormArgs& args);
 
-    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
     virtual void OnShow() {}
@@ -97,9 +95,7 @@ protected:
 
 private:
     void RunModalLoop();
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HWND hwnd_ = nullptr;
     int dpi_ = 96;
     bool centreOnFirstShow_ = false;
     bool modal_ = false;

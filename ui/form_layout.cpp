@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "core/dpi_scale.h"
-#include "win/guarded_call.h"
-#include "win/handles.h"
 #include "ui/log_view.h"
+#include "ui/window.h"
+#include "win/handles.h"
 
 namespace velk {
 
@@ -15,9 +15,16 @@ namespace {
 
 constexpr wchar_t kPageClass[] = L"VelkPage";
 
-// A tab page holds controls; what they tell their parent belongs to the form.
-LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedCall(page, [&]() -> LRESULT {
+// A tab page holds controls; what they tell their parent belongs to the
+// form. Its window owns it.
+class TabPage final : public WindowBase {
+public:
+    static void Register() {
+        RegisterWindowClass({kPageClass, 0, COLOR_BTNFACE + 1}, SelfOwnedWindowProcedure<TabPage>);
+    }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -26,23 +33,13 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
-            return SendMessageW(GetParent(page), message, wParam, lParam);
+            return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
         default:
-            return DefWindowProcW(page, message, wParam, lParam);
+            return DefWindowProcW(hwnd(), message, wParam, lParam);
         }
-    });
-}
-
-void RegisterPageClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = PageProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = kPageClass;
-    RegisterClassExW(&windowClass);  // a second registration finds it there
-}
+    }
+    void OnUnbound() override { delete this; }
+};
 
 struct WindowKind {
     const wchar_t* windowClass;
@@ -82,18 +79,12 @@ int TextWidth(HWND window, const wchar_t* text, HFONT font) {
 
 }  // namespace
 
-std::wstring ControlText(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi) {
     // A form created again after Destroy() starts from its table anew.
     form_ = form;
     placed_.clear();
     buttons_.clear();
-    RegisterPageClass();
+    TabPage::Register();
     RegisterLogView();
     bool radioGroupOpen = false;
     for (const ControlDesign& entry : design) {

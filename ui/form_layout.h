@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/glyph_button.h"
+#include "win/window_text.h"
 
 namespace velk {
 
@@ -42,8 +43,8 @@ struct ControlDesign {
     ButtonKind glyph = bkOK;
 };
 
-// The whole text of a control.
-std::wstring ControlText(HWND control);
+// The whole text of a control (the forms' name for WindowText).
+inline std::wstring ControlText(HWND control) { return WindowText(control); }
 
 class FormControls {
 public:

@@ -1,17 +1,14 @@
 #include "ui/glyph_button.h"
 
-#include <commctrl.h>
-
 #include "core/dpi_scale.h"
 #include "win/dpi.h"
-#include "win/guarded_call.h"
 #include "win/handles.h"
+#include "ui/subclass.h"
 
 namespace velk {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 // Marks a button as a glyph button and leads to its object.
 constexpr wchar_t kObjectProperty[] = L"VelkGlyphButton";
 constexpr int kGlyphSize = 16;
@@ -136,7 +133,7 @@ bool GlyphButton::Create(HWND parent, const GlyphButtonArgs& args) {
                             nullptr);
     if (!hwnd_) return false;
     SetPropW(hwnd_, kObjectProperty, this);
-    SetWindowSubclass(hwnd_, ButtonProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    Subclass<GlyphButton, &GlyphButton::HandleMessage>::Attach(hwnd_, *this);
     return true;
 }
 
@@ -158,7 +155,6 @@ bool GlyphButton::LooksDefault() const {
 }
 
 void GlyphButton::Detach() {
-    RemoveWindowSubclass(hwnd_, ButtonProc, kSubclassId);
     RemovePropW(hwnd_, kObjectProperty);
     hwnd_ = nullptr;
 }
@@ -201,12 +197,6 @@ void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
         InflateRect(&focus, -3, -3);
         DrawFocusRect(dc, &focus);
     }
-}
-
-LRESULT CALLBACK GlyphButton::ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self) {
-    GlyphButton& button = *reinterpret_cast<GlyphButton*>(self);
-    return GuardedCall(hwnd, [&] { return button.HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT GlyphButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -41,8 +41,6 @@ public:
     static bool DrawItem(const DRAWITEMSTRUCT& item);
 
 private:
-    static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
     static GlyphButton* FromHandle(HWND hwnd);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -50,6 +48,7 @@ private:
     // Framed as the default: the focused button, or the default one while
     // the focus is on no other button.
     bool LooksDefault() const;
+    // The window is going: the object no longer answers for it.
     void Detach();
 
     HWND hwnd_ = nullptr;

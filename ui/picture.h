@@ -25,7 +25,6 @@ public:
     // jpeg or gif file is decoded as its kind.
     static Picture BitmapFromFile(const std::wstring& path);
 
-    bool Empty() const { return kind_ == PictureKind::Unknown; }
     int Width() const { return width_; }
     int Height() const { return height_; }
 

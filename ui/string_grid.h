@@ -4,11 +4,12 @@
 // editor (an EDIT child) that always sits on the current cell, Tab and the
 // arrows from cell to cell, ranges by drag, Shift+click and Shift+arrows,
 // the wheel and scroll bars, header lines dragged to size columns. The
-// arithmetic is ui/grid_geometry.h; this is the window over it.
+// arithmetic is core/grid_geometry.h; this is the window over it, with its
+// editor in string_grid_editor.cpp and its painting in string_grid_paint.cpp.
 //
-// The object is bound to its window at WM_NCCREATE and unbound at
-// WM_NCDESTROY; it must outlive its window or destroy it (its destructor
-// does). The cells keep their texts after the window is gone.
+// The object stands on the window skeleton (ui/window.h); it must outlive
+// its window or destroy it (its destructor does). The cells keep their
+// texts after the window is gone.
 #include <windows.h>
 
 #include <functional>
@@ -17,6 +18,7 @@
 
 #include "core/grid_geometry.h"
 #include "core/wheel.h"
+#include "ui/window.h"
 
 namespace velk {
 
@@ -31,22 +33,18 @@ struct StringGridArgs {
     HFONT font = nullptr;           // owned by the form, alive as long as the grid
 };
 
-class StringGrid {
+class StringGrid final : public WindowBase {
 public:
     StringGrid() = default;
-    ~StringGrid();  // destroys its window if it still exists
-    StringGrid(const StringGrid&) = delete;
-    StringGrid& operator=(const StringGrid&) = delete;
+    ~StringGrid() override;  // destroys its window if it still exists
 
     // Creates the window and its editor, the current cell being the first
     // scrollable one; false when Windows refuses. A grid created again
     // starts with empty cells.
     bool Create(HWND parent, const StringGridArgs& args);
-    HWND hwnd() const { return hwnd_; }
     HWND Editor() const { return editor_; }  // the in-place EDIT child
 
     int ColCount() const { return layout_.Columns(); }
-    int RowCount() const { return layout_.rows; }
 
     // A cell's text; for the current cell, what its editor holds now. Empty
     // for a cell that does not exist.
@@ -64,9 +62,8 @@ public:
     // The selected range (the current cell alone unless a range is
     // dragged); the current cell is one of its corners.
     grid::Range Selection() const { return grid::Normalised(anchor_, current_); }
-    // The first scrollable row and column in sight.
+    // The first scrollable row in sight.
     int TopRow() const { return view_.firstRow; }
-    int LeftCol() const { return view_.firstColumn; }
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
     void SetRowHeight(int height);
@@ -79,16 +76,19 @@ public:
 
 private:
     enum class Drag { None, Select, Resize };
+    // Where a cell's text starts inside its area, as the classic grid draws
+    // it; the editor's text starts there too.
+    static constexpr int kTextLeft = 2;
+    static constexpr int kTextTop = 2;
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnUnbound() override;
     LRESULT HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateEditor();
     grid::Size ClientSize() const;
-    std::wstring EditorText() const;
+    std::wstring& Stored(grid::Cell cell) const { return cells_[layout_.StorageIndex(cell)]; }
+    // The current cell keeps what its editor holds.
     void Commit() const;
     // Moves the current cell (OnSelectCell first), the anchor too unless
     // extending; scrolls it into view from the preferred view.
@@ -103,6 +103,13 @@ private:
 
     bool OnNavigationKey(UINT key, bool inEditor);
     void LeaveGrid(bool backwards);
+    // The editor's selection and text length.
+    struct EditorCaret {
+        DWORD start = 0;
+        DWORD end = 0;
+        DWORD length = 0;
+    };
+    EditorCaret Caret() const;
     bool CaretAtLeft() const;
     bool CaretAtRight() const;
     LRESULT DialogCode(LRESULT code, const MSG* message) const;
@@ -116,7 +123,6 @@ private:
     void Paste();
     void Paint();
 
-    HWND hwnd_ = nullptr;
     HWND editor_ = nullptr;
     HFONT font_ = nullptr;
     grid::Layout layout_;

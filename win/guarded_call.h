@@ -5,6 +5,9 @@
 // unwind through Windows' own frames, which know nothing of C++ exceptions.
 #include <windows.h>
 
+#include <new>
+#include <utility>
+
 #include "win/error_report.h"
 
 namespace velk {
@@ -22,6 +25,19 @@ Result GuardedCall(HWND hwnd, Result onError, Handler&& handler) noexcept {
 template <typename Handler>
 LRESULT GuardedCall(HWND hwnd, Handler&& handler) noexcept {
     return GuardedCall<LRESULT>(hwnd, 0, std::forward<Handler>(handler));
+}
+
+// The boundary of a COM method: memory running out is E_OUTOFMEMORY to the
+// caller; any other error is shown and ends the call with E_FAIL.
+template <typename Handler>
+HRESULT GuardedComCall(HWND hwnd, Handler&& handler) noexcept {
+    return GuardedCall<HRESULT>(hwnd, E_FAIL, [&]() -> HRESULT {
+        try {
+            return handler();
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
+    });
 }
 
 }  // namespace velk

@@ -50,13 +50,18 @@ private:
     H handle_ = Traits::Empty();
 };
 
-template <typename H, ObjectKind Kind>
-struct GdiObjectTraits {
+// A handle that is null when empty, released by the call that matches how
+// it was acquired.
+template <typename H, ObjectKind Kind, auto Release>
+struct NullableHandleTraits {
     static constexpr ObjectKind kKind = Kind;
     static H Empty() { return nullptr; }
     static bool IsValid(H h) { return h != nullptr; }
-    static void Close(H h) { DeleteObject(h); }
+    static void Close(H h) { Release(h); }
 };
+
+template <typename H, ObjectKind Kind>
+using GdiObjectTraits = NullableHandleTraits<H, Kind, &DeleteObject>;
 
 struct KernelHandleTraits {
     static constexpr ObjectKind kKind = ObjectKind::KernelHandle;
@@ -65,47 +70,12 @@ struct KernelHandleTraits {
     static void Close(HANDLE h) { CloseHandle(h); }
 };
 
-struct MemoryDcTraits {
-    static constexpr ObjectKind kKind = ObjectKind::MemoryDc;
-    static HDC Empty() { return nullptr; }
-    static bool IsValid(HDC h) { return h != nullptr; }
-    static void Close(HDC h) { DeleteDC(h); }
-};
-
-struct MenuTraits {
-    static constexpr ObjectKind kKind = ObjectKind::Menu;
-    static HMENU Empty() { return nullptr; }
-    static bool IsValid(HMENU h) { return h != nullptr; }
-    static void Close(HMENU h) { DestroyMenu(h); }
-};
-
-struct AcceleratorTraits {
-    static constexpr ObjectKind kKind = ObjectKind::AcceleratorTable;
-    static HACCEL Empty() { return nullptr; }
-    static bool IsValid(HACCEL h) { return h != nullptr; }
-    static void Close(HACCEL h) { DestroyAcceleratorTable(h); }
-};
-
-struct IconTraits {
-    static constexpr ObjectKind kKind = ObjectKind::Icon;
-    static HICON Empty() { return nullptr; }
-    static bool IsValid(HICON h) { return h != nullptr; }
-    static void Close(HICON h) { DestroyIcon(h); }
-};
-
-struct EnhMetaFileTraits {
-    static constexpr ObjectKind kKind = ObjectKind::EnhMetaFile;
-    static HENHMETAFILE Empty() { return nullptr; }
-    static bool IsValid(HENHMETAFILE h) { return h != nullptr; }
-    static void Close(HENHMETAFILE h) { DeleteEnhMetaFile(h); }
-};
-
-struct WindowTraits {
-    static constexpr ObjectKind kKind = ObjectKind::Window;
-    static HWND Empty() { return nullptr; }
-    static bool IsValid(HWND h) { return h != nullptr; }
-    static void Close(HWND h) { DestroyWindow(h); }
-};
+using MemoryDcTraits = NullableHandleTraits<HDC, ObjectKind::MemoryDc, &DeleteDC>;
+using MenuTraits = NullableHandleTraits<HMENU, ObjectKind::Menu, &DestroyMenu>;
+using AcceleratorTraits = NullableHandleTraits<HACCEL, ObjectKind::AcceleratorTable, &DestroyAcceleratorTable>;
+using IconTraits = NullableHandleTraits<HICON, ObjectKind::Icon, &DestroyIcon>;
+using EnhMetaFileTraits = NullableHandleTraits<HENHMETAFILE, ObjectKind::EnhMetaFile, &DeleteEnhMetaFile>;
+using WindowTraits = NullableHandleTraits<HWND, ObjectKind::Window, &DestroyWindow>;
 
 using Brush = UniqueHandle<HBRUSH, GdiObjectTraits<HBRUSH, ObjectKind::Brush>>;
 using Font = UniqueHandle<HFONT, GdiObjectTraits<HFONT, ObjectKind::Font>>;
@@ -121,17 +91,18 @@ using EnhMetaFile = UniqueHandle<HENHMETAFILE, EnhMetaFileTraits>;
 // A window the object owns outright (not a form, whose window is bound to it).
 using Window = UniqueHandle<HWND, WindowTraits>;
 
-// GetDC / ReleaseDC (hwnd may be null for the screen).
-class ClientDc {
+// GetDC or GetWindowDC, then ReleaseDC (hwnd may be null for the screen).
+template <auto Acquire>
+class BorrowedDc {
 public:
-    explicit ClientDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
+    explicit BorrowedDc(HWND hwnd) : hwnd_(hwnd), dc_(Acquire(hwnd)) {
         if (dc_) NoteAcquired(ObjectKind::BorrowedDc);
     }
-    ~ClientDc() {
+    ~BorrowedDc() {
         if (dc_ && ReleaseDC(hwnd_, dc_)) NoteReleased(ObjectKind::BorrowedDc);
     }
-    ClientDc(const ClientDc&) = delete;
-    ClientDc& operator=(const ClientDc&) = delete;
+    BorrowedDc(const BorrowedDc&) = delete;
+    BorrowedDc& operator=(const BorrowedDc&) = delete;
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
@@ -140,24 +111,8 @@ private:
     HDC dc_;
 };
 
-// GetWindowDC / ReleaseDC.
-class WindowDc {
-public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {
-        if (dc_) NoteAcquired(ObjectKind::BorrowedDc);
-    }
-    ~WindowDc() {
-        if (dc_ && ReleaseDC(hwnd_, dc_)) NoteReleased(ObjectKind::BorrowedDc);
-    }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-};
+using ClientDc = BorrowedDc<&GetDC>;
+using WindowDc = BorrowedDc<&GetWindowDC>;
 
 // BeginPaint / EndPaint.
 class PaintDc {

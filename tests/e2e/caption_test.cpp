@@ -35,7 +35,7 @@ CaptionLayout LayoutOf(HWND form, caption::TFormBorderStyle style) {
                                    caption::SystemCaptionMetrics(WindowDpi(form))});
 }
 
-RECT OnScreen(HWND form, const caption::Rect& area) {
+RECT OnScreen(HWND form, const Rect& area) {
     const RECT window = WindowRect(form);
     return RECT{window.left + area.left, window.top + area.top, window.left + area.right, window.top + area.bottom};
 }
@@ -46,7 +46,7 @@ RECT CloseButtonOf(HWND form, caption::TFormBorderStyle style) {
 }
 
 // The colour each column of the bar must show.
-std::vector<COLORREF> GradientColumns(Rgb begin, Rgb end, const caption::Rect& bar) {
+std::vector<COLORREF> GradientColumns(Rgb begin, Rgb end, const Rect& bar) {
     std::vector<COLORREF> columns;
     for (const caption::Band& band : caption::GradientBands(begin, end, 255, bar.left, bar.Width()))
         columns.insert(columns.end(), static_cast<size_t>(band.right - band.left),
@@ -57,14 +57,14 @@ std::vector<COLORREF> GradientColumns(Rgb begin, Rgb end, const caption::Rect& b
 // The bar's top pixel row, where no icon, text or button is drawn, equals the
 // gradient column by column.
 bool TopRowFollows(HWND form, caption::TFormBorderStyle style, Rgb begin, Rgb end) {
-    const caption::Rect bar = LayoutOf(form, style).captionRect;
+    const Rect bar = LayoutOf(form, style).captionRect;
     if (bar.IsEmpty()) return false;
     const std::vector<COLORREF> expected = GradientColumns(begin, end, bar);
     return WaitUntil([&] { return CapturePixels(OnScreen(form, {bar.left, bar.top, bar.right, bar.top + 1})) == expected; },
                      3000);
 }
 
-int CountOffGradient(HWND form, const CaptionLayout& layout, const caption::Rect& area) {
+int CountOffGradient(HWND form, const CaptionLayout& layout, const Rect& area) {
     const std::vector<COLORREF> columns = GradientColumns(kNavy, kBlue, layout.captionRect);
     const std::vector<COLORREF> pixels = CapturePixels(OnScreen(form, area));
     int off = 0;
@@ -139,7 +139,7 @@ TEST_F(Caption, BothBarsFollowTheGradientAndAnswerTheMouseAsACaptionShould) {
     EXPECT_TRUE(TopRowFollows(dialog_, caption::bsSingle, kNavy, kBlue)) << "the active dialog";
     EXPECT_TRUE(TopRowFollows(panel_, caption::bsToolWindow, kGray, kSilver)) << "the panel behind it";
     const CaptionLayout layout = LayoutOf(dialog_, caption::bsSingle);
-    const caption::Rect& icon = layout.iconRect;
+    const Rect& icon = layout.iconRect;
     EXPECT_GT(CountOffGradient(dialog_, layout, {icon.left + 2, icon.top + 1, icon.right, icon.bottom - 1}), 40)
         << "the icon";
     EXPECT_GT(CountColor(CapturePixels(OnScreen(dialog_, layout.textRect)), kWhite), 40) << "the white caption text";

@@ -9,12 +9,17 @@
 #include <optional>
 #include <ostream>
 
-namespace velk::grid {
+namespace velk {
 
-void PrintTo(const Cell& cell, std::ostream* out) { *out << "(" << cell.column << "," << cell.row << ")"; }
 void PrintTo(const Rect& rect, std::ostream* out) {
     *out << "{" << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << "}";
 }
+
+}  // namespace velk
+
+namespace velk::grid {
+
+void PrintTo(const Cell& cell, std::ostream* out) { *out << "(" << cell.column << "," << cell.row << ")"; }
 void PrintTo(const View& view, std::ostream* out) {
     *out << "view(" << view.firstColumn << "," << view.firstRow << ")";
 }

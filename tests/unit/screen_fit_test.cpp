@@ -10,19 +10,19 @@ namespace velk {
 namespace {
 
 TEST(ScreenFit, AWindowOffEveryScreenMovesFullyOntoTheNearestAndAReachableOneStays) {
-    const std::vector<ScreenRect> one = {{0, 0, 1280, 994}};
+    const std::vector<Rect> one = {{0, 0, 1280, 994}};
     // A second monitor left of the first, taller, its top above 0.
-    const std::vector<ScreenRect> two = {{0, 0, 1920, 1040}, {-1280, -200, 0, 824}};
+    const std::vector<Rect> two = {{0, 0, 1920, 1040}, {-1280, -200, 0, 824}};
     // A third above the first.
-    const std::vector<ScreenRect> three = {{0, 0, 1920, 1040}, {-1280, -200, 0, 824}, {0, -1080, 1920, 0}};
-    const ScreenRect panel{0, 0, 136, 381};
+    const std::vector<Rect> three = {{0, 0, 1920, 1040}, {-1280, -200, 0, 824}, {0, -1080, 1920, 0}};
+    const Rect panel{0, 0, 136, 381};
     const auto at = [&panel](int x, int y) {
-        return ScreenRect{x, y, x + panel.Width(), y + panel.Height()};
+        return Rect{x, y, x + panel.Width(), y + panel.Height()};
     };
     const struct {
-        const std::vector<ScreenRect>* areas;
-        ScreenRect window;
-        ScreenRect expected;
+        const std::vector<Rect>* areas;
+        Rect window;
+        Rect expected;
     } cases[] = {
         {&one, at(100, 50), at(100, 50)},
         {&one, at(1200, 50), at(1200, 50)},       // half off the right edge, 80 px on: stays
@@ -40,7 +40,7 @@ TEST(ScreenFit, AWindowOffEveryScreenMovesFullyOntoTheNearestAndAReachableOneSta
         {&three, at(-2000, -2000), at(-1280, -200)},
     };
     for (const auto& example : cases) {
-        const ScreenRect placed = ReachablePlace(example.window, *example.areas, 32);
+        const Rect placed = ReachablePlace(example.window, *example.areas, 32);
         EXPECT_EQ(placed, example.expected) << example.areas->size() << " monitors, window at " << example.window.left
                                             << "," << example.window.top << " placed at " << placed.left << ","
                                             << placed.top;
@@ -48,13 +48,13 @@ TEST(ScreenFit, AWindowOffEveryScreenMovesFullyOntoTheNearestAndAReachableOneSta
 }
 
 TEST(ScreenFit, SmallWindowsLargeWindowsAndNoScreens) {
-    const std::vector<ScreenRect> one = {{0, 0, 800, 600}};
+    const std::vector<Rect> one = {{0, 0, 800, 600}};
     // A panel 8 px high needs all of its height on the screen, not 32.
-    EXPECT_EQ(ReachablePlace({10, 596, 140, 604}, one, 32), (ScreenRect{10, 592, 140, 600}));
-    EXPECT_EQ(ReachablePlace({10, 500, 140, 508}, one, 32), (ScreenRect{10, 500, 140, 508}));
+    EXPECT_EQ(ReachablePlace({10, 596, 140, 604}, one, 32), (Rect{10, 592, 140, 600}));
+    EXPECT_EQ(ReachablePlace({10, 500, 140, 508}, one, 32), (Rect{10, 500, 140, 508}));
     // Larger than the screen: its top-left corner goes to the screen's.
-    EXPECT_EQ(ReachablePlace({-2000, 5000, -1000, 5700}, one, 32), (ScreenRect{0, 0, 1000, 700}));
-    EXPECT_EQ(ReachablePlace({5, 5, 50, 50}, {}, 32), (ScreenRect{5, 5, 50, 50}));
+    EXPECT_EQ(ReachablePlace({-2000, 5000, -1000, 5700}, one, 32), (Rect{0, 0, 1000, 700}));
+    EXPECT_EQ(ReachablePlace({5, 5, 50, 50}, {}, 32), (Rect{5, 5, 50, 50}));
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#pragma once
+// A system control (a button, an EDIT) whose messages an object of ours sees
+// first: Handle is the object's member, which passes what it does not take
+// on with DefSubclassProc. It runs inside the guarded call; after it has
+// handled WM_NCDESTROY the binding is removed.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "win/guarded_call.h"
+
+namespace velk {
+
+template <typename T, LRESULT (T::*Handle)(UINT message, WPARAM wParam, LPARAM lParam)>
+class Subclass {
+public:
+    static bool Attach(HWND control, T& object) {
+        return SetWindowSubclass(control, Procedure, kId, reinterpret_cast<DWORD_PTR>(&object)) != FALSE;
+    }
+
+private:
+    static constexpr UINT_PTR kId = 1;
+
+    static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR object) {
+        T& self = *reinterpret_cast<T*>(object);
+        const LRESULT result = GuardedCall(control, [&] { return (self.*Handle)(message, wParam, lParam); });
+        if (message == WM_NCDESTROY) RemoveWindowSubclass(control, Procedure, kId);
+        return result;
+    }
+};
+
+}  // namespace velk
