@@ -18,6 +18,7 @@
 #include "settings/settings_file.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
+#include "ui/window_timer.h"
 #include "win/handles.h"
 
 namespace velk {
@@ -74,7 +75,6 @@ private:
     static constexpr UINT kMonitoringMenuPosition = 4;
     static constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
     static constexpr DWORD kToolWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    static constexpr UINT_PTR kClockTimer = 1;
     // A line run on a screen reader's request, once its call has returned.
     static constexpr UINT kRunLineMessage = WM_APP + 1;
 
@@ -126,7 +126,7 @@ private:
     PopupMenu PopupMenu1;
     AcceleratorTable accelerators_;
     int pressedLabel_ = -1;
-    bool clockTimerRunning_ = false;
+    WindowTimer clockTimer_{1, 1000};
 };
 
 }  // namespace velk

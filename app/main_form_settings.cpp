@@ -17,13 +17,7 @@ void Tf_main::LoadSettings() {
 
 void Tf_main::UpdateClockTimer() {
     // The one-second tick runs only while a clock or a date line is there.
-    const bool wanted = lines_.ShowTime();
-    if (wanted == clockTimerRunning_) return;
-    clockTimerRunning_ = wanted;
-    if (wanted)
-        SetTimer(hwnd(), kClockTimer, 1000, nullptr);
-    else
-        KillTimer(hwnd(), kClockTimer);
+    clockTimer_.Run(hwnd(), lines_.ShowTime());
 }
 
 void Tf_main::ReadAndApplySettings() {

@@ -52,7 +52,7 @@ void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstri
 LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
-        if (wParam == kTimerId) TimerTimer();
+        if (wParam == timer_.Id()) TimerTimer();
         return 0;
     case WM_CTLCOLORSTATIC: return OnLabelColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_WINDOWPOSCHANGED:
@@ -84,15 +84,6 @@ void Tf_monitor::TimerTimer() {
     }
 }
 
-void Tf_monitor::SetTimerEnabled(bool enabled) {
-    // A running timer keeps its rhythm: setting it again would restart its
-    // second.
-    if (enabled == timerEnabled_) return;
-    timerEnabled_ = enabled;
-    if (enabled)
-        SetTimer(hwnd(), kTimerId, 1000, nullptr);
-    else
-        KillTimer(hwnd(), kTimerId);
-}
+void Tf_monitor::SetTimerEnabled(bool enabled) { timer_.Run(hwnd(), enabled); }
 
 }  // namespace velk

@@ -7,6 +7,7 @@
 #include "monitor/monitoring_options.h"
 #include "ui/form.h"
 #include "ui/form_layout.h"
+#include "ui/window_timer.h"
 #include "win/handles.h"
 
 namespace velk {
@@ -28,7 +29,6 @@ protected:
     void OnDpiChanged(const RECT& suggested) override;
 
 private:
-    static constexpr UINT_PTR kTimerId = 1;
 
     void FormShow();
     void TimerTimer();
@@ -41,7 +41,7 @@ private:
     // The two value labels; the headings above them never change.
     HWND LastLabel = nullptr;
     HWND NowLabel = nullptr;
-    bool timerEnabled_ = false;
+    WindowTimer timer_{1, 1000};
     int32_t ticks_ = 0;
     bool hasLaunchTexts_ = false;
 };
