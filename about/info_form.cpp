@@ -42,17 +42,17 @@ constexpr FormArgs kWindow{.className = L"Tf_info", .caption = L"O programie..."
 
 // Created in this order, which is the tab order: Memo1, BitBtn1, Memo2, BitBtn2.
 constexpr ControlDesign kLayout[] = {
-    {ControlKind::Label, "Label1", kLabel1Id, 0, 8, 8, 124, 32, L"", kTitleFont, SS_NOPREFIX},
+    {ControlKind::Label, kLabel1Id, 0, 8, 8, 124, 32, L"", kTitleFont, SS_NOPREFIX},
     // Unwrapped: where MS Sans Serif is replaced by a wider face, a long line
     // loses a few pixels at its end instead of pushing the last lines out.
-    {ControlKind::Memo, "Memo1", kMemo1Id, 0, 8, 40, 241, 81, kDescription, kMemoFont, ES_AUTOHSCROLL},
-    {ControlKind::Button, "BitBtn1", IDOK, 0, 336, 144, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
+    {ControlKind::Memo, kMemo1Id, 0, 8, 40, 241, 81, kDescription, kMemoFont, ES_AUTOHSCROLL},
+    {ControlKind::Button, IDOK, 0, 336, 144, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
     // The web page, contact and signature lines stay empty: the project has
     // no page, address or author's nickname to name.
-    {ControlKind::Memo, "Memo2", kMemo2Id, 0, 384, 8, 33, 22, L"", kSignatureFont, ES_RIGHT},
-    {ControlKind::Button, "BitBtn2", IDHELP, 0, 256, 143, 75, 25, L"&Więcej", kButtonFont, 0, bkHelp},
-    {ControlKind::Label, "Label3", kLabel3Id, 0, 16, 124, 176, 15, L"", kLinkFont, SS_NOPREFIX},
-    {ControlKind::Label, "Label4", kLabel4Id, 0, 16, 138, 184, 15, L"", kLinkFont, SS_NOPREFIX},
+    {ControlKind::Memo, kMemo2Id, 0, 384, 8, 33, 22, L"", kSignatureFont, ES_RIGHT},
+    {ControlKind::Button, IDHELP, 0, 256, 143, 75, 25, L"&Więcej", kButtonFont, 0, bkHelp},
+    {ControlKind::Label, kLabel3Id, 0, 16, 124, 176, 15, L"", kLinkFont, SS_NOPREFIX},
+    {ControlKind::Label, kLabel4Id, 0, 16, 138, 184, 15, L"", kLinkFont, SS_NOPREFIX},
 };
 
 }  // namespace

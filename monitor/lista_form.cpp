@@ -21,9 +21,9 @@ constexpr FormArgs kWindow{.className = L"Tf_lista", .caption = L"Lista uruchomi
 // opens any length at once, where an edit control measured every line
 // (under Wine, 100,000 lines took over 3 seconds).
 constexpr ControlDesign kLayout[] = {
-    {ControlKind::LogView, "Memo", kMemoId, 0, 8, 8, 169, 217, L"", kMemoFont},
-    {ControlKind::Button, "BitBtn2", IDABORT, 0, 8, 232, 89, 25, L"&Wyczyść", kButtonFont, 0, bkAbort},
-    {ControlKind::Button, "BitBtn1", IDOK, 0, 104, 232, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
+    {ControlKind::LogView, kMemoId, 0, 8, 8, 169, 217, L"", kMemoFont},
+    {ControlKind::Button, IDABORT, 0, 8, 232, 89, 25, L"&Wyczyść", kButtonFont, 0, bkAbort},
+    {ControlKind::Button, IDOK, 0, 104, 232, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
 };
 
 }  // namespace

@@ -17,10 +17,10 @@ constexpr FormArgs kWindow{.className = L"Tf_monitor", .caption = L" ", .left = 
 
 // The two headings and, under each, the value it names.
 constexpr ControlDesign kLayout[] = {
-    {ControlKind::Label, "Label1", kLabel1Id, 0, 0, 8, 230, 16, L"Ostatnie uruchomienie:", 0, SS_CENTER | SS_NOPREFIX},
-    {ControlKind::Label, "LastLabel", kLastLabelId, 0, 0, 24, 230, 16, L"12.01.2000 o godzinie 13:24:12", 0, SS_CENTER | SS_NOPREFIX},
-    {ControlKind::Label, "Label2", kLabel2Id, 0, 0, 40, 230, 16, L"Aktualny czas:", 0, SS_CENTER | SS_NOPREFIX},
-    {ControlKind::Label, "NowLabel", kNowLabelId, 0, 0, 56, 230, 16, L"12.01.2000 godzina 15:24:12", 0, SS_CENTER | SS_NOPREFIX},
+    {ControlKind::Label, kLabel1Id, 0, 0, 8, 230, 16, L"Ostatnie uruchomienie:", 0, SS_CENTER | SS_NOPREFIX},
+    {ControlKind::Label, kLastLabelId, 0, 0, 24, 230, 16, L"12.01.2000 o godzinie 13:24:12", 0, SS_CENTER | SS_NOPREFIX},
+    {ControlKind::Label, kLabel2Id, 0, 0, 40, 230, 16, L"Aktualny czas:", 0, SS_CENTER | SS_NOPREFIX},
+    {ControlKind::Label, kNowLabelId, 0, 0, 56, 230, 16, L"12.01.2000 godzina 15:24:12", 0, SS_CENTER | SS_NOPREFIX},
 };
 
 }  // namespace

@@ -33,7 +33,6 @@ enum class ControlKind {
 
 struct ControlDesign {
     ControlKind kind;
-    const char* name;  // the control's name in the form's description
     int id;
     int parent;  // id of the enclosing entry; 0 for the form itself
     int left, top, width, height;
