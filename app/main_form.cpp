@@ -94,6 +94,9 @@ void Tf_main::FormShow() {
 }
 
 void Tf_main::FormClose() {
+    // Once: the end of the Windows session may come after a close by hand.
+    if (closed_) return;
+    closed_ = true;
     if (Monitoring.MonitorShutdowns) RecordShutdown(Monitoring);
 }
 

@@ -62,6 +62,7 @@ protected:
     void OnShow() override { FormShow(); }
     void OnDpiChanged(const RECT& suggested) override;
     void OnCloseRequest() override;
+    void OnSessionEnd() override { FormClose(); }
 
 private:
     enum MenuCommand : UINT {
@@ -116,6 +117,7 @@ private:
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
 
     PanelCommands commands_;
+    bool closed_ = false;  // the shutdown step has run
     TWinReboot WinReboot;
     // The caption bar of the movable tool window.
     TVoraCaption mrsc;

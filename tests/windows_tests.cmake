@@ -76,10 +76,10 @@ target_link_libraries(session_end_tests PRIVATE velk_win velk_portable gtest gte
 target_link_libraries(session_end_tests PRIVATE velk_warnings)
 target_include_directories(session_end_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 add_dependencies(session_end_tests velk)
-add_test(NAME e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling
+add_test(NAME e2e.SessionEnd.ALogoffEndsThePanelAndIsRecordedAsOneShutdown
     COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-wine-test.sh ${CMAKE_BINARY_DIR}/wineprefix-session 141
             $<TARGET_FILE:session_end_tests>)
-set_tests_properties(e2e.SessionEnd.LogoffEndsThePanelWithoutItsCloseHandling PROPERTIES TIMEOUT 120)
+set_tests_properties(e2e.SessionEnd.ALogoffEndsThePanelAndIsRecordedAsOneShutdown PROPERTIES TIMEOUT 120)
 
 # The display at 144 dpi: a prefix of its own, made by scripts/test.sh, with
 # its own server and display.

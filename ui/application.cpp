@@ -56,6 +56,17 @@ int Application::Run(Form& mainForm) {
 
 void Application::Terminate() { PostQuitMessage(0); }
 
+void Application::EndSession() {
+    if (current_ && current_->mainForm_) {
+        try {
+            current_->mainForm_->OnSessionEnd();
+        } catch (...) {
+            // Nobody is left to read an error box: the session ends all the same.
+        }
+    }
+    ExitProcess(0);
+}
+
 void Application::DispatchOne(MSG& msg) {
     Form* form = msg.hwnd ? Form::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
     if (form && form->PreTranslateMessage(msg)) return;

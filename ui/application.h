@@ -29,6 +29,9 @@ public:
     // closed; returns the exit code.
     int Run(Form& mainForm);
     static void Terminate();
+    // The Windows session ends: the main form's last word, then the process
+    // ends at once, running no close handling.
+    [[noreturn]] static void EndSession();
 
     // Gives a form the chance to translate the message (accelerators, dialog
     // keys), then dispatches it. Used by every message loop of the program.

@@ -208,8 +208,7 @@ LRESULT Form::SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // The session ends: the process goes without running any close handling.
-        if (wParam) ExitProcess(0);
+        if (wParam) Application::EndSession();
         return 0;
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -73,9 +73,13 @@ public:
     int Scaled(int designValue) const;
 
     // What every window of the program does at the end of the session
-    // (answers yes, then ends the process without any close handling);
+    // (answers yes, then, when the session does end, lets the main form
+    // have its last word and ends the process without any close handling);
     // every other message goes to DefWindowProcW.
     static LRESULT SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The main form's last word when the Windows session ends: the process
+    // ends right after it, and no box can be answered any more.
+    virtual void OnSessionEnd() {}
 
 protected:
     // Creates the window hidden; false when Windows refuses.

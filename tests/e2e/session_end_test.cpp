@@ -1,6 +1,7 @@
 // A log-off from the panel's own label ends the session and the panel with
-// it, without its close handling. Under Wine a log-off kills every process
-// with a window on the server, so this runs in a prefix and server of its own.
+// it, and the end of the session is recorded as a shutdown, once. Under Wine
+// a log-off kills every process with a window on the server, so this runs in
+// a prefix and server of its own.
 #include <gtest/gtest.h>
 
 #include "driver.h"
@@ -8,7 +9,7 @@
 namespace velk::e2e {
 namespace {
 
-TEST(SessionEnd, LogoffEndsThePanelWithoutItsCloseHandling) {
+TEST(SessionEnd, ALogoffEndsThePanelAndIsRecordedAsOneShutdown) {
     VelkRun run;
     Settings settings = TestSettings();
     settings.MonitorStarts = true;
@@ -31,7 +32,11 @@ TEST(SessionEnd, LogoffEndsThePanelWithoutItsCloseHandling) {
         ++clicks;
     } while (!run.WaitForExit(4000) && clicks < 4);
     EXPECT_TRUE(run.WaitForExit(10000)) << "the session's end ended the panel; clicks: " << clicks;
-    EXPECT_EQ(run.ReadFile(L"index.asc").find("wy\xB3. "), std::string::npos) << "no shutdown was recorded";
+    const std::string log = run.ReadFile(L"index.asc");
+    const size_t shutdown = log.find("\r\nwy\xB3. ");
+    ASSERT_NE(shutdown, std::string::npos) << log;
+    EXPECT_EQ(log.find("wy\xB3. ", shutdown + 3), std::string::npos) << "one shutdown record: " << log;
+    EXPECT_TRUE(log.ends_with("\r\n")) << log;
 }
 
 }  // namespace
