@@ -5,27 +5,35 @@
 
 namespace velk {
 
-SetupLinks LinksOf(Tf_main& panel, Tf_monitor& lastLaunch, Tf_lista& launchList) {
-    return SetupLinks{.ProgramDir = panel.Monitoring.ProgramDir,
-                      .PanelPosition = [&panel] { return panel.Position(); },
-                      .ApplySettings = [&panel] { panel.LoadSettings(); },
-                      .ShowLaunchList = [&launchList] { launchList.ShowModal(); },
-                      .ShowLastLaunch = [&lastLaunch] { lastLaunch.Show(); }};
-}
-
 Program::Program()
-    : f_setup(LinksOf(f_main, f_monitor, f_lista)),
-      f_monitor(f_main.Monitoring),
-      f_lista(f_main.Monitoring.ProgramDir) {
-    f_main.SetCommands({.ShowAbout = [this] { f_info.ShowModal(); },
-                        .ShowSettings = [this] { f_setup.ShowModal(); },
-                        .ShowLastLaunch = [this] { f_monitor.Show(); },
-                        .ShowLaunchList = [this] { f_lista.ShowModal(); },
-                        .RecordStart = [this] { velk::RecordStart(f_main.Monitoring, f_monitor); }});
+    : f_setup(LinksForSetup()), f_monitor(f_main.Monitoring), f_lista(f_main.Monitoring.ProgramDir) {
+    f_main.SetCommands({.ShowAbout = [this] { if (Ready(f_info)) f_info.ShowModal(); },
+                        .ShowSettings = [this] { if (Ready(f_setup)) f_setup.ShowModal(); },
+                        .ShowLastLaunch = [this] { ShowLastLaunch(); },
+                        .ShowLaunchList = [this] { ShowLaunchList(); },
+                        .RecordStart = [this] { if (Ready(f_monitor)) RecordStart(f_main.Monitoring, f_monitor); }});
 }
 
-bool Program::Create() { return CreateForms({&f_main, &f_setup, &f_info, &f_monitor, &f_lista}); }
+SetupLinks Program::LinksForSetup() {
+    return SetupLinks{.ProgramDir = f_main.Monitoring.ProgramDir,
+                      .PanelPosition = [this] { return f_main.Position(); },
+                      .ApplySettings = [this] { f_main.LoadSettings(); },
+                      .ShowLaunchList = [this] { ShowLaunchList(); },
+                      .ShowLastLaunch = [this] { ShowLastLaunch(); }};
+}
+
+bool Program::Create() { return EnsureCreated(f_main, nullptr); }
 
 int Program::Run() { return Application::Current()->Run(f_main); }
+
+bool Program::Ready(Form& form) { return EnsureCreated(form, f_main.hwnd()); }
+
+void Program::ShowLastLaunch() {
+    if (Ready(f_monitor)) f_monitor.Show();
+}
+
+void Program::ShowLaunchList() {
+    if (Ready(f_lista)) f_lista.ShowModal();
+}
 
 }  // namespace velk

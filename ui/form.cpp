@@ -16,13 +16,11 @@ void Form::Destroy() {
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool CreateForms(std::initializer_list<Form*> forms) {
-    for (Form* form : forms) {
-        if (form->Create()) continue;
-        ShowErrorBox(nullptr, L"Nie mogę utworzyć okna programu");
-        return false;
-    }
-    return true;
+bool EnsureCreated(Form& form, HWND owner) {
+    if (form.hwnd() || form.Create()) return true;
+    form.Destroy();
+    ShowErrorBox(owner, L"Nie mogę utworzyć okna programu");
+    return false;
 }
 
 bool Form::Create(const FormArgs& args) {

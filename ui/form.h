@@ -106,9 +106,10 @@ private:
     int modalResult_ = mrNone;
 };
 
-// Creates the forms in order. When one cannot be created, the standard
-// error box says so and false is returned: the program must not run on
-// with a window missing, whose modal showing would wait for ever.
-bool CreateForms(std::initializer_list<Form*> forms);
+// The form's window, made now unless it stands. When it cannot be made, the
+// standard error box (owned by owner) says so, what was made of it goes, so
+// that the next need tries afresh, and false is returned: a form without its
+// window must not be shown, as its modal showing would wait for ever.
+bool EnsureCreated(Form& form, HWND owner);
 
 }  // namespace velk

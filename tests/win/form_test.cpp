@@ -90,18 +90,26 @@ public:
     bool Create() override { return Form::Create(TestFormArgs(L"PlainForm")); }
 };
 
-TEST(Forms, AFormThatCannotBeCreatedStopsTheCreationWithAClearError) {
-    PlainForm first;
-    RefusingForm second;
-    PlainForm third;
-    test::BoxAnswerer answerer;
-    EXPECT_FALSE(CreateForms({&first, &second, &third}));
-    ASSERT_TRUE(answerer.Answered());
-    EXPECT_EQ(answerer.Title(), L"=VELK=");
-    EXPECT_EQ(answerer.Text(), L"Nie mogę utworzyć okna programu.");
-    EXPECT_TRUE(first.hwnd());
-    EXPECT_FALSE(second.hwnd());
-    EXPECT_FALSE(third.hwnd()) << "nothing after the failure is created";
+TEST(Forms, AFormThatCannotBeCreatedIsReportedWhenNeededAndTriedAgainNextTime) {
+    PlainForm plain;
+    RefusingForm refusing;
+    {
+        test::BoxAnswerer answerer;
+        EXPECT_TRUE(EnsureCreated(plain, nullptr));
+        EXPECT_FALSE(answerer.Answered());
+    }
+    const HWND made = plain.hwnd();
+    EXPECT_TRUE(made);
+    EXPECT_TRUE(EnsureCreated(plain, nullptr));
+    EXPECT_EQ(plain.hwnd(), made) << "a form that stands is not made again";
+    for (int need = 0; need < 2; ++need) {
+        test::BoxAnswerer answerer;
+        EXPECT_FALSE(EnsureCreated(refusing, nullptr));
+        ASSERT_TRUE(answerer.Answered()) << need;
+        EXPECT_EQ(answerer.Title(), L"=VELK=");
+        EXPECT_EQ(answerer.Text(), L"Nie mogę utworzyć okna programu.");
+        EXPECT_FALSE(refusing.hwnd());
+    }
 }
 
 // A form whose handlers fail: with our own error, as a picture that cannot

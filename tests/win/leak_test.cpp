@@ -65,7 +65,7 @@ std::vector<FormMaker> EveryForm(Program& program) {
     Tf_main& panel = program.f_main;
     return {
         {"Tf_main", [] { return std::make_unique<Tf_main>(); }},
-        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(LinksOf(panel, program.f_monitor, program.f_lista)); }},
+        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(program.LinksForSetup()); }},
         {"Tf_info", [] { return std::make_unique<Tf_info>(); }},
         {"Tf_monitor", [&] { return std::make_unique<Tf_monitor>(panel.Monitoring); }},
         {"Tf_lista", [&] { return std::make_unique<Tf_lista>(panel.Monitoring.ProgramDir); }},
