@@ -220,7 +220,7 @@ run)
     ;;
 with)
     [ $# -ge 2 ] || fail "usage: with PREFIX COMMAND..."
-    prefix=$1
+    prefix=$(realpath -m "$1")
     shift
     state=$(mktemp -d)/session || fail "with: no temporary folder"
     trap 'stop_session "$state"; rm -rf "$(dirname "$state")"' EXIT

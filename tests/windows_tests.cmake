@@ -85,14 +85,16 @@ set(session_prefix ${CMAKE_BINARY_DIR}/wineprefix-session)
 velk_wine_step(copy-prefix ${VELK_WINEPREFIX} ${session_prefix})
 velk_e2e_program(session_end_tests e2e/session_end_test.cpp)
 velk_run_in_own_session(session_end_tests ${session_prefix})
-velk_discover_tests(session_end_tests e2e RESOURCE_LOCK wineprefix-session)
+# The longest tests start first (COST), so that none is left running alone at
+# the end.
+velk_discover_tests(session_end_tests e2e RESOURCE_LOCK wineprefix-session COST 20)
 
 # A display of 144 dpi (150 %): the prefix's own, with its own server.
 set(dpi_prefix ${CMAKE_BINARY_DIR}/wineprefix-144)
 velk_wine_step(copy-prefix ${VELK_WINEPREFIX} ${dpi_prefix} 144)
 velk_e2e_program(dpi_tests e2e/dpi_test.cpp)
 velk_run_in_own_session(dpi_tests ${dpi_prefix})
-velk_discover_tests(dpi_tests e2e RESOURCE_LOCK wineprefix-144)
+velk_discover_tests(dpi_tests e2e RESOURCE_LOCK wineprefix-144 COST 20)
 
 # The long run of the forms in-process (make soak runs it at full length);
 # a short run of a few seconds is a test. It links what the win tier links,
@@ -103,6 +105,6 @@ velk_test_program(soak)
 target_link_options(soak PRIVATE -municode)
 velk_run_in_pool(soak wine)
 add_test(NAME soak.Short COMMAND soak 40 8 3 300)
-set_tests_properties(soak.Short PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 LABELS soak)
+set_tests_properties(soak.Short PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 LABELS soak COST 20)
 
 include(bench/bench.cmake)
