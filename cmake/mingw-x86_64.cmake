@@ -8,4 +8,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Debian installs no wine64 on PATH; the loader itself runs PE32+ programs.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+find_program(VELK_WINE64 wine64 HINTS /usr/lib/wine)
+if(VELK_WINE64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${VELK_WINE64})
+endif()

@@ -11,11 +11,12 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target bench_start bench_list bench_paint bench_caption -j "$(nproc)"
-scripts/wine-prefix.sh build/win64/wineprefix
+cmake --build --preset win64 --target bench_start bench_list bench_paint bench_caption -j 2
 echo "load before the bench: $(uptime)"
-scripts/with-wine.sh build/win64/wineprefix -- bash -c '
-    /usr/lib/wine/wine64 build/win64/bin/bench_start.exe &&
-    /usr/lib/wine/wine64 build/win64/bin/bench_list.exe &&
-    /usr/lib/wine/wine64 build/win64/bin/bench_paint.exe &&
-    /usr/lib/wine/wine64 build/win64/bin/bench_caption.exe'
+. build/win64/wine.env
+export wine64
+scripts/wine-session.sh build/win64/wine.env with build/win64/wineprefix bash -c '
+    "$wine64" build/win64/bin/bench_start.exe &&
+    "$wine64" build/win64/bin/bench_list.exe &&
+    "$wine64" build/win64/bin/bench_paint.exe &&
+    "$wine64" build/win64/bin/bench_caption.exe'

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-600}
 scripts/deps.sh
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+cmake --build --preset fuzz -j 2
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

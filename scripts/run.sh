@@ -8,26 +8,28 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target velk -j "$(nproc)"
-scripts/wine-prefix.sh build/win64/wineprefix
+cmake --build --preset win64 --target velk -j 2
 
 demo=build/demo
 mkdir -p "$demo"
 cp build/win64/bin/velk.exe "$demo/"
 cp demo/velk.ini "$demo/"
+. build/win64/wine.env
 
 if [ -n "${DISPLAY:-}" ]; then
-    exec scripts/with-wine.sh build/win64/wineprefix -- /usr/lib/wine/wine64 "$demo/velk.exe"
+    export WINEPREFIX=$PWD/build/win64/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    exec "$wine64" "$demo/velk.exe"
 fi
 
 screenshot=$PWD/$demo/velk-screenshot.png
-scripts/with-wine.sh build/win64/wineprefix -- bash -c '
-    /usr/lib/wine/wine64 "$1/velk.exe" </dev/null >/dev/null 2>&1 &
+export wine64
+scripts/wine-session.sh build/win64/wine.env with build/win64/wineprefix bash -c '
+    "$wine64" "$1/velk.exe" </dev/null >/dev/null 2>&1 &
     panel=$!
     sleep 4
     import -window root "$2"
     # taskkill without /f sends WM_CLOSE: the panel closes as by its close box.
-    /usr/lib/wine/wine64 taskkill /im velk.exe </dev/null >/dev/null 2>&1
+    "$wine64" taskkill /im velk.exe </dev/null >/dev/null 2>&1
     wait "$panel"
 ' run "$demo" "$screenshot"
 echo "Screenshot of the panel: $screenshot"

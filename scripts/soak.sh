@@ -9,10 +9,10 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target soak -j "$(nproc)"
-scripts/wine-prefix.sh build/win64/wineprefix
+cmake --build --preset win64 --target soak -j 2
 # A folder of its own: the soak writes velk.ini and its pictures beside itself.
 mkdir -p build/win64/soak
 cp build/win64/bin/soak.exe build/win64/soak/
-scripts/with-wine.sh build/win64/wineprefix -- \
-    /usr/lib/wine/wine64 build/win64/soak/soak.exe 10000 1000 1000 100000
+. build/win64/wine.env
+scripts/wine-session.sh build/win64/wine.env with build/win64/wineprefix \
+    "$wine64" build/win64/soak/soak.exe 10000 1000 1000 100000

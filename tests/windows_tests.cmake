@@ -1,24 +1,26 @@
 # Windows test programs, run through Wine by CTest: win (the program's forms
-# created in-process) and e2e (the real velk.exe driven from outside).
+# created in-process) and e2e (the real velk.exe driven from outside), each
+# in sessions of their own display and Wine server (wine_session.cmake).
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${VELK_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
+include(wine_session.cmake)
 
-# One prefix per build folder, made by scripts/wine-prefix.sh before CTest.
-set(VELK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-set(VELK_WINE_ENVIRONMENT "WINEPREFIX=${VELK_WINEPREFIX};WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml=")
+# Sessions for as many tests at once as CTest runs (the test presets' jobs).
+velk_wine_pool(wine 2)
 
-function(velk_windows_test target prefix)
+function(velk_test_program target)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${target} PRIVATE velk_warnings)
-    # The tests share one screen: those that look at pixels or the focus
-    # must not run side by side.
+endfunction()
+
+# The test program's tests, each run through the emulator its target has.
+function(velk_discover_tests target prefix)
     gtest_discover_tests(${target}
         TEST_PREFIX "${prefix}."
-        DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
-        PROPERTIES ENVIRONMENT "${VELK_WINE_ENVIRONMENT}" RESOURCE_LOCK desktop TIMEOUT 120)
+        PROPERTIES TIMEOUT 120 ${ARGN})
 endfunction()
 
 add_executable(win_tests
@@ -43,18 +45,28 @@ add_executable(win_tests
     ${CMAKE_SOURCE_DIR}/res/velk.rc
 )
 target_link_libraries(win_tests PRIVATE velk_app gtest)
-velk_windows_test(win_tests win)
+velk_test_program(win_tests)
+velk_run_in_pool(win_tests wine)
+velk_discover_tests(win_tests win FIXTURES_REQUIRED wine)
 
 # Helper programs the e2e tests start or use.
 add_executable(record_args WIN32 tools/record_args.cpp)
 target_link_libraries(record_args PRIVATE velk_warnings)
 target_link_options(record_args PRIVATE -municode)
 
-add_executable(e2e_tests
+# The e2e driver, and the programs built on it.
+function(velk_e2e_program target)
+    add_executable(${target} e2e/driver.cpp ${ARGN}
+                   ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp)
+    target_link_libraries(${target} PRIVATE velk_win velk_portable gtest gtest_main)
+    velk_test_program(${target})
+    add_dependencies(${target} velk)
+endfunction()
+
+velk_e2e_program(e2e_tests
     e2e/about_test.cpp
     e2e/background_test.cpp
     e2e/caption_test.cpp
-    e2e/driver.cpp
     e2e/launch_test.cpp
     e2e/monitor_test.cpp
     e2e/offscreen_test.cpp
@@ -62,81 +74,39 @@ add_executable(e2e_tests
     e2e/save_test.cpp
     e2e/setup_test.cpp
     e2e/single_panel_test.cpp
-    ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp
 )
-target_link_libraries(e2e_tests PRIVATE velk_win velk_portable gtest gtest_main ole32 oleaut32 oleacc uuid)
-add_dependencies(e2e_tests velk record_args)
-velk_windows_test(e2e_tests e2e)
+target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid)
+add_dependencies(e2e_tests record_args)
+velk_run_in_pool(e2e_tests wine)
+velk_discover_tests(e2e_tests e2e FIXTURES_REQUIRED wine)
 
-# The log-off case ends every windowed process on its Wine server: it runs in
-# a prefix, server and display of its own (prefix made by scripts/test.sh).
-add_executable(session_end_tests e2e/driver.cpp e2e/session_end_test.cpp
-               ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp)
-target_link_libraries(session_end_tests PRIVATE velk_win velk_portable gtest gtest_main)
-target_link_libraries(session_end_tests PRIVATE velk_warnings)
-target_include_directories(session_end_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-add_dependencies(session_end_tests velk)
-add_test(NAME e2e.SessionEnd.ALogoffEndsThePanelAndIsRecordedAsOneShutdown
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-wine-test.sh ${CMAKE_BINARY_DIR}/wineprefix-session 141
-            $<TARGET_FILE:session_end_tests>)
-set_tests_properties(e2e.SessionEnd.ALogoffEndsThePanelAndIsRecordedAsOneShutdown PROPERTIES TIMEOUT 120)
+# The log-off case ends every windowed process on its Wine server, and once
+# a server had ended its session, later Wine starts on the same display were
+# seen to take a second longer: a prefix, server and display of its own.
+set(session_prefix ${CMAKE_BINARY_DIR}/wineprefix-session)
+velk_wine_step(copy-prefix ${VELK_WINEPREFIX} ${session_prefix})
+velk_e2e_program(session_end_tests e2e/session_end_test.cpp)
+velk_run_in_own_session(session_end_tests ${session_prefix})
+# The longest tests start first (COST), so that none is left running alone at
+# the end.
+velk_discover_tests(session_end_tests e2e RESOURCE_LOCK wineprefix-session COST 20)
 
-# The display at 144 dpi: a prefix of its own, made by scripts/test.sh, with
-# its own server and display.
-add_executable(dpi_tests e2e/driver.cpp e2e/dpi_test.cpp
-               ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp)
-target_link_libraries(dpi_tests PRIVATE velk_win velk_portable gtest gtest_main)
-target_link_libraries(dpi_tests PRIVATE velk_warnings)
-target_include_directories(dpi_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-add_dependencies(dpi_tests velk)
-add_test(NAME e2e.Dpi144.ThePanelItsTextItsCaptionAndTheDialogAreScaled
-    COMMAND ${CMAKE_SOURCE_DIR}/scripts/own-wine-test.sh ${CMAKE_BINARY_DIR}/wineprefix-144 142
-            $<TARGET_FILE:dpi_tests>)
-set_tests_properties(e2e.Dpi144.ThePanelItsTextItsCaptionAndTheDialogAreScaled PROPERTIES TIMEOUT 120)
-
-# The launch list's opening times over long logs (make bench); a measurement,
-# not a test. Built with the program's manifest, so it uses the same controls.
-add_executable(bench_list bench/list_bench.cpp ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp
-               ${CMAKE_SOURCE_DIR}/res/velk.rc)
-target_link_libraries(bench_list PRIVATE velk_app)
-target_link_libraries(bench_list PRIVATE velk_warnings)
-
-# The panel's repaint of one clock tick in each background mode.
-add_executable(bench_paint bench/paint_bench.cpp ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp
-               ${CMAKE_SOURCE_DIR}/res/velk.rc)
-target_include_directories(bench_paint PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(bench_paint PRIVATE velk_app)
-target_link_libraries(bench_paint PRIVATE velk_warnings)
-
-# One caption paint of a bar like the panel's and one like the dialog's.
-add_executable(bench_caption bench/caption_bench.cpp ${CMAKE_SOURCE_DIR}/win/object_count_none.cpp
-               ${CMAKE_SOURCE_DIR}/res/velk.rc)
-target_link_libraries(bench_caption PRIVATE velk_caption)
-target_link_libraries(bench_caption PRIVATE velk_warnings)
-target_include_directories(bench_list PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_include_directories(bench_caption PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-
-# The floor velk.exe is measured against: a tool window with a seconds
-# clock, built and stripped like velk.exe.
-add_executable(bare_panel WIN32 bench/bare_panel.cpp)
-target_link_libraries(bare_panel PRIVATE velk_warnings)
-target_link_options(bare_panel PRIVATE -municode -s)
-
-# Starts velk.exe and the bare panel alternately and compares them.
-add_executable(bench_start bench/start_bench.cpp)
-target_include_directories(bench_start PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(bench_start PRIVATE velk_win velk_portable psapi)
-target_link_libraries(bench_start PRIVATE velk_warnings)
-add_dependencies(bench_start velk bare_panel)
+# A display of 144 dpi (150 %): the prefix's own, with its own server.
+set(dpi_prefix ${CMAKE_BINARY_DIR}/wineprefix-144)
+velk_wine_step(copy-prefix ${VELK_WINEPREFIX} ${dpi_prefix} 144)
+velk_e2e_program(dpi_tests e2e/dpi_test.cpp)
+velk_run_in_own_session(dpi_tests ${dpi_prefix})
+velk_discover_tests(dpi_tests e2e RESOURCE_LOCK wineprefix-144 COST 20)
 
 # The long run of the forms in-process (make soak runs it at full length);
 # a short run of a few seconds is a test. It links what the win tier links,
 # the counting reports among it.
 add_executable(soak soak/soak.cpp ${CMAKE_SOURCE_DIR}/win/object_count.cpp ${CMAKE_SOURCE_DIR}/res/velk.rc)
-target_include_directories(soak PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(soak PRIVATE velk_app psapi)
-target_link_libraries(soak PRIVATE velk_warnings)
+velk_test_program(soak)
 target_link_options(soak PRIVATE -municode)
-add_test(NAME soak.Short COMMAND soak 100 24 5 1000)
-set_tests_properties(soak.Short PROPERTIES ENVIRONMENT "${VELK_WINE_ENVIRONMENT}" RESOURCE_LOCK desktop TIMEOUT 300
-                     LABELS soak)
+velk_run_in_pool(soak wine)
+add_test(NAME soak.Short COMMAND soak 40 8 3 300)
+set_tests_properties(soak.Short PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300 LABELS soak COST 20)
+
+include(bench/bench.cmake)

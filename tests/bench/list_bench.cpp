@@ -9,6 +9,7 @@
 #include "bench/bench_table.h"
 #include "core/launch_log.h"
 #include "monitor/lista_form.h"
+#include "support/pump_messages.h"
 #include "ui/application.h"
 #include "win/file_io.h"
 
@@ -23,11 +24,6 @@ std::string LogOfLines(int lines) {
         log += i % 2 ? ShutdownRecordLine(t) : StartRecordLine(t);
     }
     return log;
-}
-
-void PumpPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::DispatchOne(msg);
 }
 
 double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -62,10 +58,10 @@ int main() {
             QueryPerformanceCounter(&start);
             list.Show();
             UpdateWindow(list.hwnd());
-            PumpPending();
+            test::DispatchPending();
             QueryPerformanceCounter(&end);
             list.Hide();
-            PumpPending();
+            test::DispatchPending();
             const std::string figure = "launch list open, " + std::to_string(lines) + " lines, " +
                                        std::to_string(log.size()) + " bytes (ms)";
             bench::PrintFigure(figure.c_str(), Seconds(start, end) * 1000);

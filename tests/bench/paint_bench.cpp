@@ -10,6 +10,8 @@
 #include "bench/bench_table.h"
 #include "win/file_io.h"
 #include "support/bitmap_file.h"
+#include "support/clock_panel_settings.h"
+#include "support/pump_messages.h"
 #include "ui/application.h"
 
 namespace {
@@ -59,11 +61,6 @@ FILETIME ThreadCpu() {
     return FILETIME{sum.LowPart, sum.HighPart};
 }
 
-void PumpPending() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Application::DispatchOne(msg);
-}
-
 }  // namespace
 
 int main() {
@@ -90,20 +87,11 @@ int main() {
     {
         Tf_main panel;
         for (const Mode& mode : modes) {
-            Settings settings;
-            settings.Placement = PanelPlacement::ToolWindow;
+            Settings settings = test::ClockPanelSettings(mode.mode, mode.value);
             settings.PosX = 100;
             settings.PosY = 100;
-            settings.ClockSeconds = true;
-            settings.MonitorInfoSeconds = "10";
-            settings.Shortcuts[0] = {"_ZEGAR", "", ""};
-            settings.Shortcuts[1] = {"Notatnik", "notepad.exe", ""};
-            settings.Shortcuts[19] = {"Ostatni", "", ""};
             settings.ActiveColor = 0xFF00FF;
             settings.InactiveColor = 0xFFFFFF;
-            settings.BackgroundMode = BackgroundMode{mode.mode};
-            settings.BackgroundColor = 0x804020;
-            settings.BackgroundPicture = mode.value;
             if (!WriteWholeFile(settingsPath, FormatSettings(settings))) {
                 status = 1;
                 break;
@@ -115,7 +103,7 @@ int main() {
                 panel.LoadSettings();
             }
             UpdateWindow(panel.hwnd());
-            PumpPending();
+            test::DispatchPending();
 
             const RECT clock = panel.Labels()[0].View.Bounds;
             LARGE_INTEGER frequency, wallStart, wallEnd;

@@ -20,6 +20,7 @@
 
 #include "bench/bench_table.h"
 #include "settings/settings_file.h"
+#include "support/mouse_input.h"
 
 namespace {
 
@@ -384,15 +385,8 @@ std::optional<double> MeasureSettingsOpen() {
     GetClientRect(panel, &client);
     POINT corner{3, client.bottom - 3};
     ClientToScreen(panel, &corner);
-    const auto mouse = [&](DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(corner.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-        input.mi.dy = MulDiv(corner.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-        return input;
-    };
-    INPUT click[] = {mouse(MOUSEEVENTF_MOVE), mouse(MOUSEEVENTF_LEFTDOWN), mouse(MOUSEEVENTF_LEFTUP)};
+    INPUT click[] = {test::MouseInput(corner, MOUSEEVENTF_MOVE), test::MouseInput(corner, MOUSEEVENTF_LEFTDOWN),
+                     test::MouseInput(corner, MOUSEEVENTF_LEFTUP)};
     SendInput(ARRAYSIZE(click), click, sizeof(INPUT));
     const double focusUntil = Now() + 3;
     while (GetForegroundWindow() != panel && Now() < focusUntil) Sleep(5);

@@ -16,60 +16,69 @@
 #include "caption/gradient.h"
 #include "caption/system_metrics.h"
 #include "driver.h"
+#include "support/gradient_columns.h"
 #include "settings/setup_ids.h"
 
 namespace velk::e2e {
 namespace {
 
-using caption::CaptionLayout;
-using caption::Rgb;
-
 constexpr wchar_t kTitle[] = L"Ustawienia programu VELK";
-constexpr Rgb kNavy{0, 0, 128}, kBlue{0, 0, 255}, kGray{128, 128, 128}, kSilver{192, 192, 192};
+constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255), kGray = RGB(128, 128, 128),
+                   kSilver = RGB(192, 192, 192);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// The bar as the program lays it out: both forms show the close button only.
-CaptionLayout LayoutOf(HWND form, caption::TFormBorderStyle style) {
-    const RECT window = WindowRect(form);
-    return caption::LayOutCaption({window.right - window.left, style, IsIconic(form) != FALSE, caption::biSystemMenu,
-                                   caption::SystemCaptionMetrics(WindowDpi(form))});
-}
+// The bars worked out by hand, in window coordinates, from the forms' design
+// sizes and Wine's metrics at 96 dpi: SM_CXDLGFRAME = SM_CYDLGFRAME 3,
+// SM_CYCAPTION 19, SM_CYSMCAPTION 16, SM_CXSIZE = SM_CYSIZE 18, SM_CXSMSIZE
+// 15. A bar lies inside the 3-pixel frame and is one pixel less high than
+// the caption (its last row is the frame's line); buttons and text keep 2
+// pixels from the bar's top and bottom.
+struct Bar {
+    int windowWidth;
+    Rect bar, icon, text, close;
+};
+// The panel: client 130 wide, the window 136; a small caption, 15 high; no
+// icon; the close button's place SM_CXSMSIZE wide 2 pixels left of the
+// bar's end, the button 2 pixels in from each side of it.
+constexpr Bar kPanelBar{136, {3, 3, 133, 18}, {3, 3, 3, 18}, {5, 5, 114, 16}, {118, 5, 131, 16}};
+// The dialog: client 517 wide, the window 523; a caption 18 high; the icon
+// SM_CXSIZE wide at the left; one button, SM_CXSIZE - 2 wide and
+// SM_CYSIZE - 4 high, 2 pixels left of the bar's end; the text between,
+// 2 pixels from each.
+constexpr Bar kDialogBar{523, {3, 3, 520, 21}, {3, 3, 21, 21}, {23, 5, 500, 19}, {502, 5, 518, 19}};
+constexpr int kFrame = 3;
 
 RECT OnScreen(HWND form, const Rect& area) {
     const RECT window = WindowRect(form);
     return RECT{window.left + area.left, window.top + area.top, window.left + area.right, window.top + area.bottom};
 }
 
-RECT CloseButtonOf(HWND form, caption::TFormBorderStyle style) {
-    const caption::ButtonPlace close = LayoutOf(form, style).buttons[caption::sbClose];
-    return OnScreen(form, {close.left, close.top, close.left + close.width, close.top + close.height});
+bool HasWidthOf(HWND form, const Bar& bar) {
+    const RECT window = WindowRect(form);
+    return window.right - window.left == bar.windowWidth;
 }
 
-// The colour each column of the bar must show.
-std::vector<COLORREF> GradientColumns(Rgb begin, Rgb end, const Rect& bar) {
-    std::vector<COLORREF> columns;
-    for (const caption::Band& band : caption::GradientBands(begin, end, 255, bar.left, bar.Width()))
-        columns.insert(columns.end(), static_cast<size_t>(band.right - band.left),
-                       RGB(band.color.red, band.color.green, band.color.blue));
-    return columns;
+// The colour each column of the bar must show: 255 bands.
+std::vector<COLORREF> GradientColumns(COLORREF begin, COLORREF end, const Rect& bar) {
+    return test::GradientColumns(begin, end, 255, bar.Width());
 }
 
 // The bar's top pixel row, where no icon, text or button is drawn, equals the
 // gradient column by column.
-bool TopRowFollows(HWND form, caption::TFormBorderStyle style, Rgb begin, Rgb end) {
-    const Rect bar = LayoutOf(form, style).captionRect;
-    if (bar.IsEmpty()) return false;
+bool TopRowFollows(HWND form, const Bar& layout, COLORREF begin, COLORREF end) {
+    const Rect& bar = layout.bar;
+    if (!HasWidthOf(form, layout)) return false;
     const std::vector<COLORREF> expected = GradientColumns(begin, end, bar);
     return WaitUntil([&] { return CapturePixels(OnScreen(form, {bar.left, bar.top, bar.right, bar.top + 1})) == expected; },
                      3000);
 }
 
-int CountOffGradient(HWND form, const CaptionLayout& layout, const Rect& area) {
-    const std::vector<COLORREF> columns = GradientColumns(kNavy, kBlue, layout.captionRect);
+int CountOffGradient(HWND form, const Bar& layout, const Rect& area) {
+    const std::vector<COLORREF> columns = GradientColumns(kNavy, kBlue, layout.bar);
     const std::vector<COLORREF> pixels = CapturePixels(OnScreen(form, area));
     int off = 0;
     for (size_t i = 0; i < pixels.size(); ++i) {
-        const auto column = static_cast<size_t>(area.left - layout.captionRect.left) + i % static_cast<size_t>(area.Width());
+        const auto column = static_cast<size_t>(area.left - layout.bar.left) + i % static_cast<size_t>(area.Width());
         off += pixels[i] != columns[column];
     }
     return off;
@@ -117,7 +126,7 @@ protected:
         return DialogClosed();
     }
     void ExpectCleanExitAfterClosing() {
-        ClickAt(CentreOf(CloseButtonOf(panel_, caption::bsToolWindow)));
+        ClickAt(CentreOf(OnScreen(panel_, kPanelBar.close)));
         DWORD code = 1234;
         ASSERT_TRUE(run_.WaitForExit(5000, &code));
         EXPECT_EQ(code, 0u);
@@ -133,23 +142,23 @@ TEST_F(Caption, BothBarsFollowTheGradientAndAnswerTheMouseAsACaptionShould) {
     ASSERT_NE(StartPanel(), nullptr);
     ASSERT_TRUE(FocusPanel(panel_));
     EXPECT_EQ(GetWindowLongW(panel_, GWL_STYLE) & WS_SYSMENU, 0) << "the system draws no close box of its own";
-    EXPECT_TRUE(TopRowFollows(panel_, caption::bsToolWindow, kNavy, kBlue)) << "the active panel";
+    EXPECT_TRUE(TopRowFollows(panel_, kPanelBar, kNavy, kBlue)) << "the active panel";
 
     ASSERT_NE(OpenDialog(), nullptr);
-    EXPECT_TRUE(TopRowFollows(dialog_, caption::bsSingle, kNavy, kBlue)) << "the active dialog";
-    EXPECT_TRUE(TopRowFollows(panel_, caption::bsToolWindow, kGray, kSilver)) << "the panel behind it";
-    const CaptionLayout layout = LayoutOf(dialog_, caption::bsSingle);
-    const Rect& icon = layout.iconRect;
+    EXPECT_TRUE(TopRowFollows(dialog_, kDialogBar, kNavy, kBlue)) << "the active dialog";
+    EXPECT_TRUE(TopRowFollows(panel_, kPanelBar, kGray, kSilver)) << "the panel behind it";
+    const Bar& layout = kDialogBar;
+    const Rect& icon = layout.icon;
     EXPECT_GT(CountOffGradient(dialog_, layout, {icon.left + 2, icon.top + 1, icon.right, icon.bottom - 1}), 40)
         << "the icon";
-    EXPECT_GT(CountColor(CapturePixels(OnScreen(dialog_, layout.textRect)), kWhite), 40) << "the white caption text";
+    EXPECT_GT(CountColor(CapturePixels(OnScreen(dialog_, layout.text)), kWhite), 40) << "the white caption text";
 
     // A press on the close button taken off it and released elsewhere.
-    const RECT closeButton = CloseButtonOf(dialog_, caption::bsSingle);
+    const RECT closeButton = OnScreen(dialog_, kDialogBar.close);
     DragFromTo(CentreOf(closeButton), CentreOnScreen(dialog_));
     EXPECT_TRUE(StaysVisible(dialog_));
     // A double click on the text: the dialog cannot be maximised.
-    const RECT text = OnScreen(dialog_, layout.textRect);
+    const RECT text = OnScreen(dialog_, layout.text);
     const RECT before = WindowRect(dialog_);
     DoubleClickAt(POINT{text.left + 150, CentreOf(text).y});
     EXPECT_TRUE(StaysVisible(dialog_));
@@ -172,7 +181,7 @@ TEST_F(Caption, BothBarsFollowTheGradientAndAnswerTheMouseAsACaptionShould) {
     ClickAt(CentreOf(iconOnScreen));
     menu = VisibleMenu(run_);
     ASSERT_NE(menu, nullptr) << "the menu under the icon";
-    EXPECT_LE(std::abs(WindowRect(menu).left - (WindowRect(dialog_).left + layout.frameWidth)), 2);
+    EXPECT_LE(std::abs(WindowRect(menu).left - (WindowRect(dialog_).left + kFrame)), 2);
     EXPECT_LE(std::abs(WindowRect(menu).top - iconOnScreen.bottom), 3);
     ClickAt(CentreOf(iconOnScreen));
     EXPECT_TRUE(DialogClosed()) << "the icon's double click";
@@ -180,7 +189,7 @@ TEST_F(Caption, BothBarsFollowTheGradientAndAnswerTheMouseAsACaptionShould) {
 
     // The close buttons: the dialog's hides it, the panel's ends the program.
     ASSERT_NE(OpenDialog(), nullptr);
-    ClickAt(CentreOf(CloseButtonOf(dialog_, caption::bsSingle)));
+    ClickAt(CentreOf(OnScreen(dialog_, kDialogBar.close)));
     EXPECT_TRUE(DialogClosed()) << "the dialog's close button";
     ExpectCleanExitAfterClosing();
 }
@@ -194,7 +203,7 @@ TEST_F(Caption, ThePanelsBarComesBackWithOnlyItsOwnCloseButtonAfterAFixedPlaceme
     ASSERT_TRUE(WaitUntil([&] { return (GetWindowLongW(panel_, GWL_STYLE) & WS_CAPTION) == WS_CAPTION; }, 3000));
     EXPECT_EQ(GetWindowLongW(panel_, GWL_STYLE) & WS_SYSMENU, 0);
     ASSERT_TRUE(FocusPanel(panel_));
-    EXPECT_TRUE(TopRowFollows(panel_, caption::bsToolWindow, kNavy, kBlue));
+    EXPECT_TRUE(TopRowFollows(panel_, kPanelBar, kNavy, kBlue));
     ExpectCleanExitAfterClosing();
 }
 

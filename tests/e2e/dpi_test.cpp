@@ -67,7 +67,7 @@ TEST(Dpi144, ThePanelItsTextItsCaptionAndTheDialogAreScaled) {
 
     const SIZE client = ClientSize(panel);
     EXPECT_EQ(client.cx, 195);
-    EXPECT_EQ(client.cy, PanelClientSize(kLabelTops[2], kDpi).height);  // two slots used: 43 scaled
+    EXPECT_EQ(client.cy, 65);  // two slots used: the third line's top, 43, times 1.5 (64.5) rounded up
 
     // The caption bar above the client area: the small caption at this dpi.
     const RECT window = WindowRect(panel);
@@ -80,7 +80,7 @@ TEST(Dpi144, ThePanelItsTextItsCaptionAndTheDialogAreScaled) {
     const RECT label = LabelOnScreen(panel, 1);
     ASSERT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(label), kWhite) > 0; }, 3000));
     const int rows = InkRows(CapturePixels(label), label.right - label.left, kWhite);
-    EXPECT_EQ(rows, InkRowsOfFont(PanelFontHeight(kDpi), L"HHHH"));
+    EXPECT_EQ(rows, InkRowsOfFont(17, L"HHHH"));  // the 11-pixel font times 1.5 (16.5) rounded up
     EXPECT_NE(rows, InkRowsOfFont(11, L"HHHH"));
 
     // The dialog: its client size and its buttons at their scaled places.

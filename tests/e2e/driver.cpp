@@ -8,8 +8,11 @@
 
 #include "app/panel_text.h"
 #include "win/dpi.h"
+#include "support/mouse_input.h"
 
 namespace velk::e2e {
+
+using test::MouseInput;
 
 namespace {
 
@@ -120,15 +123,6 @@ private:
 
 bool IsClosed(HWND dialog) {
     return WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }, 5000);
-}
-
-INPUT MouseInput(POINT screen, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    return input;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "settings/settings_file.h"
 #include "support/bitmap_file.h"
 #include "support/find_control.h"
+#include "support/wait_until.h"
 #include "support/window_texts.h"
 
 namespace velk::e2e {
@@ -123,14 +124,6 @@ std::wstring FromCodePage1250(const std::string& bytes);
 // where the tests' panels have no label.
 bool FocusPanel(HWND panel);
 // Waits until the predicate holds or the time runs out; returns its last value.
-template <typename Predicate>
-bool WaitUntil(Predicate predicate, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!predicate()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(20);
-    }
-    return true;
-}
+using test::WaitUntil;
 
 }  // namespace velk::e2e

@@ -5,6 +5,7 @@
 
 #include "driver.h"
 #include "core/launch_log.h"
+#include "support/held_file.h"
 
 namespace velk::e2e {
 namespace {
@@ -264,29 +265,11 @@ TEST_F(LaunchList, AMissingLogIsReportedThenTheWindowOpensAndClearingCreatesIt) 
     EXPECT_EQ(run_.ReadFile(L"index.asc"), "");
 }
 
-// Holds a file open for reading while denying others the right to write it,
-// as another program may. (The read-only attribute cannot stand in: Wine run
-// as root, as here, ignores it.)
-class WriteLock {
-public:
-    explicit WriteLock(const std::wstring& path)
-        : file_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~WriteLock() {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
-    bool Held() const { return file_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE file_;
-};
-
 TEST_F(LaunchList, ALogThatCannotBeWrittenIsNotClearedAndTheFailureIsSaid) {
     HWND panel = StartPanel();
     ASSERT_NE(panel, nullptr);
     const std::string log = run_.ReadFile(L"index.asc");
-    WriteLock lock(run_.Folder() + L"index.asc");
+    const test::HeldFile lock(run_.Folder() + L"index.asc", FILE_SHARE_READ);
     ASSERT_TRUE(lock.Held());
     HWND list = OpenList(panel);
     ASSERT_NE(list, nullptr);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "support/held_file.h"
 #include "settings/setup_ids.h"
 
 namespace velk::e2e {
@@ -111,24 +112,6 @@ std::vector<std::wstring> FilesIn(const std::wstring& folder) {
     FindClose(search);
     return names;
 }
-
-// Holds a file open as another program reading it would: the save cannot put
-// a new file in its place while it is open.
-class OpenedElsewhere {
-public:
-    explicit OpenedElsewhere(const std::wstring& path)
-        : file_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                            nullptr)) {}
-    ~OpenedElsewhere() {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    }
-    OpenedElsewhere(const OpenedElsewhere&) = delete;
-    OpenedElsewhere& operator=(const OpenedElsewhere&) = delete;
-    bool Held() const { return file_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE file_;
-};
 
 class SetupDialog : public ::testing::Test {
 protected:
@@ -511,7 +494,9 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
     EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL));
     {
-        const OpenedElsewhere reader(path);
+        // Open in another program that lets others read and write it: the
+        // save cannot put a new file in its place.
+        const test::HeldFile reader(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(reader.Held());
         expectRefusedWhole("open in another program");
     }

@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer (preset fuzz). Each runs as a short CTest test
 # from its seed corpus, fuzz/corpus/<name>; scripts/fuzz.sh runs them long.
 # New inputs go to the build folder, never into the sources.
-set(VELK_FUZZ_SECONDS 10 CACHE STRING "How long each fuzz target runs as a CTest test")
+set(VELK_FUZZ_SECONDS 3 CACHE STRING "How long each fuzz target runs as a CTest test")
 
 function(velk_fuzz_target name)
     set(target fuzz_${name})
@@ -12,8 +12,7 @@ function(velk_fuzz_target name)
         message(FATAL_ERROR "fuzz target ${name} has no seed corpus in ${seeds}")
     endif()
     add_executable(${target} fuzz/${name}_fuzz.cpp)
-    target_link_libraries(${target} PRIVATE velk_portable)
-    target_link_libraries(${target} PRIVATE velk_warnings)
+    target_link_libraries(${target} PRIVATE velk_portable velk_warnings)
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer)
     target_link_options(${target} PRIVATE -fsanitize=fuzzer)
 

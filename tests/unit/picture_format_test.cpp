@@ -133,10 +133,24 @@ const std::vector<BitmapSample>& OrdinaryBitmaps() {
     return samples;
 }
 
-TEST(BitmapValidation, TestFilesHaveTheSizesWorkedOutByHand) {
-    EXPECT_EQ(MakeBitmap(Bmp(3, 2, 24)).size(), 14u + 40 + 2 * 12);  // 9 bytes a row padded to 12
-    EXPECT_EQ(MakeBitmap(Bmp(9, 3, 1)).size(), 14u + 40 + 8 + 3 * 4);
-    EXPECT_EQ(MakeBitmap(Bmp(7, 2, 4)).size(), 14u + 40 + 64 + 2 * 4);
+// The rows' padding to whole 32-bit words and the colour tables, worked out
+// by hand: a file is whole at exactly that size, one byte less is refused.
+TEST(BitmapValidation, AFileMustHoldThePaddedRowsAndTheColourTable) {
+    const struct {
+        const char* name;
+        BitmapLayout layout;
+        size_t size;
+    } cases[] = {
+        {"24-bit 3x2: 9 bytes a row padded to 12", Bmp(3, 2, 24), 14 + 40 + 2 * 12},
+        {"1-bit 9x3: 2 colours, 2 bytes a row padded to 4", Bmp(9, 3, 1), 14 + 40 + 2 * 4 + 3 * 4},
+        {"4-bit 7x2: 16 colours, 4 bytes a row", Bmp(7, 2, 4), 14 + 40 + 16 * 4 + 2 * 4},
+    };
+    for (const auto& c : cases) {
+        const std::string file = MakeBitmap(c.layout);
+        ASSERT_GE(file.size(), c.size) << c.name;
+        EXPECT_TRUE(CheckExact(BitmapOk, std::string_view(file).substr(0, c.size))) << c.name;
+        EXPECT_FALSE(CheckExact(BitmapOk, std::string_view(file).substr(0, c.size - 1))) << c.name;
+    }
 }
 
 TEST(BitmapValidation, OrdinaryBitmapsPassWithTheirSize) {

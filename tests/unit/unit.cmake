@@ -19,6 +19,5 @@ add_executable(unit_tests
     unit/setup_values_test.cpp
     unit/wheel_test.cpp
 )
-target_link_libraries(unit_tests PRIVATE velk_portable GTest::gtest GTest::gtest_main)
-target_link_libraries(unit_tests PRIVATE velk_warnings)
+target_link_libraries(unit_tests PRIVATE velk_portable velk_warnings GTest::gtest GTest::gtest_main)
 gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)

@@ -19,27 +19,16 @@
 #include "settings/setup_form.h"
 #include "support/bitmap_file.h"
 #include "win/object_count.h"
+#include "support/clock_panel_settings.h"
 #include "win_test_support.h"
 
 namespace velk {
 namespace {
 
-constexpr int kCycles = 50;
-constexpr int kRepaints = 2000;
-
-Settings PanelSettings(int mode, const std::string& picture) {
-    Settings settings;
-    settings.Placement = PanelPlacement::ToolWindow;
-    settings.ClockSeconds = true;
-    settings.MonitorInfoSeconds = "10";
-    settings.Shortcuts[0] = {"_ZEGAR", "", ""};
-    settings.Shortcuts[1] = {"Notatnik", "notepad.exe", ""};
-    settings.Shortcuts[19] = {"Ostatni", "", ""};
-    settings.BackgroundMode = BackgroundMode{mode};
-    settings.BackgroundColor = 0x804020;
-    settings.BackgroundPicture = picture;
-    return settings;
-}
+// The owners count their objects exactly: one left per cycle or repaint
+// shows at once. make soak runs the long loops.
+constexpr int kCycles = 6;
+constexpr int kRepaints = 100;
 
 // Repaints the whole window, each paint done before the next begins.
 void Repaint(HWND window, int times) {
@@ -75,7 +64,7 @@ std::vector<FormMaker> EveryForm(Program& program) {
 class FormLeaks : public ::testing::Test {
 protected:
     void SetUp() override {
-        file_.Write(PanelSettings(1, ""));
+        file_.Write(test::ClockPanelSettings(1, ""));
         ASSERT_TRUE(panel_.Create());
     }
     test::ScratchSettings file_;
@@ -128,7 +117,7 @@ TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
     ASSERT_TRUE(WriteWholeFile(bitmap, MakeBitmapFile(16, 16, [](int x, int y) { return RGB(x * 16, y * 16, 7); })));
     Tf_main panel;
     for (int mode = 0; mode <= 3; ++mode) {
-        file.Write(PanelSettings(mode, ToCp1250(bitmap)));
+        file.Write(test::ClockPanelSettings(mode, ToCp1250(bitmap)));
         if (!panel.hwnd()) {
             ASSERT_TRUE(panel.Create());
             ShowWindow(panel.hwnd(), SW_SHOWNOACTIVATE);

@@ -13,6 +13,7 @@
 #include "monitor/monitor_form.h"
 #include "ui/application.h"
 #include "ui/form_layout.h"
+#include "support/held_file.h"
 #include "support/window_texts.h"
 #include "win_test_support.h"
 
@@ -87,11 +88,9 @@ TEST_F(MonitorForms, FilesThatCannotBeWrittenAreSkippedWithoutAWord) {
     WriteWholeFile(folder_.Path(L"index.asc"), "w\xB3. 1.2.2000 o 7:8:9\r\n");
     WriteWholeFile(folder_.Path(L"ostatnio.asc"), "1 2 2000 7 8 9\r\n");
     // Held open for reading only, as another program may hold them.
-    KernelHandle lockLog(CreateFileW(folder_.Path(L"index.asc").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                     OPEN_EXISTING, 0, nullptr));
-    KernelHandle lockLast(CreateFileW(folder_.Path(L"ostatnio.asc").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(lockLog && lockLast);
+    const test::HeldFile lockLog(folder_.Path(L"index.asc"), FILE_SHARE_READ);
+    const test::HeldFile lockLast(folder_.Path(L"ostatnio.asc"), FILE_SHARE_READ);
+    ASSERT_TRUE(lockLog.Held() && lockLast.Held());
     panel_.Monitoring.MonitorStarts = true;
     panel_.Monitoring.MonitorInfoWindow = true;
     panel_.Monitoring.MonitorShutdowns = true;
