@@ -1,11 +1,9 @@
 // VELK: a quick-access panel for the Windows desktop.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/panel_lock.h"
 #include "app/program.h"
 #include "ui/application.h"
-#include "ui/image_decoder.h"
 #include "win/dpi.h"
 #include "win/error_report.h"
 #include "win/file_io.h"
@@ -21,9 +19,6 @@ int RunProgram() {
     }
     DeclareDpiAwareness();
     srand(GetTickCount());  // once, for the enciphered label's random keys
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&controls);
-    const ComApartment com;  // the imaging codecs of the PNG, JPEG and GIF pictures
     Application application(L"=VELK=");
     Program program;
     if (!program.Create()) return 1;

@@ -1,5 +1,6 @@
 #include "ui/accessible_list.h"
 
+#include "win/com_apartment.h"
 #include "win/guarded_call.h"
 #include "win/system_library.h"
 
@@ -361,6 +362,7 @@ HRESULT AccessibleList::accHitTest(LONG x, LONG y, VARIANT* child) {
 
 LRESULT AccessibleList::Answer(WPARAM wParam) {
     static const auto fromObject = Oleacc().Find<decltype(LresultFromObject)>("LresultFromObject");
+    UseCom();  // the object is handed over through COM
     return source_ && fromObject ? fromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(this)) : 0;
 }
 

@@ -7,6 +7,7 @@
 #include "core/dpi_scale.h"
 #include "ui/log_view.h"
 #include "ui/window.h"
+#include "win/common_controls.h"
 #include "win/handles.h"
 
 namespace velk {
@@ -83,6 +84,8 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
     // A form created again after Destroy() starts from its table anew.
     form_ = form;
     placed_.clear();
+    // Every system control of ours is the library's (themed, version 6).
+    if (!UseCommonControls()) return false;
     buttons_.clear();
     TabPage::Register();
     RegisterLogView();

@@ -216,21 +216,21 @@ LRESULT GlyphButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     // An owner-drawn button reports a quick second click as a double click;
     // an ordinary push button counts it as one more click.
-    case WM_LBUTTONDBLCLK: return DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return DefaultSubclassProcedure(hwnd, WM_LBUTTONDOWN, wParam, lParam);
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = DefaultSubclassProcedure(hwnd, message, wParam, lParam);
         // The default look follows the focus among the buttons.
         for (HWND sibling = GetWindow(GetParent(hwnd), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
             if (FromHandle(sibling)) InvalidateRect(sibling, nullptr, FALSE);
         return result;
     }
     case WM_NCDESTROY: {
-        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = DefaultSubclassProcedure(hwnd, message, wParam, lParam);
         Detach();
         return result;
     }
-    default: return DefSubclassProc(hwnd, message, wParam, lParam);
+    default: return DefaultSubclassProcedure(hwnd, message, wParam, lParam);
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <wincodec.h>
 
+#include "win/com_apartment.h"
 #include "win/com_ptr.h"
 
 namespace velk {
 
 std::optional<DecodedImage> DecodeImage(std::string_view bytes) {
+    UseCom();
     ComPtr<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                 reinterpret_cast<void**>(factory.put()))))

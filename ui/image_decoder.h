@@ -2,7 +2,6 @@
 // PNG, JPEG and GIF files decoded with the Windows Imaging Component: the
 // first frame, converted to 32-bit premultiplied BGRA in a top-down DIB
 // section, so that transparency can be blended over what lies under it.
-// Needs COM on the calling thread (ComApartment).
 #include <windows.h>
 #include <objbase.h>
 
@@ -25,19 +24,5 @@ struct DecodedImage {
 
 // Nothing for a file any step of decoding refuses, or one too large.
 std::optional<DecodedImage> DecodeImage(std::string_view bytes);
-
-// COM for the GUI thread, apartment-threaded, for the program's lifetime.
-class ComApartment {
-public:
-    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (initialised_) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool initialised_;
-};
 
 }  // namespace velk

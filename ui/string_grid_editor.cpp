@@ -36,11 +36,11 @@ LRESULT StringGrid::HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lPar
     const HWND editor = editor_;
     switch (message) {
     case WM_GETDLGCODE:
-        return DialogCode(DefSubclassProc(editor, message, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS,
+        return DialogCode(DefaultSubclassProcedure(editor, message, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS,
                           reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
         if (OnNavigationKey(static_cast<UINT>(wParam), true)) return 0;
-        return DefSubclassProc(editor, message, wParam, lParam);
+        return DefaultSubclassProcedure(editor, message, wParam, lParam);
     case WM_CHAR:
         switch (wParam) {
         // Moves and the dialog's keys, not text; an EDIT would beep.
@@ -51,16 +51,16 @@ LRESULT StringGrid::HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lPar
         case 0x01:  // Ctrl+A
             SendMessageW(editor, EM_SETSEL, 0, -1);
             return 0;
-        default: return DefSubclassProc(editor, message, wParam, lParam);
+        default: return DefaultSubclassProcedure(editor, message, wParam, lParam);
         }
     case WM_PASTE: Paste(); return 0;
     case WM_COPY: {
         // Nothing selected: the whole cell.
         const EditorCaret caret = Caret();
-        if (caret.start != caret.end) return DefSubclassProc(editor, message, wParam, lParam);
-        DefSubclassProc(editor, EM_SETSEL, 0, -1);
-        const LRESULT result = DefSubclassProc(editor, message, wParam, lParam);
-        DefSubclassProc(editor, EM_SETSEL, caret.start, caret.end);
+        if (caret.start != caret.end) return DefaultSubclassProcedure(editor, message, wParam, lParam);
+        DefaultSubclassProcedure(editor, EM_SETSEL, 0, -1);
+        const LRESULT result = DefaultSubclassProcedure(editor, message, wParam, lParam);
+        DefaultSubclassProcedure(editor, EM_SETSEL, caret.start, caret.end);
         return result;
     }
     case WM_LBUTTONDOWN: {
@@ -71,11 +71,11 @@ LRESULT StringGrid::HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lPar
                             std::abs(point.x - clickPoint_.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
                             std::abs(point.y - clickPoint_.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
         clickMovedEditor_ = false;
-        if (!second) return DefSubclassProc(editor, message, wParam, lParam);
+        if (!second) return DefaultSubclassProcedure(editor, message, wParam, lParam);
         [[fallthrough]];
     }
     case WM_LBUTTONDBLCLK: {
-        const LRESULT result = DefSubclassProc(editor, WM_LBUTTONDBLCLK, wParam, lParam);
+        const LRESULT result = DefaultSubclassProcedure(editor, WM_LBUTTONDBLCLK, wParam, lParam);
         // The handler may open a window of its own (a file dialog): the
         // editor must not keep the mouse meanwhile.
         if (GetCapture() == editor) ReleaseCapture();
@@ -85,11 +85,11 @@ LRESULT StringGrid::HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_DESTROY:
         Commit();  // the cells keep what was typed
-        return DefSubclassProc(editor, message, wParam, lParam);
+        return DefaultSubclassProcedure(editor, message, wParam, lParam);
     case WM_NCDESTROY:
         editor_ = nullptr;
-        return DefSubclassProc(editor, message, wParam, lParam);
-    default: return DefSubclassProc(editor, message, wParam, lParam);
+        return DefaultSubclassProcedure(editor, message, wParam, lParam);
+    default: return DefaultSubclassProcedure(editor, message, wParam, lParam);
     }
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 // A system control (a button, an EDIT) whose messages an object of ours sees
 // first: Handle is the object's member, which passes what it does not take
-// on with DefSubclassProc. It runs inside the guarded call; after it has
+// on with DefaultSubclassProcedure. It runs inside the guarded call; after it has
 // handled WM_NCDESTROY the binding is removed.
 #include <windows.h>
-#include <commctrl.h>
-
+#include "win/common_controls.h"
 #include "win/guarded_call.h"
 
 namespace velk {
@@ -14,7 +13,7 @@ template <typename T, LRESULT (T::*Handle)(UINT message, WPARAM wParam, LPARAM l
 class Subclass {
 public:
     static bool Attach(HWND control, T& object) {
-        return SetWindowSubclass(control, Procedure, kId, reinterpret_cast<DWORD_PTR>(&object)) != FALSE;
+        return AttachSubclass(control, Procedure, kId, reinterpret_cast<DWORD_PTR>(&object)) != FALSE;
     }
 
 private:
@@ -24,7 +23,7 @@ private:
                                       DWORD_PTR object) {
         T& self = *reinterpret_cast<T*>(object);
         const LRESULT result = GuardedCall(control, [&] { return (self.*Handle)(message, wParam, lParam); });
-        if (message == WM_NCDESTROY) RemoveWindowSubclass(control, Procedure, kId);
+        if (message == WM_NCDESTROY) DetachSubclass(control, Procedure, kId);
         return result;
     }
 };
