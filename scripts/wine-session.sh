@@ -30,11 +30,17 @@ shift
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Whether the server of the prefix runs: it works in a folder named after
-# the prefix's device and inode.
+# the prefix's device and inode. Processes come and go while /proc is read,
+# so a miss is looked at again.
 server_runs() {
-    local ids
+    local ids folder
     ids=$(stat -c '%d %i' "$1") || return 1
-    [ -n "$(find /proc/[0-9]*/cwd -maxdepth 0 -lname "*/$(printf 'server-%x-%x' $ids)" -print -quit 2>/dev/null)" ]
+    folder=$(printf 'server-%x-%x' $ids)
+    for _ in 1 2 3; do
+        [ -n "$(find /proc/[0-9]*/cwd -maxdepth 0 -lname "*/$folder" -print -quit 2>/dev/null)" ] && return 0
+        sleep 0.2
+    done
+    return 1
 }
 
 make_prefix() {
@@ -200,7 +206,6 @@ run)
             live=1
             exec {lock}<"$state"
             flock -n "$lock" || { exec {lock}<&-; continue; }
-            server_runs "$prefix" || fail "run: the Wine server of the session on $display is gone"
             export DISPLAY=$display WINEPREFIX=$prefix
             program=$1
             shift

@@ -55,6 +55,10 @@ function(velk_wine_pool fixture sessions)
         set_tests_properties(${fixture}.stop.${session} PROPERTIES FIXTURES_CLEANUP ${fixture} TIMEOUT 60)
     endforeach()
     set(VELK_POOL_${fixture} ${VELK_WINE_SESSION} run ${pool} ${VELK_WINEPREFIX} PARENT_SCOPE)
+    # With one session, CTest itself runs its tests one at a time.
+    if(sessions EQUAL 1)
+        set(VELK_POOL_LOCK_${fixture} RESOURCE_LOCK ${fixture} PARENT_SCOPE)
+    endif()
 endfunction()
 
 # The target's programs run in the fixture's sessions.

@@ -301,10 +301,13 @@ void MoveMouseTo(POINT screen) {
         2000);
 }
 
+// The pointer is at the point before the button goes down: on a busy
+// machine a press sent with the move was seen to land where the pointer was.
 void ClickAt(POINT screen, bool right) {
     const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
     const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, down), MouseInput(screen, up)});
+    MoveMouseTo(screen);
+    SendInputs({MouseInput(screen, down), MouseInput(screen, up)});
     Pause(100);
 }
 
@@ -335,7 +338,10 @@ void DoubleClickAt(POINT screen) {
 }
 
 void DragFromTo(POINT from, POINT to) {
-    const DWORD thread = GetWindowThreadProcessId(WindowFromPoint(from), nullptr);
+    const HWND pressed = WindowFromPoint(from);
+    const HWND form = GetAncestor(pressed, GA_ROOT);
+    const RECT before = WindowRect(form);
+    const DWORD thread = GetWindowThreadProcessId(pressed, nullptr);
     SendInputs({MouseInput(from, MOUSEEVENTF_MOVE), MouseInput(from, MOUSEEVENTF_LEFTDOWN)});
     // Moves sent with the press are lost to a window-move loop that has not
     // begun yet (Wine then moved the window by the first step alone): the
@@ -355,8 +361,15 @@ void DragFromTo(POINT from, POINT to) {
     }
     SendInputs(inputs);
     // A release queued behind moves the loop has not read yet ends the move
-    // at the last one it read (seen on a busy machine: 6 steps of 8).
-    Pause(150);
+    // at the last one it read (seen on a busy machine: 6 steps of 8): a form
+    // that the drag moves is let go once it has followed the whole way.
+    const auto movedBy = [&](LONG dx, LONG dy) {
+        const RECT now = WindowRect(form);
+        return now.left - before.left == dx && now.top - before.top == dy;
+    };
+    const bool followed = WaitUntil([&] { return !movedBy(0, 0); }, 150) &&
+                          WaitUntil([&] { return movedBy(to.x - from.x, to.y - from.y); }, 2000);
+    if (!followed) Pause(150);
     SendInputs({MouseInput(to, MOUSEEVENTF_LEFTUP)});
     Pause(100);
 }
