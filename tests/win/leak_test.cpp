@@ -1,5 +1,5 @@
 // Nothing is left alive: the objects the ui/ owners hold, counted by them
-// (the win tier links the counting build, ui/object_count.cpp), do not grow
+// (the win tier links the counting build, win/object_count.cpp), do not grow
 // across creating and destroying each form, nor across repeated paints in
 // every background mode. The owners count because the system cannot tell
 // us: GetGuiResources is a stub under Wine and always gives 0.
