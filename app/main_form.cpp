@@ -166,12 +166,13 @@ void Tf_main::OnCommand(UINT id) {
     case kHelpCommand: Pomocdoprogramu1Click(); break;
     case kAboutCommand: Oprogramie1Click(); break;
     case kSettingsCommand: Konfiguracja1Click(); break;
-    // The monitoring items follow their submenu's state, shortcuts included.
+    // The monitoring items follow their submenu's state, shortcuts included:
+    // after a load that failed it stays as it was, and so do they.
     case kLastLaunchCommand:
-        if (Monitoring.MonitorStarts) Podajczasostatniegouruchomienia1Click();
+        if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Podajczasostatniegouruchomienia1Click();
         break;
     case kLaunchListCommand:
-        if (Monitoring.MonitorStarts) Wywietllistwszystkichuruchomie1Click();
+        if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Wywietllistwszystkichuruchomie1Click();
         break;
     case kCloseCommand: Zamknijprogram1Click(); break;
     default: break;

@@ -47,6 +47,10 @@ void PopupMenu::EnableAt(UINT position, bool enabled) {
     EnableMenuItem(menu_.get(), position, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+bool PopupMenu::IsEnabledAt(UINT position) const {
+    return !(GetMenuState(menu_.get(), position, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED));
+}
+
 void PopupMenu::Track(HWND owner, POINT screenPoint) const {
     // The owner must be foreground, or the menu stays open after a click
     // elsewhere.

@@ -27,6 +27,7 @@ public:
     void AddSubmenu(PopupMenu&& submenu, const wchar_t* caption);
     // Enables or grays the item at a position (a submenu has no command id).
     void EnableAt(UINT position, bool enabled);
+    bool IsEnabledAt(UINT position) const;
 
     // The shortcuts of this menu and of its submenus.
     const std::vector<ACCEL>& Accelerators() const { return accelerators_; }

@@ -84,6 +84,21 @@ TEST(SettingsFile, MissingFileIsReportedAndThePanelRunsOnAtItsDesignPlace) {
     ASSERT_NE(panel, nullptr);
     ExpectPlaceAndSize(panel, {662, 0}, 362);
     EXPECT_FALSE(run.WaitForExit(300));
+
+    // The Monitoring submenu stays enabled, and its items do what they say.
+    ASSERT_TRUE(FocusPanel(panel));
+    PressKeys({VK_CONTROL, 'O'});
+    EXPECT_NE(run.WaitForWindow(L"Tf_monitor", nullptr, 3000), nullptr) << "the last-launch window";
+    ASSERT_TRUE(FocusPanel(panel));
+    PressKeys({VK_CONTROL, 'L'});
+    // No log yet: the list says so, then opens.
+    const HWND noLog = run.WaitForWindow(L"#32770", L"=VELK=", 3000);
+    ASSERT_NE(noLog, nullptr);
+    EXPECT_EQ(MessageBoxText(noLog), L"Cannot open file " + run.Folder() + L"index.asc.");
+    PressOk(noLog);
+    const HWND list = run.WaitForWindow(L"Tf_lista", nullptr, 3000);
+    ASSERT_NE(list, nullptr) << "the launch list";
+    PostMessageW(list, WM_CLOSE, 0, 0);
 }
 
 TEST(SettingsFile, BadFilesNeverStopThePanel) {
