@@ -118,6 +118,13 @@ TEST_F(SetupFormTest, EveryControlLiesWhereTheFormDescribesItWithItsCaptionAndFo
                 EXPECT_EQ(Text(control.id), control.caption) << control.id;
             }
         }
+        // The labels beside the seconds box, sized to their text: their top-left
+        // corners, the box's place (8, 8) on the page plus theirs in it.
+        for (const auto& [id, left] : {std::pair{kMLab1Id, 34L}, std::pair{kMLab2Id, 208L}}) {
+            const RECT bounds = placeOf(id, 192);
+            EXPECT_EQ(bounds.left, left) << id;
+            EXPECT_EQ(bounds.top, 96) << id;
+        }
         // Everything on the tabs in Arial 8 pt, Central European, the buttons too.
         for (int id : {kKolBoxId, kXEditId, kRadioGroup1Id, kMonitOnBoxId, kPageControlId, kOKButtonId}) {
             LOGFONTW font{};
