@@ -367,8 +367,15 @@ void DragFromTo(POINT from, POINT to) {
         const RECT now = WindowRect(form);
         return now.left - before.left == dx && now.top - before.top == dy;
     };
-    const bool followed = WaitUntil([&] { return !movedBy(0, 0); }, 150) &&
-                          WaitUntil([&] { return movedBy(to.x - from.x, to.y - from.y); }, 2000);
+    const auto followedAll = [&] { return movedBy(to.x - from.x, to.y - from.y); };
+    const bool moving = WaitUntil([&] { return !movedBy(0, 0); }, 150);
+    bool followed = moving && WaitUntil(followedAll, 2000);
+    // Moves the loop missed (seen under load: the form stopped after the
+    // first step) are given again, as a hand that goes on moving gives them.
+    for (int again = 0; moving && !followed && again < 3; ++again) {
+        SendInputs({MouseInput(POINT{to.x - 1, to.y}, MOUSEEVENTF_MOVE), MouseInput(to, MOUSEEVENTF_MOVE)});
+        followed = WaitUntil(followedAll, 1000);
+    }
     if (!followed) Pause(150);
     SendInputs({MouseInput(to, MOUSEEVENTF_LEFTUP)});
     Pause(100);
