@@ -25,4 +25,13 @@ Font MakeCaptionFont(const TCaptionFont& font, int32_t height) {
                             font.Name.c_str()));
 }
 
+HFONT CaptionFontCache::Get(const TCaptionFont& font, int32_t height) {
+    if (!font_ || !(font == attributes_) || height != height_) {
+        font_ = MakeCaptionFont(font, height);
+        attributes_ = font;
+        height_ = height;
+    }
+    return font_.get();
+}
+
 }  // namespace velk

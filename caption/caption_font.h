@@ -1,7 +1,7 @@
 #pragma once
 // The caption's fonts: the attributes the forms store (face, height,
-// character set, style, colour), copied as values; a font object is made
-// from them only for the moment of drawing.
+// character set, style, colour), copied as values, and the font objects
+// made from them.
 #include <windows.h>
 
 #include <cstdint>
@@ -31,5 +31,18 @@ TCaptionFont FontOfWindow(HWND window);
 
 // A font object of these attributes at the given height.
 Font MakeCaptionFont(const TCaptionFont& font, int32_t height);
+
+// The font object of one of the bar's texts, made again only when its
+// attributes or height change: a font made at every paint cost the bar a
+// large share of its paint.
+class CaptionFontCache {
+public:
+    HFONT Get(const TCaptionFont& font, int32_t height);
+
+private:
+    TCaptionFont attributes_;
+    int32_t height_ = 0;
+    Font font_;
+};
 
 }  // namespace velk

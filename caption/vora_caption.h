@@ -103,7 +103,7 @@ private:
     // Painting steps.
     void PaintGradient(HDC dc, bool active) const;
     void PaintIcon(HDC dc);
-    void PaintTexts(HDC dc, bool active) const;
+    void PaintTexts(HDC dc, bool active);
     HICON FormIcon() const;
     // The form's icon at the bar's icon size, copied again only when the
     // icon or the size changes: a copy from the resource at every paint
@@ -154,6 +154,8 @@ private:
         int32_t Height = 0;
     };
     IconCopyFor FIconCopy;
+    CaptionFontCache FApplicationNameFontObject;
+    CaptionFontCache FCaptionFontObject;
 };
 
 }  // namespace velk

@@ -91,7 +91,7 @@ void TVoraCaption::PaintIcon(HDC dc) {
     if (const HICON copy = IconCopy(target)) DrawIconEx(dc, target.left, target.top, copy, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
-void TVoraCaption::PaintTexts(HDC dc, bool active) const {
+void TVoraCaption::PaintTexts(HDC dc, bool active) {
     const COLORREF oldColor = SetTextColor(dc, ResolveColor(active ? FActiveFontColor : FInactiveFontColor));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     RECT area = ToRECT(FLayout.textRect);
@@ -99,8 +99,7 @@ void TVoraCaption::PaintTexts(HDC dc, bool active) const {
         return FAutoSize ? AutoSizeFontHeight(FLayout.textRect.Height()) : font.Height;
     };
     if (!FApplicationName.empty()) {
-        const Font font = MakeCaptionFont(FApplicationNameFont, heightOf(FApplicationNameFont));
-        const SelectGuard select(dc, font.get());
+        const SelectGuard select(dc, FApplicationNameFontObject.Get(FApplicationNameFont, heightOf(FApplicationNameFont)));
         RECT measured{area.left, area.top, area.left, area.bottom};
         const int length = static_cast<int>(FApplicationName.size());
         DrawTextW(dc, FApplicationName.c_str(), length, &measured, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
@@ -109,9 +108,8 @@ void TVoraCaption::PaintTexts(HDC dc, bool active) const {
         area.left = std::min(measured.right, area.right);
     }
     const std::wstring text = WindowText(FFormHandle);
-    const Font font = MakeCaptionFont(FCaptionFont, heightOf(FCaptionFont));
     {
-        const SelectGuard select(dc, font.get());
+        const SelectGuard select(dc, FCaptionFontObject.Get(FCaptionFont, heightOf(FCaptionFont)));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, kTextFormat);
     }
     SetBkMode(dc, oldMode);

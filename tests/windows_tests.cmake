@@ -14,6 +14,8 @@ velk_wine_pool(wine ${VELK_WINE_SESSIONS})
 
 function(velk_test_program target)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    # Test programs run helper threads beside their own.
+    target_compile_options(${target} PRIVATE -fthreadsafe-statics)
     target_link_libraries(${target} PRIVATE velk_warnings)
 endfunction()
 

@@ -52,7 +52,10 @@ void Form::OnDpiChanged(const RECT& suggested) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-Form* Form::FromHandle(HWND hwnd) { return dynamic_cast<Form*>(WindowBase::FromHandle(hwnd)); }
+Form* Form::FromHandle(HWND hwnd) {
+    WindowBase* window = WindowBase::FromHandle(hwnd);
+    return window ? window->AsForm() : nullptr;
+}
 
 namespace {
 

@@ -47,6 +47,7 @@ public:
     void Destroy();
     // The form of a window, or null for any other window.
     static Form* FromHandle(HWND hwnd);
+    Form* AsForm() override { return this; }
 
     // Showing runs OnShow first, as a form's show event does; showing a
     // visible form only brings it forward.

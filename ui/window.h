@@ -27,6 +27,9 @@ public:
     // skeleton's, also while a component has replaced the window's own
     // procedure); null for any other window.
     static WindowBase* FromHandle(HWND hwnd);
+    // The form this window object is, or null: found without RTTI, which
+    // the program is built without to stay small.
+    virtual class Form* AsForm() { return nullptr; }
 
     // The one procedure every class of ours is registered with.
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -30,7 +30,9 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 std::optional<LineReader> OpenLineReader(const std::wstring& path) {
-    auto file = std::make_shared<KernelHandle>(OpenForReading(path));
+    // Shared, as the reader's source must be copyable; not by make_shared,
+    // whose type check brings a part of the C++ library in.
+    const std::shared_ptr<KernelHandle> file(new KernelHandle(OpenForReading(path)));
     if (!*file) return std::nullopt;
     return LineReader([file](char* buffer, size_t capacity) -> size_t {
         DWORD got = 0;
