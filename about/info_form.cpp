@@ -47,12 +47,13 @@ constexpr ControlDesign kLayout[] = {
     // loses a few pixels at its end instead of pushing the last lines out.
     {ControlKind::Memo, kMemo1Id, 0, 8, 40, 241, 81, kDescription, kMemoFont, ES_AUTOHSCROLL},
     {ControlKind::Button, IDOK, 0, 336, 144, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
-    // The web page, contact and signature lines stay empty: the project has
-    // no page, address or author's nickname to name.
-    {ControlKind::Memo, kMemo2Id, 0, 384, 8, 33, 22, L"", kSignatureFont, ES_RIGHT},
+    // Wide enough for the nickname, at the same right edge.
+    {ControlKind::Memo, kMemo2Id, 0, 366, 8, 51, 22, L"Made by \r\nvelk-panel", kSignatureFont, ES_RIGHT},
     {ControlKind::Button, IDHELP, 0, 256, 143, 75, 25, L"&Więcej", kButtonFont, 0, bkHelp},
-    {ControlKind::Label, kLabel3Id, 0, 16, 124, 176, 15, L"", kLinkFont, SS_NOPREFIX},
-    {ControlKind::Label, kLabel4Id, 0, 16, 138, 184, 15, L"", kLinkFont, SS_NOPREFIX},
+    // The page the description's last line leads into, and the contact line;
+    // both as wide as their texts.
+    {ControlKind::Label, kLabel3Id, 0, 16, 124, 0, 15, L"https://github.com/velk-panel/velk", kLinkFont, SS_NOPREFIX},
+    {ControlKind::Label, kLabel4Id, 0, 16, 138, 0, 15, L"kontakt: velk@velk-panel.org", kLinkFont, SS_NOPREFIX},
 };
 
 }  // namespace

@@ -5,10 +5,13 @@
 #include "app/program.h"
 #include "ui/application.h"
 #include "win/dpi.h"
+#include "win/error_box.h"
 #include "win/error_report.h"
 #include "win/file_io.h"
 
 namespace {
+
+constexpr wchar_t kTitle[] = L"=VELK=";
 
 int RunProgram() {
     using namespace velk;
@@ -19,7 +22,7 @@ int RunProgram() {
     }
     DeclareDpiAwareness();
     srand(GetTickCount());  // once, for the enciphered label's random keys
-    Application application(L"=VELK=");
+    Application application(kTitle);
     Program program;
     if (!program.Create()) return 1;
     lock.Publish(program.f_main.hwnd());
@@ -29,6 +32,9 @@ int RunProgram() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Titled as every box of the program, also before the application object
+    // is made and after it is gone.
+    velk::SetErrorBoxTitle(kTitle);
     // Errors of the start-up itself, before or after the message loop; those
     // of a handler are shown and end only that handler.
     try {

@@ -3,7 +3,6 @@
 #include <new>
 #include <optional>
 
-#include "settings/setup_design.h"
 #include "ui/label.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
@@ -94,23 +93,26 @@ void BackgroundChooser::ShowStretchedPicture(const std::wstring& path) {
 void BackgroundChooser::ShowTiledPicture(const std::wstring& path) {
     // Drawn as a bitmap whatever the file: a metafile is refused here.
     const Picture bitmap = Picture::BitmapFromFile(path);
-    ShowPicture([&](HDC dc, const RECT&) {
-        bitmap.DrawCopies(dc, TileOrigins(bitmap.Width(), bitmap.Height(), kPreviewWidth, kPreviewHeight));
+    ShowPicture([&](HDC dc, const RECT& area) {
+        bitmap.DrawCopies(dc, TileOrigins(bitmap.Width(), bitmap.Height(), area.right, area.bottom));
     });
 }
 
 void BackgroundChooser::ShowPicture(const std::function<void(HDC, const RECT&)>& draw) {
+    // At the preview's size on this display, which the dialog's scale sets.
+    RECT area{};
+    GetClientRect(preview_, &area);
     const ClientDc screen(nullptr);
-    Bitmap rendered(CreateCompatibleBitmap(screen.get(), kPreviewWidth, kPreviewHeight));
+    Bitmap rendered(CreateCompatibleBitmap(screen.get(), area.right, area.bottom));
     const MemoryDc dc(CreateCompatibleDC(screen.get()));
     if (!rendered || !dc) throw std::bad_alloc();
     {
         const SelectGuard select(dc.get(), rendered.get());
-        const RECT area{0, 0, kPreviewWidth, kPreviewHeight};
         FillRect(dc.get(), &area, GetSysColorBrush(COLOR_BTNFACE));
         draw(dc.get(), area);
     }
     previewPicture_ = std::move(rendered);
+    previewPictureSize_ = SIZE{area.right, area.bottom};
     previewKind_ = PreviewKind::Picture;
     Redraw();
 }
@@ -151,7 +153,10 @@ void BackgroundChooser::Draw(const DRAWITEMSTRUCT& item) const {
         const MemoryDc source(CreateCompatibleDC(dc));
         if (!source) return;
         const SelectGuard select(source.get(), previewPicture_.get());
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(), 0, 0, SRCCOPY);
+        // Stretched only when the dialog's scale changed since the choice.
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.get(), 0, 0,
+                   previewPictureSize_.cx, previewPictureSize_.cy, SRCCOPY);
     } else {
         // A rectangle with a black outline, as a shape is drawn.
         const SelectGuard pen(dc, GetStockObject(BLACK_PEN));

@@ -74,6 +74,7 @@ private:
     PreviewKind previewKind_ = PreviewKind::Shape;
     int32_t previewColor_ = 0xC0C0C0;  // silver at design
     Bitmap previewPicture_;
+    SIZE previewPictureSize_{};
 };
 
 }  // namespace velk

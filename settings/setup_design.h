@@ -20,7 +20,7 @@ inline constexpr int kGridColumns = 4;
 inline constexpr std::array<int, kGridColumns> kGridColumnWidths = {20, 118, 297, 20};
 inline constexpr int kGridRowHeight = 18;
 
-// The preview's size; its picture is drawn at this size, unscaled.
+// The preview's size at 96 dpi.
 inline constexpr int kPreviewWidth = 135;
 inline constexpr int kPreviewHeight = 49;
 

@@ -108,6 +108,7 @@ void Tf_setup::FormShow() {
         ~Loading() { flag = false; }
     } loading(loading_);
     fields_.FillFrom(settings);
+    chosenBackground_ = fields_.RadioItem(kBackgroundGroup);
 }
 
 LRESULT Tf_setup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -136,7 +137,7 @@ void Tf_setup::OnCommand(int id, int code) {
     case kTloDesktopId:
     case kTloColorId:
     case kTloStretchId:
-    case kTloTextureId: rg_TloClick(); break;
+    case kTloTextureId: BackgroundItemClick(); break;
     default: break;
     }
 }
@@ -202,12 +203,21 @@ void Tf_setup::btn_LastClick() {
     links_.ShowLastLaunch();
 }
 
+void Tf_setup::BackgroundItemClick() {
+    // Only a change of item is a choice: a click on the item already chosen,
+    // which Windows also reports when that item gets the focus back, runs no
+    // picker again.
+    if (fields_.RadioItem(kBackgroundGroup) == chosenBackground_) return;
+    rg_TloClick();
+}
+
 void Tf_setup::rg_TloClick() {
     const int item = fields_.RadioItem(kBackgroundGroup);
     if (item < 0) {
         ChooseBackgroundItem(0);
         return;
     }
+    chosenBackground_ = item;
     if (loading_) return;
     if (!background_.Choose(static_cast<BackgroundChooser::Item>(item))) ChooseBackgroundItem(0);
 }

@@ -58,6 +58,8 @@ private:
     void lab_ActiveClick();
     void lab_UnactiveClick();
 
+    // A background item clicked: rg_TloClick when it is another item.
+    void BackgroundItemClick();
     // rg_Tlo set to an item by the program, with its handler run.
     void ChooseBackgroundItem(int item);
     // The message for an X or Y box that holds no whole number, and back to
@@ -73,6 +75,7 @@ private:
     int selectedColumn_ = 0;
     int selectedRow_ = 0;
     bool loading_ = false;
+    int chosenBackground_ = 0;  // rg_Tlo's item as last chosen; it starts on its first
     BackgroundChooser background_;
 
     SetupFields fields_;

@@ -13,7 +13,7 @@ constexpr wchar_t kWindowClass[] = L"TApplication";
 
 }  // namespace
 
-Application::Application(std::wstring title) : title_(std::move(title)) {
+Application::Application(std::wstring title) : title_(std::move(title)), outerErrorBoxTitle_(ErrorBoxTitle()) {
     current_ = this;
     SetErrorBoxTitle(title_.c_str());
     RegisterWindowClass({kWindowClass, 0, 0, 1});
@@ -28,7 +28,7 @@ Application::~Application() {
     if (hwnd()) DestroyWindow(hwnd());
     if (current_ != this) return;
     current_ = nullptr;
-    SetErrorBoxTitle(nullptr);
+    SetErrorBoxTitle(outerErrorBoxTitle_);
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -16,6 +16,7 @@ class Form;
 class Application : public WindowBase {
 public:
     // Sets the title, also of the error boxes, and creates the owner window.
+    // Gone, it gives the error boxes back the title they had before it.
     explicit Application(std::wstring title);
     ~Application() override;
 
@@ -43,6 +44,7 @@ protected:
 private:
     static Application* current_;
     std::wstring title_;
+    const wchar_t* outerErrorBoxTitle_;
     Form* mainForm_ = nullptr;
 };
 

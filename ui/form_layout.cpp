@@ -129,6 +129,10 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
         }
         const HWND window = CreateOne(placedEntry, parent, bounds, font);
         if (!window) return false;
+        // Windows checks an auto radio button that gets the focus and tells
+        // its parent of a click, so a focus given back would run the item's
+        // handler; Wine does neither.
+        if (entry.kind == ControlKind::RadioButton) SendMessageW(window, BM_SETDONTCLICK, TRUE, 0);
         placed_.push_back(Placed{entry.id, window, parent, bounds, entry.kind, tabsId, &entry});
         if (entry.kind == ControlKind::Page) {
             // Above its tab control, which clips itself where the page lies.

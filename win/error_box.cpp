@@ -10,6 +10,8 @@ const wchar_t* errorBoxTitle = nullptr;
 
 void SetErrorBoxTitle(const wchar_t* title) noexcept { errorBoxTitle = title; }
 
+const wchar_t* ErrorBoxTitle() noexcept { return errorBoxTitle; }
+
 void ShowErrorBox(HWND owner, const std::wstring& message) noexcept {
     try {
         const std::wstring text = message + L".";

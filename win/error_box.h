@@ -11,6 +11,7 @@ namespace velk {
 // The title of every error box from now on; null gives Windows' default.
 // The text must outlive its use.
 void SetErrorBoxTitle(const wchar_t* title) noexcept;
+const wchar_t* ErrorBoxTitle() noexcept;
 
 void ShowErrorBox(HWND owner, const std::wstring& message) noexcept;
 

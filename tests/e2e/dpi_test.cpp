@@ -98,6 +98,17 @@ TEST(Dpi144, ThePanelItsTextItsCaptionAndTheDialogAreScaled) {
     EXPECT_EQ(button.top, 300);
     EXPECT_EQ(button.right - button.left, 110);  // 73 * 1.5 = 109.5
     EXPECT_EQ(button.bottom - button.top, 38);   // 25 * 1.5 = 37.5
+    // A stretched picture fills the scaled preview: its bottom rows, below the samples, edge to edge.
+    constexpr COLORREF kPicture = RGB(0, 160, 80);
+    run.WriteFile(L"zielony.bmp", MakeBitmapFile(4, 4, [](int, int) { return kPicture; }));
+    PressKeys({VK_CONTROL, VK_TAB});  // to the "Wygląd" tab
+    HWND stretched = test::DescendantWithId(dialog, kTloStretchId);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(stretched) != FALSE; }, 2000));
+    ClickAt(CentreOnScreen(stretched));
+    ASSERT_TRUE(ChooseFileInOpenDialog(run.WaitForWindow(L"#32770", nullptr, 5000), run.Folder() + L"zielony.bmp"));
+    const RECT preview = ClientRectOnScreen(test::DescendantWithId(dialog, kDemoId));
+    const RECT bottom{preview.left, preview.bottom - 8, preview.right, preview.bottom};  // 202.5 wide
+    EXPECT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(bottom), kPicture) == 203 * 8; }, 3000));
     PostMessageW(dialog, WM_CLOSE, 0, 0);
 }
 

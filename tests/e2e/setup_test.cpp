@@ -381,6 +381,12 @@ TEST_F(SetupDialog, ACancelledOrFailedBackgroundChoiceFallsBackAndAChosenColourR
     const int area = (panel.right - panel.left) * (panel.bottom - panel.top);
     EXPECT_TRUE(WaitUntil([&] { return CountColor(CapturePixels(panel), chosen) == area; }, 3000))
         << "the panel, without labels, is the colour";
+    // Reopened, what Windows sends when the chosen item gets the focus opens no picker.
+    ASSERT_NE(Open(), nullptr);
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(kTloColorId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Control(kTloColorId)));
+    EXPECT_FALSE(WaitUntil([&] { return run_.WaitForWindow(L"#32770", nullptr, 0) != nullptr; }, 1500));
+    EXPECT_TRUE(Checked(kTloColorId));
 }
 
 TEST_F(SetupDialog, ADoubleClickOnACommandCellChoosesAFileAndOnATextCellDoesNothing) {
