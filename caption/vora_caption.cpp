@@ -4,6 +4,7 @@
 #include "caption/system_metrics.h"
 #include "win/exception.h"
 #include "ui/form.h"
+#include "win/dwm_frame.h"
 #include "win/guarded_call.h"
 
 namespace velk {
@@ -60,6 +61,7 @@ void TVoraCaption::Attach(HWND owner) {
     GetSystemMenu(owner, FALSE);
     FSavedStyle = StyleOf(owner);
     SetStyle(FSavedStyle & ~WS_SYSMENU);
+    SetFrameDrawing(owner, FrameDrawing::ByWindow);
 
     UpdateLayout();
     PaintCaption(IsFormActive());
@@ -78,6 +80,7 @@ void TVoraCaption::Detach() {
     // Only what the caption took goes back: the form's own changes stay.
     const DWORD style = (StyleOf(window) & ~WS_SYSMENU) | (FSavedStyle & WS_SYSMENU);
     SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(style));
+    SetFrameDrawing(window, FrameDrawing::ByWindowStyle);
     // The system draws its own caption again, with the frame it now has;
     // the window keeps its visibility.
     SetWindowPos(window, nullptr, 0, 0, 0, 0,

@@ -6,7 +6,10 @@
 // the form window's procedure, sees every message first and decides whether
 // the form's own procedure runs; while attached it keeps WS_SYSMENU off the
 // window, so that the system draws no icon or buttons of its own and the
-// whole bar is caption to the system's hit test.
+// whole bar is caption to the system's hit test. Nor does the desktop window
+// manager draw its frame over the bar while attached: each window the
+// caption attaches to, a form's window made again among them, paints its
+// own frame.
 //
 // Attach it once the form's window exists, before the form's own set-up
 // changes the window's style: the border icons are those of the style met
@@ -45,7 +48,8 @@ public:
     void Attach(Form& form);
     void Attach(HWND owner);
     // Puts back the window's procedure and its WS_SYSMENU, and lets the
-    // system redraw its own frame. Also done when the window is destroyed.
+    // system (the desktop window manager too) redraw its own frame. Also
+    // done when the window is destroyed.
     void Detach();
     HWND FormHandle() const { return FFormHandle; }
 

@@ -3,7 +3,7 @@
 # Xvfb display and a warm Wine server of our own. Every step that fails says
 # which it was and ends the command with an error.
 #   wine-session.sh ENV prefix PREFIX                the build's prefix, once
-#   wine-session.sh ENV copy-prefix FROM TO [DPI]   a copy of it, of a dpi
+#   wine-session.sh ENV copy-prefix FROM TO [DPI|theme]  a copy of it, of a dpi or themed
 #   wine-session.sh ENV start STATE PREFIX [BIN KEEPER]  a session programs share
 #   wine-session.sh ENV stop STATE                   ends it
 #   wine-session.sh ENV run POOL PREFIX PROGRAM...   a program in a free session
@@ -70,7 +70,8 @@ make_prefix() {
 
 # A copy of a ready prefix, made in an instant by hard links. The server
 # rewrites its registry files in place, so those are copied for real; DPI
-# sets the display's dots per inch the way the Control Panel does.
+# sets the display's dots per inch the way the Control Panel does, or
+# "theme" makes Wine's own visual style, light.msstyles, the active one.
 copy_prefix() {
     local from to dpi
     from=$(realpath -m "$1")
@@ -82,7 +83,16 @@ copy_prefix() {
     for file in "$from"/*.reg; do
         cp --remove-destination "$file" "$to/" || fail "copy-prefix: copying $file"
     done
-    if [ -n "$dpi" ]; then
+    if [ "$dpi" = theme ]; then
+        export WINEPREFIX=$to
+        # Its colour scheme is Blue: under NormalColor Wine 8 leaves it off.
+        for pair in ThemeActive=1 'DllName=C:\windows\resources\themes\light\light.msstyles' ColorName=Blue \
+            SizeName=NormalSize; do
+            "$wine64" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v "${pair%%=*}" \
+                /d "${pair#*=}" /f </dev/null >/dev/null 2>&1 || fail "copy-prefix: the theme's ${pair%%=*} in $to"
+        done
+        "$wineserver" -w
+    elif [ -n "$dpi" ]; then
         export WINEPREFIX=$to
         # The system's dots per inch, and the font cache's copy of them.
         for key in 'HKCU\Control Panel\Desktop' 'HKCU\Software\Wine\Fonts'; do
@@ -176,7 +186,7 @@ prefix)
     make_prefix "$1"
     ;;
 copy-prefix)
-    [ $# -ge 2 ] || fail "usage: copy-prefix FROM TO [DPI]"
+    [ $# -ge 2 ] || fail "usage: copy-prefix FROM TO [DPI|theme]"
     copy_prefix "$@"
     ;;
 start)

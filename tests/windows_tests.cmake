@@ -102,6 +102,14 @@ velk_e2e_program(dpi_tests e2e/dpi_test.cpp)
 velk_run_in_own_session(dpi_tests ${dpi_prefix})
 velk_discover_tests(dpi_tests e2e RESOURCE_LOCK wineprefix-144 COST 20)
 
+# Wine's visual style active: the prefix's own, with its own server.
+set(theme_prefix ${CMAKE_BINARY_DIR}/wineprefix-theme)
+velk_wine_step(copy-prefix ${VELK_WINEPREFIX} ${theme_prefix} theme)
+velk_e2e_program(theme_tests e2e/theme_test.cpp)
+target_link_libraries(theme_tests PRIVATE uxtheme)
+velk_run_in_own_session(theme_tests ${theme_prefix})
+velk_discover_tests(theme_tests e2e RESOURCE_LOCK wineprefix-theme COST 20)
+
 # The long run of the forms in-process (make soak runs it at full length);
 # a short run of a few seconds is a test. It links what the win tier links,
 # the counting reports among it.

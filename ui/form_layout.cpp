@@ -6,41 +6,13 @@
 
 #include "core/dpi_scale.h"
 #include "ui/log_view.h"
-#include "ui/window.h"
+#include "ui/tab_page.h"
 #include "win/common_controls.h"
 #include "win/handles.h"
 
 namespace velk {
 
 namespace {
-
-constexpr wchar_t kPageClass[] = L"VelkPage";
-
-// A tab page holds controls; what they tell their parent belongs to the
-// form. Its window owns it.
-class TabPage final : public WindowBase {
-public:
-    static void Register() {
-        RegisterWindowClass({kPageClass, 0, COLOR_BTNFACE + 1}, SelfOwnedWindowProcedure<TabPage>);
-    }
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        switch (message) {
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLOREDIT:
-            return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
-        default:
-            return DefWindowProcW(hwnd(), message, wParam, lParam);
-        }
-    }
-    void OnUnbound() override { delete this; }
-};
 
 struct WindowKind {
     const wchar_t* windowClass;
@@ -56,9 +28,11 @@ WindowKind KindOf(ControlKind kind) {
     case ControlKind::Memo: return {L"EDIT", child | WS_TABSTOP | ES_MULTILINE | ES_READONLY, 0};
     case ControlKind::CheckBox: return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ControlKind::RadioButton: return {L"BUTTON", child | BS_AUTORADIOBUTTON, 0};
-    case ControlKind::GroupBox: return {L"BUTTON", child | BS_GROUPBOX, 0};
+    // A group box paints only its frame and caption: transparent, it is left
+    // out of its parent's clipping, and the parent paints its inside.
+    case ControlKind::GroupBox: return {L"BUTTON", child | BS_GROUPBOX, WS_EX_TRANSPARENT};
     case ControlKind::Tabs: return {WC_TABCONTROLW, child | WS_CLIPSIBLINGS | WS_TABSTOP, 0};
-    case ControlKind::Page: return {kPageClass, WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+    case ControlKind::Page: return {kTabPageClass, WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlKind::Bevel: return {L"STATIC", child | SS_ETCHEDHORZ, 0};
     case ControlKind::LogView: return {kLogViewClass, child | WS_TABSTOP | WS_VSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button:
@@ -87,7 +61,7 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
     // Every system control of ours is the library's (themed, version 6).
     if (!UseCommonControls()) return false;
     buttons_.clear();
-    TabPage::Register();
+    RegisterTabPage();
     RegisterLogView();
     bool radioGroupOpen = false;
     for (const ControlDesign& entry : design) {

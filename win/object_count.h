@@ -21,6 +21,7 @@ enum class ObjectKind {
     Icon,
     EnhMetaFile,
     Window,
+    Theme,  // a window's visual style data, OpenThemeData until CloseThemeData
     Count
 };
 

@@ -53,7 +53,8 @@ std::optional<Counts> CountsFrom(int argc, wchar_t** argv) {
 // In the order of ObjectKind.
 constexpr std::array<const char*, static_cast<size_t>(ObjectKind::Count)> kKindNames{
     "Brush",      "Font",      "Bitmap", "Region",           "Pen",  "KernelHandle", "MemoryDc",
-    "BorrowedDc", "Selection", "Menu",   "AcceleratorTable", "Icon", "EnhMetaFile",  "Window"};
+    "BorrowedDc", "Selection", "Menu",   "AcceleratorTable", "Icon", "EnhMetaFile",  "Window",
+    "Theme"};
 
 using ObjectCounts = std::array<long, static_cast<size_t>(ObjectKind::Count)>;
 
