@@ -50,10 +50,9 @@ constexpr ControlDesign kLayout[] = {
     // Wide enough for the nickname, at the same right edge.
     {ControlKind::Memo, kMemo2Id, 0, 366, 8, 51, 22, L"Made by \r\nvelk-panel", kSignatureFont, ES_RIGHT},
     {ControlKind::Button, IDHELP, 0, 256, 143, 75, 25, L"&Więcej", kButtonFont, 0, bkHelp},
-    // The page the description's last line leads into, and the contact line;
-    // both as wide as their texts.
-    {ControlKind::Label, kLabel3Id, 0, 16, 124, 0, 15, L"https://github.com/velk-panel/velk", kLinkFont, SS_NOPREFIX},
-    {ControlKind::Label, kLabel4Id, 0, 16, 138, 0, 15, L"kontakt: velk@velk-panel.org", kLinkFont, SS_NOPREFIX},
+    // The page the description's last line leads into, and the contact line.
+    {ControlKind::Label, kLabel3Id, 0, 16, 124, 176, 15, L"https://github.com/velk-panel", kLinkFont, SS_NOPREFIX},
+    {ControlKind::Label, kLabel4Id, 0, 16, 138, 184, 15, L"e-mail: velk@velk-panel.org", kLinkFont, SS_NOPREFIX},
 };
 
 }  // namespace

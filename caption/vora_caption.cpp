@@ -94,6 +94,8 @@ void TVoraCaption::Unhook() {
     FFormHandle = nullptr;
     FSysMenuShown = false;
     FIconCopy = {};
+    FApplicationNameFontObject = {};
+    FCaptionFontObject = {};
 }
 
 LRESULT CALLBACK TVoraCaption::CaptionWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -213,6 +213,10 @@ TEST(CaptionPaint, BadInputPaintsSanely) {
     TVoraCaption mrsc(form);
     mrsc.SetNumColors(255);
     const HWND window = form.hwnd();
+    // The fonts the caption keeps are made at the first paint of each text.
+    mrsc.SetApplicationName(L"VELK");
+    mrsc.PaintCaption(true);
+    mrsc.SetApplicationName(L"");
     const long live = LiveObjects();
     const Rect bar = mrsc.Layout().captionRect;
     const Rect text = mrsc.Layout().textRect;
