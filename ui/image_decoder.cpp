@@ -8,10 +8,9 @@
 namespace velk {
 
 std::optional<DecodedImage> DecodeImage(std::string_view bytes) {
-    UseCom();
     ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(factory.put()))))
+    if (!UseCom() ||
+        FAILED(CreateComObject(CLSID_WICImagingFactory, IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()))))
         return std::nullopt;
     ComPtr<IWICStream> stream;
     if (FAILED(factory->CreateStream(stream.put())) ||

@@ -1,26 +1,18 @@
 #pragma once
 // COM on the GUI thread, apartment-threaded. It is set up when first needed
 // (a picture for the imaging codecs, a screen reader's request), not at
-// every start, and kept until the program ends.
+// every start, and kept until the program ends; ole32 itself is loaded
+// then too, as loading it and what it needs is a large share of a start.
 #include <windows.h>
 #include <objbase.h>
 
 namespace velk {
 
-class ComApartment {
-public:
-    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (initialised_) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
+// The GUI thread's apartment, made at the first call; false when COM cannot
+// be had.
+bool UseCom();
 
-private:
-    bool initialised_;
-};
-
-// The GUI thread's apartment, made at the first call.
-inline void UseCom() { static const ComApartment apartment; }
+// CoCreateInstance of an in-process server, in the apartment UseCom made.
+HRESULT CreateComObject(REFCLSID server, REFIID wanted, void** object);
 
 }  // namespace velk
