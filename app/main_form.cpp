@@ -54,8 +54,8 @@ bool Tf_main::Create() {
     lines_.Attach(hwnd());
     background_.Attach(hwnd());
     keyboard_.Attach(hwnd());
-    SetUpCaption();
     ApplyDpi();
+    SetUpCaption();
     screenReader_.Attach(hwnd());
     BuildPopupMenu();
     FormCreate();
@@ -63,11 +63,12 @@ bool Tf_main::Create() {
 }
 
 void Tf_main::SetUpCaption() {
-    // Attached while the window still has its design style: the bar's
-    // buttons are those of the tool window, its close button only.
-    mrsc.Attach(*this);
+    // Set before it is attached, so the frame changes once. Attached while
+    // the window still has its design style: the bar's buttons are those of
+    // the tool window, its close button only.
     mrsc.SetApplicationName(L"VELK");
     mrsc.SetNumColors(255);
+    mrsc.Attach(*this);
 }
 
 void Tf_main::BuildPopupMenu() {

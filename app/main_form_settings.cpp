@@ -85,8 +85,11 @@ void Tf_main::ApplyPlacement(PanelPlacement placement) {
     default: return;  // another number leaves the border as it is
     }
     const auto current = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
-    // The caption bar keeps WS_SYSMENU off the window while it is attached.
-    if ((current & ~(WS_VISIBLE | WS_SYSMENU)) == (style & ~WS_SYSMENU)) return;
+    // The caption bar keeps WS_SYSMENU off the window while it is attached,
+    // and Windows gives every top-level window WS_CLIPSIBLINGS: a placement
+    // already in force changes no frame.
+    constexpr DWORD kNotCompared = WS_VISIBLE | WS_SYSMENU | WS_CLIPSIBLINGS;
+    if ((current & ~kNotCompared) == (style & ~kNotCompared)) return;
 
     // The frame changes in place and the client area keeps its size.
     RECT client;
