@@ -3,6 +3,7 @@
 // started there, its windows found and inspected, input sent as a user would.
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,10 @@ bool CancelCommonDialog(HWND dialog);
 bool IsColourDialog(HWND dialog);
 // Code-page-1250 bytes of the program's files as the text its windows show.
 std::wstring FromCodePage1250(const std::string& bytes);
+
+// The names of the files (not folders) in a folder given with its ending
+// backslash, so a file left behind by a save shows.
+std::set<std::wstring> FilesIn(const std::wstring& folder);
 // Gives the panel the keyboard by clicking near its bottom left corner,
 // where the tests' panels have no label.
 bool FocusPanel(HWND panel);

@@ -3,25 +3,11 @@
 // left in the folder.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "driver.h"
 #include "settings/setup_ids.h"
 
 namespace velk::e2e {
 namespace {
-
-std::set<std::wstring> FilesIn(const std::wstring& folder) {
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
 
 TEST(SettingsSave, AHiddenSettingsFileStaysHiddenWithItsNewContent) {
     VelkRun run;

@@ -100,19 +100,6 @@ bool ShowsTheErrorIcon(HWND box) {
         2000);
 }
 
-// Every file of the run's folder, so a save's temporary file left behind shows.
-std::vector<std::wstring> FilesIn(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
 class SetupDialog : public ::testing::Test {
 protected:
     HWND StartWith(const Settings& settings) {
@@ -474,7 +461,7 @@ TEST_F(SetupDialog, TheMonitoringTabHidesItsInfoBoxesAndItsButtonsCloseTheDialog
 TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialogOpen) {
     ASSERT_NE(StartWith(TestSettings()), nullptr);
     const std::string saved = run_.ReadFile(L"velk.ini");
-    const std::vector<std::wstring> files = FilesIn(run_.Folder());
+    const std::set<std::wstring> files = FilesIn(run_.Folder());
     const std::wstring path = run_.Folder() + L"velk.ini";
     ASSERT_NE(Open(), nullptr);
     ASSERT_TRUE(ShowTab(kLookTab));
