@@ -4,9 +4,26 @@
 
 namespace velk {
 
+namespace {
+
+// Another program may hold the clipboard open for a moment: Windows' own
+// clipboard history opens it after every change (Wine's clipboard manager
+// does the same). A short wait, as a paste or copy by hand would not notice.
+bool OpenClipboardWhenFree(HWND owner) {
+    constexpr int kTries = 20;
+    constexpr DWORD kPauseMs = 5;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (OpenClipboard(owner)) return true;
+        Sleep(kPauseMs);
+    }
+    return false;
+}
+
+}  // namespace
+
 std::wstring ReadClipboardText(HWND owner) {
     std::wstring text;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return text;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardWhenFree(owner)) return text;
     // The clipboard's memory stays the clipboard's: only read here.
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
@@ -20,7 +37,7 @@ std::wstring ReadClipboardText(HWND owner) {
 }
 
 bool WriteClipboardText(HWND owner, std::wstring_view text) {
-    if (!OpenClipboard(owner)) return false;
+    if (!OpenClipboardWhenFree(owner)) return false;
     EmptyClipboard();
     bool placed = false;
     // Once placed, the memory belongs to the clipboard.

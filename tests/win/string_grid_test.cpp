@@ -18,6 +18,7 @@
 #include "win/object_count.h"
 #include "ui/string_grid.h"
 #include "support/pump_messages.h"
+#include "support/wait_until.h"
 
 namespace velk {
 namespace {
@@ -561,7 +562,8 @@ TEST_F(StringGridTest, CtrlCAndCtrlVCopyAndPasteTheCell) {
     grid().SetCell(1, 1, L"notatnik.exe");
     SendMessageW(editor(), EM_SETSEL, 3, 3);  // nothing selected: the whole cell
     SendMessageW(editor(), WM_CHAR, 0x03, 1);
-    ASSERT_TRUE(OpenClipboard(form_.hwnd()));
+    // Wine's clipboard manager opens the clipboard for a moment after a change.
+    ASSERT_TRUE(test::WaitUntil([&] { return OpenClipboard(form_.hwnd()) != FALSE; }, 1000));
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(std::wstring(static_cast<const wchar_t*>(GlobalLock(data))), L"notatnik.exe");
