@@ -53,6 +53,15 @@ velk_test_program(win_tests)
 velk_run_in_pool(win_tests wine)
 velk_discover_tests(win_tests win FIXTURES_REQUIRED wine ${VELK_POOL_LOCK_wine})
 
+# The C++ runtime's thread calls as velk.exe answers them, without
+# winpthreads: a program of their own, since other test programs' threads
+# need winpthreads.
+add_executable(thread_runtime_tests win/thread_runtime_test.cpp ${CMAKE_SOURCE_DIR}/win/thread_runtime.cpp)
+velk_test_program(thread_runtime_tests)
+velk_run_in_pool(thread_runtime_tests wine)
+add_test(NAME win.ThreadRuntime COMMAND thread_runtime_tests)
+set_tests_properties(win.ThreadRuntime PROPERTIES FIXTURES_REQUIRED wine ${VELK_POOL_LOCK_wine} TIMEOUT 60)
+
 # Helper programs the e2e tests start or use.
 add_executable(record_args WIN32 tools/record_args.cpp)
 target_link_libraries(record_args PRIVATE velk_warnings)
