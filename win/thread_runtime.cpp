@@ -13,7 +13,6 @@
 #include <pthread.h>
 
 #include <cerrno>
-#include <cstddef>
 
 namespace {
 
