@@ -87,14 +87,17 @@ void Tf_main::ApplyPlacement(PanelPlacement placement) {
     const auto current = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
     // The caption bar keeps WS_SYSMENU off the window while it is attached,
     // and Windows gives every top-level window WS_CLIPSIBLINGS: a placement
-    // already in force changes no frame.
-    constexpr DWORD kNotCompared = WS_VISIBLE | WS_SYSMENU | WS_CLIPSIBLINGS;
+    // already in force changes no frame. Shown and disabled (by the settings
+    // dialog's modal loop, whose OK loads the settings) are states, not
+    // placement: they stay as they are.
+    constexpr DWORD kState = WS_VISIBLE | WS_DISABLED;
+    constexpr DWORD kNotCompared = kState | WS_SYSMENU | WS_CLIPSIBLINGS;
     if ((current & ~kNotCompared) == (style & ~kNotCompared)) return;
 
     // The frame changes in place and the client area keeps its size.
     RECT client;
     GetClientRect(hwnd(), &client);
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style | (current & WS_VISIBLE)));
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, static_cast<LONG_PTR>(style | (current & kState)));
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
     SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
