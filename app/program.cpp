@@ -11,7 +11,7 @@ Program::Program()
                         .ShowSettings = [this] { if (Ready(f_setup)) f_setup.ShowModal(); },
                         .ShowLastLaunch = [this] { ShowLastLaunch(); },
                         .ShowLaunchList = [this] { ShowLaunchList(); },
-                        .RecordStart = [this] { if (Ready(f_monitor)) RecordStart(f_main.Monitoring, f_monitor); }});
+                        .RecordStart = [this] { RecordStartStep(); }});
 }
 
 SetupLinks Program::LinksForSetup() {
@@ -27,6 +27,12 @@ bool Program::Create() { return EnsureCreated(f_main, nullptr); }
 int Program::Run() { return Application::Current()->Run(f_main); }
 
 bool Program::Ready(Form& form) { return EnsureCreated(form, f_main.hwnd()); }
+
+void Program::RecordStartStep() {
+    // The start is recorded even when its window cannot be made.
+    Ready(f_monitor);
+    RecordStart(f_main.Monitoring, f_monitor);
+}
 
 void Program::ShowLastLaunch() {
     if (Ready(f_monitor)) f_monitor.Show();

@@ -37,6 +37,7 @@ private:
     // The form's window, made now if it is not yet; false (after the error
     // box) when it cannot be made, and the program goes on.
     bool Ready(Form& form);
+    void RecordStartStep();
     void ShowLastLaunch();
     void ShowLaunchList();
 };

@@ -39,7 +39,8 @@ void RecordStart(const MonitoringOptions& options, Tf_monitor& lastLaunchWindow)
     WriteWholeFile(lastStartPath, LastStartFileText(now));
 
     lastLaunchWindow.SetLaunchTexts(LastLaunchText(lastStartFile), FromCp1250(WindowTimeText(now)));
-    if (options.MonitorInfoWindow) lastLaunchWindow.Show();
+    // A window that could not be made shows nothing; the files are written.
+    if (options.MonitorInfoWindow && lastLaunchWindow.hwnd()) lastLaunchWindow.Show();
 }
 
 void RecordShutdown(const MonitoringOptions& options) {

@@ -1,6 +1,7 @@
 #pragma once
 // The launch log's two steps, run by the panel: the start step when it is
-// shown, the shutdown step when it closes.
+// shown, the shutdown step when it closes. The start step records the start
+// also when the last-launch window has no window of its own.
 #include "monitor/monitoring_options.h"
 
 namespace velk {

@@ -33,6 +33,7 @@ bool Tf_monitor::Create() {
     if (!controls_.Create(hwnd(), kLayout, fonts, Dpi())) return false;
     LastLabel = controls_[kLastLabelId];
     NowLabel = controls_[kNowLabelId];
+    if (hasLaunchTexts_) ShowLaunchTexts();
     return true;
 }
 
@@ -44,9 +45,15 @@ void Tf_monitor::OnDpiChanged(const RECT& suggested) {
 }
 
 void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now) {
-    SetWindowTextW(LastLabel, lastLaunch.c_str());
-    SetWindowTextW(NowLabel, now.c_str());
+    lastLaunch_ = lastLaunch;
+    now_ = now;
     hasLaunchTexts_ = true;
+    ShowLaunchTexts();
+}
+
+void Tf_monitor::ShowLaunchTexts() const {
+    SetWindowTextW(LastLabel, lastLaunch_.c_str());
+    SetWindowTextW(NowLabel, now_.c_str());
 }
 
 LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

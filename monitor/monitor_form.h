@@ -19,7 +19,8 @@ public:
     bool Create() override;
 
     // The start step's two texts, given once per run: the previous start
-    // for LastLabel and the present one for NowLabel.
+    // for LastLabel and the present one for NowLabel. Kept, so that a window
+    // made after the step (its first making failed) shows them too.
     void SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now);
     bool HasLaunchTexts() const { return hasLaunchTexts_; }
 
@@ -33,6 +34,7 @@ private:
     void FormShow();
     void TimerTimer();
     void SetTimerEnabled(bool enabled);
+    void ShowLaunchTexts() const;
     LRESULT OnLabelColor(HDC dc, HWND label) const;
 
     const MonitoringOptions& options_;
@@ -44,6 +46,8 @@ private:
     WindowTimer timer_{1, 1000};
     int32_t ticks_ = 0;
     bool hasLaunchTexts_ = false;
+    std::wstring lastLaunch_;
+    std::wstring now_;
 };
 
 }  // namespace velk
