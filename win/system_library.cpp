@@ -5,6 +5,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "win/com_apartment.h"
+
 namespace velk {
 
 namespace {
@@ -41,6 +43,9 @@ HINSTANCE ShellOpen(HWND owner, const wchar_t* file) {
     static const SystemLibrary shell(L"shell32.dll");
     static const auto execute = shell.Find<decltype(ShellExecuteW)>("ShellExecuteW");
     if (!execute) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    // The shell may hand the command to an extension that is a COM object:
+    // ShellExecuteW's documentation asks for COM on the thread first.
+    UseCom();
     return execute(owner, L"open", file, nullptr, nullptr, SW_SHOW);
 }
 
