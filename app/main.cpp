@@ -25,8 +25,8 @@ int RunProgram() {
     srand(GetTickCount());  // once, for the enciphered label's random keys
     Application application(kTitle);
     Program program;
+    program.f_main.PublishIn(lock);
     if (!program.Create()) return 1;
-    lock.Publish(program.f_main.hwnd());
     return program.Run();
 }
 
