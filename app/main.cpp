@@ -8,6 +8,7 @@
 #include "win/error_box.h"
 #include "win/error_report.h"
 #include "win/file_io.h"
+#include "win/system_library.h"
 
 namespace {
 
@@ -24,14 +25,16 @@ int RunProgram() {
     srand(GetTickCount());  // once, for the enciphered label's random keys
     Application application(kTitle);
     Program program;
+    program.f_main.PublishIn(lock);
     if (!program.Create()) return 1;
-    lock.Publish(program.f_main.hwnd());
     return program.Run();
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a DLL by its name.
+    velk::LoadSystemDllsFromSystem32Only();
     // Titled as every box of the program, also before the application object
     // is made and after it is gone.
     velk::SetErrorBoxTitle(kTitle);

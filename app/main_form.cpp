@@ -51,6 +51,7 @@ bool Tf_main::Create() {
                           .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
+    if (lock_) lock_->Publish(hwnd());
     lines_.Attach(hwnd());
     background_.Attach(hwnd());
     keyboard_.Attach(hwnd());
@@ -158,8 +159,21 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
-    default: return DefaultHandling(message, wParam, lParam);
+    default:
+        if (message == bringForwardMessage_ && message != 0) return BringForward();
+        return DefaultHandling(message, wParam, lParam);
     }
+}
+
+LRESULT Tf_main::BringForward() {
+    // Every form is owned by the application's window, a message box by the
+    // form it belongs to: the last active of them all is what the user works
+    // in (the start-up box, the settings dialog, the launch list), or else
+    // the panel. It may take the foreground: the later start allowed it.
+    HWND window = GetLastActivePopup(GetAncestor(hwnd(), GA_ROOTOWNER));
+    if (!IsWindowVisible(window) || !GetWindow(window, GW_OWNER)) window = hwnd();
+    SetForegroundWindow(window);
+    return 0;
 }
 
 void Tf_main::OnCommand(UINT id) {

@@ -10,6 +10,7 @@
 
 #include "app/panel_background.h"
 #include "app/panel_keyboard.h"
+#include "app/panel_lock.h"
 #include "app/panel_screen_reader.h"
 #include "app/shortcut_lines.h"
 #include "app/win_reboot.h"
@@ -41,6 +42,9 @@ public:
     ~Tf_main() override { Destroy(); }
     bool Create() override;
     void SetCommands(PanelCommands commands) { commands_ = std::move(commands); }
+    // The lock a later start from the folder finds the panel in: the window
+    // is published there as soon as it exists, before the settings are read.
+    void PublishIn(const PanelLock& lock) { lock_ = &lock; }
 
     // Reads velk.ini and applies every value to the panel at once.
     void LoadSettings();
@@ -115,8 +119,10 @@ private:
     void OnContextMenu(LPARAM lParam);
     void OpenMenuAtMark();
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    LRESULT BringForward();
 
     PanelCommands commands_;
+    const PanelLock* lock_ = nullptr;
     bool closed_ = false;  // the shutdown step has run
     TWinReboot WinReboot;
     // The caption bar of the movable tool window.
@@ -129,6 +135,8 @@ private:
     AcceleratorTable accelerators_;
     int pressedLabel_ = -1;
     WindowTimer clockTimer_{1, 1000};
+    // Posted by a later start from the program's folder.
+    const UINT bringForwardMessage_ = PanelLock::BringForwardMessage();
 };
 
 }  // namespace velk

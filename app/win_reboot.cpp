@@ -21,7 +21,10 @@ bool TWinReboot::SetPrivilege(const wchar_t* name, bool enable) const {
 bool TWinReboot::ExitWin(UINT flags) const {
     // Asked for even when the privilege cannot be taken: the system decides.
     SetPrivilege(SE_SHUTDOWN_NAME, true);
-    const BOOL accepted = ExitWindowsEx(flags, 0);
+    // A planned end: ExitWindowsEx's documentation says a reason of 0 is
+    // logged as unplanned, which may make Windows save its state and delay.
+    const BOOL accepted =
+        ExitWindowsEx(flags, SHTDN_REASON_MAJOR_OTHER | SHTDN_REASON_MINOR_OTHER | SHTDN_REASON_FLAG_PLANNED);
     SetPrivilege(SE_SHUTDOWN_NAME, false);
     return accepted != 0;
 }

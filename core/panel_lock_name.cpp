@@ -4,10 +4,10 @@
 
 namespace velk {
 
-std::wstring PanelLockName(std::wstring_view foldedFolder) {
+std::wstring PanelLockName(std::wstring_view folderIdentity) {
     // FNV-1a over the UTF-16 code units, each as its two bytes.
     uint64_t hash = 14695981039346656037ull;
-    for (const wchar_t unit : foldedFolder) {
+    for (const wchar_t unit : folderIdentity) {
         for (const unsigned byte : {static_cast<unsigned>(unit) & 0xFFu, (static_cast<unsigned>(unit) >> 8) & 0xFFu}) {
             hash ^= byte;
             hash *= 1099511628211ull;

@@ -66,6 +66,10 @@ set_tests_properties(win.ThreadRuntime PROPERTIES FIXTURES_REQUIRED wine ${VELK_
 add_executable(record_args WIN32 tools/record_args.cpp)
 target_link_libraries(record_args PRIVATE velk_warnings)
 target_link_options(record_args PRIVATE -municode)
+# Planted beside velk.exe under system DLLs' names.
+add_library(planted SHARED tools/planted_dll.cpp)
+set_target_properties(planted PROPERTIES PREFIX "")
+target_link_libraries(planted PRIVATE velk_warnings)
 
 # The e2e driver, and the programs built on it.
 function(velk_e2e_program target)
@@ -89,7 +93,7 @@ velk_e2e_program(e2e_tests
     e2e/single_panel_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid)
-add_dependencies(e2e_tests record_args)
+add_dependencies(e2e_tests record_args planted)
 velk_run_in_pool(e2e_tests wine)
 velk_discover_tests(e2e_tests e2e FIXTURES_REQUIRED wine ${VELK_POOL_LOCK_wine})
 

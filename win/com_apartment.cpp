@@ -16,7 +16,9 @@ public:
     ComApartment() {
         const auto initialise = Ole32().Find<decltype(CoInitializeEx)>("CoInitializeEx");
         uninitialise_ = Ole32().Find<decltype(CoUninitialize)>("CoUninitialize");
-        initialised_ = initialise && uninitialise_ && SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED));
+        // OLE1's DDE off, as ShellExecuteW's documentation asks of the thread.
+        initialised_ = initialise && uninitialise_ &&
+                       SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     }
     ~ComApartment() {
         if (initialised_) uninitialise_();

@@ -1,9 +1,9 @@
 #pragma once
 // COM on the GUI thread, apartment-threaded. It is set up when first needed
-// (a picture for the imaging codecs, a screen reader's request), not at
-// every start, and kept until the program ends. ole32 itself is loaded
-// then too: a start that shows no picture needs neither it nor the
-// libraries it loads in turn.
+// (a picture for the imaging codecs, a screen reader's request, the shell's
+// first command), not at every start, and kept until the program ends.
+// ole32 itself is loaded then too: a start that shows no picture needs
+// neither it nor the libraries it loads in turn.
 #include <windows.h>
 #include <objbase.h>
 

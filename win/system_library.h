@@ -1,15 +1,23 @@
 #pragma once
 // A system DLL loaded when one of its functions is first needed, not at every
 // start: the shell and the common dialogs are large and only a click uses
-// them. Loaded once for the process and freed at its end.
+// them. Loaded once for the process and freed at its end, and only from
+// System32: the program's own folder, which it writes to and where a
+// download lands, may hold a DLL of the same name.
 #include <windows.h>
-#include <shellapi.h>
 
 namespace velk {
 
+// The first step of the program: from then on every DLL loaded by a bare
+// name, also by the system's DLLs on our behalf, comes from System32.
+void LoadSystemDllsFromSystem32Only();
+
+// The system DLL of that name, from System32; null when it cannot be loaded.
+HMODULE LoadSystemDll(const wchar_t* name);
+
 class SystemLibrary {
 public:
-    explicit SystemLibrary(const wchar_t* name) : module_(LoadLibraryW(name)) {}
+    explicit SystemLibrary(const wchar_t* name) : module_(LoadSystemDll(name)) {}
     ~SystemLibrary() {
         if (module_) FreeLibrary(module_);
     }
@@ -28,13 +36,9 @@ private:
     HMODULE module_;
 };
 
-// The shell's ShellExecuteW; its result as the shell's (a value of 32 or less
-// is a failure), SE_ERR_DLLNOTFOUND when the shell cannot be loaded.
-inline HINSTANCE ShellOpen(HWND owner, const wchar_t* file) {
-    static const SystemLibrary shell(L"shell32.dll");
-    static const auto execute = shell.Find<decltype(ShellExecuteW)>("ShellExecuteW");
-    if (!execute) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
-    return execute(owner, L"open", file, nullptr, nullptr, SW_SHOW);
-}
+// The shell's ShellExecuteW with the verb "open", in the thread's COM
+// apartment; its result as the shell's (a value of 32 or less is a
+// failure), SE_ERR_DLLNOTFOUND when the shell cannot be loaded.
+HINSTANCE ShellOpen(HWND owner, const wchar_t* file);
 
 }  // namespace velk

@@ -328,5 +328,25 @@ TEST_F(Launching, AScreenReaderSeesTheUsedLinesByTheirTextsAndRunsThem) {
     EXPECT_NE(Lower(records[0]).find(L"_data.exe"), std::wstring::npos) << records[0];
 }
 
+// DLLs planted beside velk.exe under system DLLs' names, taken first by
+// Wine's per-program load order as by Windows' search order (not ole32, a
+// KnownDLL that Wine's imm32 takes from there), are never loaded.
+TEST(PlantedDlls, AreNeverLoadedByTheStartAScreenReaderOrTheSettingsDialog) {
+    VelkRun run;
+    std::set<std::wstring> files{L"velk.exe", L"velk.ini"};
+    constexpr wchar_t kOrders[] = L"Software\\Wine\\AppDefaults\\velk.exe\\DllOverrides";
+    for (const std::wstring dll : {L"dwmapi", L"oleacc", L"oleaut32", L"uxtheme"}) {
+        run.CopyProgram(L"planted.dll", *files.insert(dll + L".dll").first);
+        RegSetKeyValueW(HKEY_CURRENT_USER, kOrders, dll.c_str(), REG_SZ, L"native,builtin", sizeof L"native,builtin");
+    }
+    const HWND panel = run.StartWith(TestSettings());
+    const AccessibleClient reader(panel);  // a screen reader's request, answered within the call
+    EXPECT_TRUE(FocusPanel(panel));
+    PressKeys({VK_CONTROL, 'K'});
+    EXPECT_NE(run.WaitForWindow(L"Tf_setup", nullptr), nullptr);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kOrders);
+    EXPECT_EQ(FilesIn(run.Folder()), files) << "a planted DLL, loaded, leaves its mark";
+}
+
 }  // namespace
 }  // namespace velk::e2e
