@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "app/help_file.h"
 #include "app/panel_text.h"
 #include "monitor/launch_steps.h"
 #include "ui/application.h"
@@ -19,6 +20,14 @@ void Run(const std::function<void()>& command) {
 }
 
 }  // namespace
+
+void ShowHelp(HWND owner, const std::wstring& programDir) {
+    const std::wstring help = HelpFileIn(programDir, [](const std::wstring& path) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    });
+    if (!help.empty()) ShellOpen(owner, help.c_str());
+}
 
 Tf_main::Tf_main()
     : keyboard_(lines_, {.RunLine = [this](int line) { Label4Click(line); },
@@ -194,10 +203,7 @@ void Tf_main::OnCommand(UINT id) {
     }
 }
 
-void Tf_main::Pomocdoprogramu1Click() {
-    const std::wstring helpPath = Monitoring.ProgramDir + L"velk.hlp";
-    ShellOpen(hwnd(), helpPath.c_str());
-}
+void Tf_main::Pomocdoprogramu1Click() { ShowHelp(hwnd(), Monitoring.ProgramDir); }
 
 void Tf_main::Oprogramie1Click() {
     Run(commands_.ShowAbout);

@@ -34,6 +34,11 @@ struct PanelCommands {
     std::function<void()> RecordStart;  // the launch log's start step
 };
 
+// Opens the help beside the program (HelpFileIn) through the shell, for the
+// owner window; nothing when there is none. F1 on the panel and "Pomoc" in
+// the settings dialog.
+void ShowHelp(HWND owner, const std::wstring& programDir);
+
 class Tf_main : public Form {
 public:
     Tf_main();

@@ -19,7 +19,8 @@ SetupLinks Program::LinksForSetup() {
                       .PanelPosition = [this] { return f_main.Position(); },
                       .ApplySettings = [this] { f_main.LoadSettings(); },
                       .ShowLaunchList = [this] { ShowLaunchList(); },
-                      .ShowLastLaunch = [this] { ShowLastLaunch(); }};
+                      .ShowLastLaunch = [this] { ShowLastLaunch(); },
+                      .ShowHelp = ShowHelp};
 }
 
 bool Program::Create() { return EnsureCreated(f_main, nullptr); }

@@ -10,7 +10,6 @@
 #include "ui/message_box.h"
 #include "win/file_io.h"
 #include "win/fonts.h"
-#include "win/system_library.h"
 #include "win/text.h"
 
 namespace velk {
@@ -170,10 +169,7 @@ void Tf_setup::RefuseBox(const RefusedBox& box) {
 
 void Tf_setup::AnulujButtonClick() { SetModalResult(mrCancel); }
 
-void Tf_setup::HelpButtonClick() {
-    const std::wstring helpPath = links_.ProgramDir + L"velk.hlp";
-    ShellOpen(hwnd(), helpPath.c_str());
-}
+void Tf_setup::HelpButtonClick() { links_.ShowHelp(hwnd(), links_.ProgramDir); }
 
 void Tf_setup::MonitOnBoxClick() {
     const bool on = fields_.IsChecked(kMonitOnBoxId);

@@ -21,6 +21,8 @@ struct SetupLinks {
     std::function<void()> ApplySettings;  // the panel loads the velk.ini just written
     std::function<void()> ShowLaunchList;
     std::function<void()> ShowLastLaunch;
+    // Opens the help beside the program, if there is one, for the owner window.
+    void (*ShowHelp)(HWND owner, const std::wstring& programDir) = nullptr;
 };
 
 class Tf_setup : public DialogForm {

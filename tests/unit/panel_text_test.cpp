@@ -1,3 +1,4 @@
+#include "app/help_file.h"
 #include "app/panel_text.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,14 @@ TEST(PowerKeywords, OnlyExactCommands) {
     EXPECT_EQ(PowerActionFor("_LOGOFF"), PowerAction::Logoff);
     for (const char* command : {"_shutdown", "_NIC", "_SHUTDOWN ", "", "notepad.exe"})
         EXPECT_EQ(PowerActionFor(command), PowerAction::None) << command;
+}
+
+TEST(HelpFile, IsPomocHtmlElseAnOldVelkHlpBesideTheProgramElseNone) {
+    using Case = std::pair<std::wstring, std::wstring>;  // the files there, in one text; the help
+    for (const auto& [files, help] : {Case{L"D:\\v\\pomoc.html D:\\v\\velk.hlp", L"D:\\v\\pomoc.html"},
+                                      Case{L"D:\\v\\velk.hlp", L"D:\\v\\velk.hlp"},
+                                      Case{L"D:\\pomoc.html D:\\velk.hlp", L""}})
+        EXPECT_EQ(HelpFileIn(L"D:\\v\\", [&](const std::wstring& path) { return files.find(path) != files.npos; }), help);
 }
 
 }  // namespace
