@@ -6,7 +6,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # The zips' entries, sorted: the order is part of the zip's bytes.
-set(entries velk/CZYTAJMNIE.txt velk/velk.exe velk/velk.ini)
+set(entries velk/CZYTAJMNIE.txt velk/pomoc.html velk/velk.exe velk/velk.ini)
 
 function(fail message)
     message(FATAL_ERROR "dist: ${message}")
@@ -58,7 +58,7 @@ function(make_zip arch exe machine)
     # Fixed permissions: the zip stores them, and a checkout's may differ.
     file(COPY ${exe} DESTINATION ${stage}/velk
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-    file(COPY ${TEXTS_DIR}/velk.ini ${TEXTS_DIR}/CZYTAJMNIE.txt DESTINATION ${stage}/velk
+    file(COPY ${TEXTS_DIR}/velk.ini ${TEXTS_DIR}/CZYTAJMNIE.txt ${TEXTS_DIR}/pomoc.html DESTINATION ${stage}/velk
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     # Only the modification time goes into the zip (-X: no extra fields), and
     # its DOS time is a local time: UTC, whatever the machine's zone.
@@ -74,7 +74,7 @@ function(make_zip arch exe machine)
     run(${CMAKE_COMMAND} -E tar xf ${DIST_DIR}/${zip} WORKING_DIRECTORY ${unpacked})
     check_machine(${unpacked}/velk/velk.exe ${machine})
     check_user_text(${unpacked}/velk/CZYTAJMNIE.txt)
-    foreach(file velk.exe velk.ini CZYTAJMNIE.txt)
+    foreach(file velk.exe velk.ini CZYTAJMNIE.txt pomoc.html)
         run(${CMAKE_COMMAND} -E compare_files ${unpacked}/velk/${file} ${stage}/velk/${file})
     endforeach()
     file(REMOVE_RECURSE ${stage} ${unpacked})

@@ -14,6 +14,7 @@ demo=build/demo
 mkdir -p "$demo"
 cp build/win64/bin/velk.exe "$demo/"
 cp demo/velk.ini "$demo/"
+cp dist/pomoc.html "$demo/"
 . build/win64/wine.env
 
 if [ -n "${DISPLAY:-}" ]; then
