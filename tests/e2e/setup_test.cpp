@@ -468,12 +468,12 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
     TypeInto(kXEditId, L"300");
     ASSERT_EQ(WindowText(Control(kXEditId)), L"300");
 
-    const auto expectRefusedWhole = [&](const char* why) {
+    const auto expectRefusedWhole = [&](const char* why, DWORD error) {
         SCOPED_TRACE(why);
         Click(kOKButtonId);
         HWND box = WaitForBox(L"Błąd!");
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageBoxText(box), kSaveFailed);
+        EXPECT_EQ(MessageBoxText(box), kSaveFailed + FileFailure(path, error)) << "the file and the reason";
         EXPECT_FALSE(ShowsAnIcon(box)) << "a plain box";
         PressOk(box);
         ASSERT_TRUE(BoxClosed(box));
@@ -483,7 +483,7 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
         EXPECT_EQ(FilesIn(run_.Folder()), files) << "no temporary file is left";
     };
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    expectRefusedWhole("read-only");
+    expectRefusedWhole("read-only", ERROR_ACCESS_DENIED);
     EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL));
     {
@@ -491,7 +491,7 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
         // save cannot put a new file in its place.
         const test::HeldFile reader(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(reader.Held());
-        expectRefusedWhole("open in another program");
+        expectRefusedWhole("open in another program", ERROR_SHARING_VIOLATION);
     }
 
     // A place that is no whole number is refused before anything is written.
