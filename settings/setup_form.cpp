@@ -162,6 +162,10 @@ void Tf_setup::OKButtonClick() {
 }
 
 void Tf_setup::RefuseBox(const RefusedBox& box) {
+    if (!box.id) {
+        ShowUnstorableTextBox(hwnd(), box.place, box.number);
+        return;
+    }
     ShowErrorBox(hwnd(), L"'" + box.text + L"' is not a valid integer value");
     // Back to the box at fault, on its page, with its text selected.
     const HWND edit = Controls[box.id];

@@ -26,4 +26,12 @@ void ShowFileErrorBox(HWND owner, const wchar_t* text, const std::wstring& path,
 // %1, %2…, never read again for a '%' of their own).
 void ShowErrorBoxFormatted(HWND owner, const wchar_t* format, const DWORD_PTR* inserts);
 
+// The "Błąd!" box of a text that the settings file cannot hold (win/text.h),
+// naming the place where it stands and its number, if it has one
+// ("Linia " and "3").
+inline void ShowUnstorableTextBox(HWND owner, const wchar_t* place, const wchar_t* number) {
+    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(place), reinterpret_cast<DWORD_PTR>(number)};
+    ShowErrorBoxFormatted(owner, L"%1%2 ma znaki spoza strony kodowej 1250!", inserts);
+}
+
 }  // namespace velk
