@@ -26,10 +26,13 @@ bool PanelKeyboard::OnKeyDown(WPARAM key) {
 
 void PanelKeyboard::OnChar(wchar_t character) {
     if (character <= L' ') return;  // Enter, Space and control characters are keys, not letters
-    const std::string letter = ToCp1250(std::wstring_view(&character, 1));
+    // A letter that code page 1250 has no byte for begins no line: it is
+    // not the '?' it would be stored as.
+    bool lost = false;
+    const std::string letter = ToCp1250(std::wstring_view(&character, 1), &lost);
     std::array<std::string, kSlotCount> texts;
     for (size_t line = 0; line < texts.size(); ++line) texts[line] = ToCp1250(lines_.All()[line].View.Caption);
-    SetMark(MarkByLetter(texts, lines_.Used(), mark_, letter.empty() ? '\0' : letter[0]));
+    SetMark(MarkByLetter(texts, lines_.Used(), mark_, letter.empty() || lost ? '\0' : letter[0]));
 }
 
 void PanelKeyboard::SetMark(int line) {

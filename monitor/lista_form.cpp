@@ -73,11 +73,13 @@ void Tf_lista::BitBtn1Click() { SetModalResult(mrOk); }
 void Tf_lista::BitBtn2Click() {
     // Emptied only once the file is: a log that could not be cleared stays
     // in view while the failure is told.
-    if (WriteWholeFile(LogPath(), {})) {
+    const std::wstring path = LogPath();
+    const FileError error = WriteWholeFile(path, {});
+    if (error == FileError::None) {
         SetWindowTextW(Memo, L"");
         ShowPlainBox(hwnd(), L"Lista uruchomień wyczyszczona!", kInformationTitle);
     } else {
-        ShowPlainBox(hwnd(), L"Nie mogę wyczyścić listy uruchomień!", kErrorTitle);
+        ShowFileErrorBox(hwnd(), L"Nie mogę wyczyścić listy uruchomień!", path, error);
     }
     SetModalResult(mrAbort);
 }

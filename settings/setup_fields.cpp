@@ -40,30 +40,46 @@ void SetupFields::FillFrom(const Settings& settings) {
 
 std::variant<Settings, RefusedBox> SetupFields::Read() const {
     Settings settings;
+    // One refusal, made once: the first of X and Y that holds no whole
+    // number, or else the first place that holds a text the file cannot hold
+    // (a slot by its line's number, as the grid shows it). Nothing is
+    // written then.
+    RefusedBox refused{0, {}, nullptr, L""};
     for (const auto& [id, value] : {std::pair{kXEditId, &settings.PosX}, std::pair{kYEditId, &settings.PosY}}) {
         std::wstring text = ControlText(controls_[id]);
         const std::optional<int32_t> number = StrictInt(ToCp1250(text));
-        if (!number) return RefusedBox{id, std::move(text)};
-        *value = *number;
+        if (number) {
+            *value = *number;
+        } else if (!refused.id) {
+            refused.id = id;
+            refused.text = std::move(text);
+        }
     }
     settings.Placement = static_cast<PanelPlacement>(RadioItem(kPlacementGroup));
     settings.HoverHighlight = IsChecked(kKolBoxId);
     settings.ClockSeconds = IsChecked(kSekBoxId);
     settings.MonitorStarts = IsChecked(kMonitOnBoxId);
     settings.MonitorInfoWindow = IsChecked(kMonitWindowOnBoxId);
-    settings.MonitorInfoSeconds = ToCp1250(ControlText(controls_[kMonitSekEditId]));
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        ShortcutEntry& entry = settings.Shortcuts[slot];
-        entry.Text = ToCp1250(grid_.Cell(1, slot + 1));
-        entry.Command = ToCp1250(grid_.Cell(2, slot + 1));
-        entry.Align = ToCp1250(grid_.Cell(3, slot + 1));
+    bool lost = false;
+    settings.MonitorInfoSeconds = ToCp1250(ControlText(controls_[kMonitSekEditId]), &lost);
+    if (lost) refused.place = L"Czas wyświetlania okienka";
+    for (int row = 1; row <= kSlotCount; ++row) {
+        ShortcutEntry& entry = settings.Shortcuts[row - 1];
+        std::string* const fields[] = {&entry.Text, &entry.Command, &entry.Align};
+        for (int column = 1; column <= 3; ++column) *fields[column - 1] = ToCp1250(grid_.Cell(column, row), &lost);
+        if (lost && !refused.place) {
+            refused.place = L"Linia ";
+            refused.number = grid_.Cell(0, row).c_str();
+        }
     }
     const BackgroundChooser::Values& edited = background_.Edited();
     settings.ActiveColor = edited.ActiveColor;
     settings.InactiveColor = edited.InactiveColor;
     settings.BackgroundMode = static_cast<BackgroundMode>(RadioItem(kBackgroundGroup));
     settings.BackgroundColor = edited.BackgroundColor;
-    settings.BackgroundPicture = ToCp1250(edited.PicturePath);
+    if (ModeHasPicture(settings.BackgroundMode)) settings.BackgroundPicture = ToCp1250(edited.PicturePath, &lost);
+    if (lost && !refused.place) refused.place = L"Rysunek tła";
+    if (refused.id || refused.place) return refused;
     settings.MonitorShutdowns = IsChecked(kMonitOnOffBoxId);
     return settings;
 }

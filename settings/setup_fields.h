@@ -23,10 +23,15 @@ struct RadioGroup {
 inline constexpr RadioGroup kPlacementGroup{kPlacementFixedId, 2};  // RadioGroup1
 inline constexpr RadioGroup kBackgroundGroup{kTloDesktopId, 4};     // rg_Tlo
 
-// An X or Y box whose text is no whole number, as the user typed it.
+// What OK refuses: an X or Y box (id) whose text, as the user typed it, is
+// no whole number; else a place holding a text that the settings file cannot
+// hold, and the number of its line as the grid shows it (an empty text where
+// it has none), both good until the dialog changes.
 struct RefusedBox {
     int id;
     std::wstring text;
+    const wchar_t* place;
+    const wchar_t* number;
 };
 
 class SetupFields {
@@ -43,7 +48,8 @@ public:
     // Every control but X and Y, which show the panel's place.
     void FillFrom(const Settings& settings);
     // The record the controls hold, or the first of X and Y that holds no
-    // whole number.
+    // whole number, or else the first place holding a text that cannot be
+    // stored.
     std::variant<Settings, RefusedBox> Read() const;
 
     bool IsChecked(int id) const;

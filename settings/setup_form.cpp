@@ -150,8 +150,10 @@ void Tf_setup::OKButtonClick() {
     // Written whole beside the old file and put in its place in one step: a
     // failure at any point leaves the old settings as they were, and the
     // dialog stays open with the edits, to try again or cancel.
-    if (!ReplaceFileContents(links_.ProgramDir + L"velk.ini", FormatSettings(std::get<Settings>(read)))) {
-        ShowPlainBox(hwnd(), kCannotOpenSettings, kErrorTitle);
+    const std::wstring path = links_.ProgramDir + L"velk.ini";
+    const FileError error = ReplaceFileContents(path, FormatSettings(std::get<Settings>(read)));
+    if (error != FileError::None) {
+        ShowFileErrorBox(hwnd(), kCannotOpenSettings, path, error);
         return;
     }
     SetModalResult(mrOk);
@@ -159,6 +161,10 @@ void Tf_setup::OKButtonClick() {
 }
 
 void Tf_setup::RefuseBox(const RefusedBox& box) {
+    if (!box.id) {
+        ShowUnstorableTextBox(hwnd(), box.place, box.number);
+        return;
+    }
     ShowErrorBox(hwnd(), L"'" + box.text + L"' is not a valid integer value");
     // Back to the box at fault, on its page, with its text selected.
     const HWND edit = Controls[box.id];

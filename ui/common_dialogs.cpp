@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win/system_library.h"
+#include "win/text.h"
 
 namespace velk {
 
@@ -36,6 +37,7 @@ std::optional<std::wstring> RunOpenDialog(HWND owner, const wchar_t* filter) {
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
     static const auto getOpenFileName = CommonDialogs().Find<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
     if (!getOpenFileName || !getOpenFileName(&dialog)) return std::nullopt;
+    TakeStorableName(file.data(), file.size());
     return std::wstring(file.data());
 }
 

@@ -10,8 +10,8 @@
 
 namespace velk {
 
-// "Wybierz plik do otwarcia...", any existing file; its full path, or
-// nullopt when the user cancels.
+// "Wybierz plik do otwarcia...", any existing file; its full path as the
+// settings file can hold it (win/text.h), or nullopt when the user cancels.
 std::optional<std::wstring> ChooseFileToOpen(HWND owner);
 // The same dialog offering only the pictures the program can show.
 std::optional<std::wstring> ChoosePictureToOpen(HWND owner);

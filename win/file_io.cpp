@@ -12,6 +12,14 @@ namespace velk {
 
 namespace {
 
+// The reason of the call that failed; a failure is never taken for success,
+// even from a call that left no code behind.
+FileError Outcome(BOOL done) {
+    if (done) return FileError::None;
+    const DWORD code = GetLastError();
+    return static_cast<FileError>(code ? code : ERROR_GEN_FAILURE);
+}
+
 KernelHandle OpenForReading(const std::wstring& path) {
     return KernelHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -60,64 +68,72 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     return bytes;
 }
 
-bool WriteWholeFile(const std::wstring& path, std::string_view bytes) {
+FileError WriteWholeFile(const std::wstring& path, std::string_view bytes) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && WriteAll(file.get(), bytes);
+    return Outcome(file && WriteAll(file.get(), bytes));
 }
 
 namespace {
 
 class WindowsFileSteps : public FileSteps {
 public:
-    bool CreateTemporary(const std::wstring& target, std::wstring* temporary) override {
+    FileError CreateTemporary(const std::wstring& target, std::wstring* temporary, std::wstring* backup) override {
         const size_t slash = target.find_last_of(L"\\/");
         const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
         std::wstring name(MAX_PATH + 1, L'\0');
         // Beside the target, so that the replacing move stays on one volume.
         // Its name is new each time: one that a crashed save left behind
         // never stands in the way of the next.
-        if (!GetTempFileNameW(folder.c_str(), L"vlk", 0, name.data())) return false;
+        if (!GetTempFileNameW(folder.c_str(), L"vlk", 0, name.data())) return Outcome(FALSE);
         name.resize(wcslen(name.c_str()));
         *temporary = name;
+        // Its own name made longer: no other file's.
+        backup->assign(name).append(L".bak");
         file_.reset(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
         // Hidden until it takes the target's place, so that a leftover never
         // shows in the user's folder.
         FILE_BASIC_INFO basic{};
         basic.FileAttributes = FILE_ATTRIBUTE_HIDDEN;
-        if (file_ && SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic, sizeof basic)) return true;
-        file_.reset();
-        DeleteFileW(name.c_str());
-        return false;
+        const FileError error = Outcome(file_ && SetFileInformationByHandle(file_.get(), FileBasicInfo, &basic,
+                                                                             sizeof basic));
+        if (error != FileError::None) {
+            file_.reset();
+            DeleteFileW(name.c_str());
+        }
+        return error;
     }
-    bool Write(std::string_view bytes) override { return WriteAll(file_.get(), bytes); }
-    bool Flush() override { return FlushFileBuffers(file_.get()) != FALSE; }
-    bool Close() override { return CloseHandle(file_.release()) != FALSE; }
-    bool Replace(const std::wstring& temporary, const std::wstring& target) override {
-        // A read-only file is the user's "do not change". Windows' MoveFileEx
-        // refuses to replace one, Wine's replaces it: ask first, so both refuse.
+    FileError Write(std::string_view bytes) override { return Outcome(WriteAll(file_.get(), bytes)); }
+    FileError Flush() override { return Outcome(FlushFileBuffers(file_.get())); }
+    FileError Close() override { return Outcome(CloseHandle(file_.release())); }
+    FileError Replace(const std::wstring& temporary, const std::wstring& target,
+                      const std::wstring& backup) override {
         const DWORD attributes = GetFileAttributesW(target.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             // The first save: the new file is seen like any other.
-            return SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL) &&
-                   MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+            return Outcome(SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+                           MoveFileExW(temporary.c_str(), target.c_str(),
+                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
         }
-        // A file another program holds open without leave to delete it cannot
-        // be replaced. Windows' ReplaceFileW refuses it; Wine's leaves a file
-        // of its own behind: ask first.
-        if (!KernelHandle(CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr)))
-            return false;
+        // A read-only file is the user's "do not change", refused as
+        // Windows refuses to replace it.
+        if (attributes & FILE_ATTRIBUTE_READONLY) return FileError::AccessDenied;
         // The file keeps what the user gave it: ReplaceFileW keeps its access
         // rights and creation time; its attributes (hidden, say) go to the
         // hidden temporary file first, so the result is as the user's file was.
-        return SetFileAttributesW(temporary.c_str(), attributes) &&
-               ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr);
+        return Outcome(SetFileAttributesW(temporary.c_str(), attributes) &&
+                       ReplaceFileW(target.c_str(), temporary.c_str(), backup.c_str(),
+                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr));
     }
-    void Delete(const std::wstring& temporary) override { DeleteFileW(temporary.c_str()); }
+    FileError Move(const std::wstring& from, const std::wstring& to) override {
+        return Outcome(MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH));
+    }
+    bool Exists(const std::wstring& path) override {
+        return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    void Delete(const std::wstring& path) override { DeleteFileW(path.c_str()); }
+    void Pause() override { Sleep(50); }
     bool WriteInPlace(const std::wstring& target, std::string_view bytes) override {
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY)) return false;
@@ -133,7 +149,7 @@ private:
 
 }  // namespace
 
-bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
+FileError ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
     WindowsFileSteps steps;
     return SaveAtomically(steps, path, bytes);
 }

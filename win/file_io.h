@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_error.h"
 #include "core/line_reader.h"
 
 namespace velk {
@@ -17,13 +18,14 @@ std::optional<LineReader> OpenLineReader(const std::wstring& path);
 // The whole file; nullopt when it cannot be opened or read.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
 
-// Creates the file or cuts it to zero length, then writes the bytes.
-bool WriteWholeFile(const std::wstring& path, std::string_view bytes);
+// Creates the file or cuts it to zero length, then writes the bytes; the
+// error says why it failed.
+FileError WriteWholeFile(const std::wstring& path, std::string_view bytes);
 
-// Replaces the file's whole content in one step (core/atomic_file.h): on any
-// failure, a read-only file included, the old content stays whole and no
-// temporary file is left.
-bool ReplaceFileContents(const std::wstring& path, std::string_view bytes);
+// Replaces the file's whole content in one step (core/atomic_file.h): after
+// any failure, a read-only file included, the file holds its old content or
+// the new, never nothing; the error says why it failed.
+FileError ReplaceFileContents(const std::wstring& path, std::string_view bytes);
 
 // Appends the bytes at the end in a single write, creating the file when
 // missing, so records of two writers never interleave.

@@ -50,7 +50,7 @@ int main() {
         if (!list.Create()) return 1;
         for (int lines : {1000, 10000, 100000}) {
             const std::string log = LogOfLines(lines);
-            if (!WriteWholeFile(logPath, log)) {
+            if (WriteWholeFile(logPath, log) != FileError::None) {
                 status = 1;
                 break;
             }

@@ -70,7 +70,8 @@ int main() {
     const std::wstring metafile = folder + L"bench-tlo.emf";
     const std::wstring texture = folder + L"bench-tekstura.bmp";
     if (!WriteMetafile(metafile) ||
-        !WriteWholeFile(texture, MakeBitmapFile(24, 24, [](int x, int y) { return RGB(x * 10, y * 10, 99); })))
+        WriteWholeFile(texture, MakeBitmapFile(24, 24, [](int x, int y) { return RGB(x * 10, y * 10, 99); })) !=
+            FileError::None)
         return 1;
 
     struct Mode {
@@ -92,7 +93,7 @@ int main() {
             settings.PosY = 100;
             settings.ActiveColor = 0xFF00FF;
             settings.InactiveColor = 0xFFFFFF;
-            if (!WriteWholeFile(settingsPath, FormatSettings(settings))) {
+            if (WriteWholeFile(settingsPath, FormatSettings(settings)) != FileError::None) {
                 status = 1;
                 break;
             }

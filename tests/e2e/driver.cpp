@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include <colordlg.h>
+#include <cwctype>
 #include <commctrl.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
@@ -287,6 +288,14 @@ std::wstring MessageBoxText(HWND box) {
     // The message of a message box is its static control with id 0xFFFF.
     GetDlgItemTextW(box, 0xFFFF, text, 1024);
     return text;
+}
+
+std::wstring FileFailure(const std::wstring& path, DWORD error) {
+    wchar_t reason[512] = {};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                  reason, 512, nullptr);
+    while (length > 0 && iswspace(reason[length - 1])) --length;
+    return L"\r\n" + path + L": " + std::wstring(reason, length);
 }
 
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }

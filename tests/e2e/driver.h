@@ -59,6 +59,8 @@ private:
 
 // The text of a message box's message.
 std::wstring MessageBoxText(HWND box);
+// What a failed write's box says after its text: the file and the system's reason.
+std::wstring FileFailure(const std::wstring& path, DWORD error);
 // Presses the box's OK button.
 void PressOk(HWND box);
 

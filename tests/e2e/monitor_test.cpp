@@ -278,7 +278,8 @@ TEST_F(LaunchList, ALogThatCannotBeWrittenIsNotClearedAndTheFailureIsSaid) {
     PressKeys({VK_MENU, 'W'});
     HWND box = run_.WaitForWindow(L"#32770", L"Błąd!", 3000);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"Nie mogę wyczyścić listy uruchomień!");
+    EXPECT_EQ(MessageBoxText(box), L"Nie mogę wyczyścić listy uruchomień!" +
+                                       FileFailure(run_.Folder() + L"index.asc", ERROR_SHARING_VIOLATION));
     EXPECT_EQ(WindowText(MemoOf(list)), LogAsMemo()) << "the memo keeps the log";
     EXPECT_EQ(run_.WaitForWindow(L"#32770", L"Informacja", 0), nullptr);
     PressOk(box);

@@ -380,8 +380,11 @@ TEST_F(SetupDialog, ADoubleClickOnACommandCellChoosesAFileAndOnATextCellDoesNoth
     Settings settings = TestSettings();
     settings.Shortcuts[1] = {"Drugi", "notepad.exe", ""};
     ASSERT_NE(StartWith(settings), nullptr);
-    run_.WriteFile(L"notatki.txt", "notatki\r\n");
-    const std::wstring chosenPath = run_.Folder() + L"notatki.txt";
+    // A name that code page 1250 cannot hold: stored by the system's short name.
+    run_.WriteFile(L"Блокнот.txt", "notatki\r\n");
+    const std::wstring chosenPath = run_.Folder() + L"Блокнот.txt";
+    wchar_t shortPath[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW(chosenPath.c_str(), shortPath, MAX_PATH), 0u);  // Wine makes one for every file
     ASSERT_NE(Open(), nullptr);
 
     // The text and "$" cells first: had either opened the file dialog, it
@@ -395,7 +398,7 @@ TEST_F(SetupDialog, ADoubleClickOnACommandCellChoosesAFileAndOnATextCellDoesNoth
     HWND chooser = WaitForBox(kOpenTitle);
     ASSERT_NE(chooser, nullptr);
     ASSERT_TRUE(ChooseFileInOpenDialog(chooser, chosenPath));
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(Editor()) == chosenPath; }, 2000)) << "the cell shows the path";
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(Editor()) == shortPath; }, 2000)) << "the cell shows the name";
 
     // Cancelled, the cell keeps its command.
     ASSERT_TRUE(SelectCell(2, 2));
@@ -408,7 +411,7 @@ TEST_F(SetupDialog, ADoubleClickOnACommandCellChoosesAFileAndOnATextCellDoesNoth
     ASSERT_TRUE(Closed());
     const std::string file = run_.ReadFile(L"velk.ini");
     EXPECT_EQ(Line(file, 10), "");
-    EXPECT_EQ(FromCodePage1250(Line(file, 11)), chosenPath);
+    EXPECT_EQ(FromCodePage1250(Line(file, 11)), shortPath);
     EXPECT_EQ(Line(file, 13), "Drugi");
     EXPECT_EQ(Line(file, 14), "notepad.exe");
     EXPECT_EQ(Line(file, 15), "");
@@ -468,12 +471,12 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
     TypeInto(kXEditId, L"300");
     ASSERT_EQ(WindowText(Control(kXEditId)), L"300");
 
-    const auto expectRefusedWhole = [&](const char* why) {
+    const auto expectRefusedWhole = [&](const char* why, DWORD error) {
         SCOPED_TRACE(why);
         Click(kOKButtonId);
         HWND box = WaitForBox(L"Błąd!");
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageBoxText(box), kSaveFailed);
+        EXPECT_EQ(MessageBoxText(box), kSaveFailed + FileFailure(path, error)) << "the file and the reason";
         EXPECT_FALSE(ShowsAnIcon(box)) << "a plain box";
         PressOk(box);
         ASSERT_TRUE(BoxClosed(box));
@@ -483,7 +486,7 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
         EXPECT_EQ(FilesIn(run_.Folder()), files) << "no temporary file is left";
     };
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    expectRefusedWhole("read-only");
+    expectRefusedWhole("read-only", ERROR_ACCESS_DENIED);
     EXPECT_NE(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL));
     {
@@ -491,7 +494,7 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
         // save cannot put a new file in its place.
         const test::HeldFile reader(path, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(reader.Held());
-        expectRefusedWhole("open in another program");
+        expectRefusedWhole("open in another program", ERROR_SHARING_VIOLATION);
     }
 
     // A place that is no whole number is refused before anything is written.

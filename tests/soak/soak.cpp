@@ -129,8 +129,9 @@ public:
     }
     bool Write() const {
         return WriteMetafile(metafile_) &&
-               WriteWholeFile(texture_, MakeBitmapFile(24, 24, [](int x, int y) { return RGB(x * 10, y * 10, 99); })) &&
-               WriteWholeFile(log_, LaunchLog());
+               WriteWholeFile(texture_, MakeBitmapFile(24, 24, [](int x, int y) { return RGB(x * 10, y * 10, 99); })) ==
+                   FileError::None &&
+               WriteWholeFile(log_, LaunchLog()) == FileError::None;
     }
     // The picture of a background mode: the metafile stretched, the bitmap tiled.
     std::wstring PictureFor(int32_t mode) const { return mode == 2 ? metafile_ : mode == 3 ? texture_ : L""; }

@@ -114,7 +114,8 @@ TEST_F(FormLeaks, AFormCreatedAgainAfterDestroyHoldsWhatItsFirstWindowHeld) {
 TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
     test::ScratchSettings file;
     const std::wstring bitmap = ExecutableFolder() + L"leak-tlo.bmp";
-    ASSERT_TRUE(WriteWholeFile(bitmap, MakeBitmapFile(16, 16, [](int x, int y) { return RGB(x * 16, y * 16, 7); })));
+    ASSERT_EQ(WriteWholeFile(bitmap, MakeBitmapFile(16, 16, [](int x, int y) { return RGB(x * 16, y * 16, 7); })),
+              FileError::None);
     Tf_main panel;
     for (int mode = 0; mode <= 3; ++mode) {
         file.Write(test::ClockPanelSettings(mode, ToCp1250(bitmap)));

@@ -254,6 +254,25 @@ TEST_F(SetupFormTest, ACoordinateThatIsNoWholeNumberIsRefusedAndNothingIsWritten
     }
 }
 
+TEST_F(SetupFormTest, ATextThatCodePage1250CannotHoldIsRefusedByItsPlaceAndNothingIsWritten) {
+    const std::string before = FileBytes();
+    const struct { int column, row; const wchar_t *text, *place; } cases[] = {  // column 0: the seconds' box
+        {1, 3, L"Привет", L"Linia 3"}, {3, 20, L"à", L"Linia 20"},  // "à" is no "a"
+        {2, 1, L"C:\\Игры\\typed.exe", L"Linia 1"}, {0, 0, L"10 с", L"Czas wyświetlania okienka"}};
+    for (const auto& example : cases) {
+        setup_.Show();  // the file's texts again
+        if (example.column) setup_.StringGrid1.SetCell(example.column, example.row, example.text);
+        if (!example.column) SetWindowTextW(Control(kMonitSekEditId), example.text);
+        test::BoxAnswerer answerer;
+        Press(kOKButtonId);
+        ASSERT_TRUE(answerer.Answered()) << example.place;
+        EXPECT_EQ(answerer.Title() + L" " + answerer.Text(),
+                  L"Błąd! " + std::wstring(example.place) + L" ma znaki spoza strony kodowej 1250!");
+        EXPECT_EQ(FileBytes(), before);
+        setup_.Hide();
+    }
+}
+
 TEST_F(SetupFormTest, AMissingFileIsToldAndHugeTextsAreShownAndSavedWhole) {
     file_.Remove();
     {
