@@ -93,7 +93,10 @@ private:
     // Message handlers.
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam);
+    // The default procedure with the window's drawing locked, then the bar.
+    LRESULT CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam, bool active);
+    void UpdateFrameDrawing() const;
     void OnStyleChanging(WPARAM which, STYLESTRUCT& change);
     LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcMouse(UINT message, WPARAM wParam, LPARAM lParam);

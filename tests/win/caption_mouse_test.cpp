@@ -26,9 +26,10 @@ public:
     ~RecordingForm() override { Destroy(); }
     bool Create() override { return Form::Create(args_); }
 
-    bool Saw(UINT message, std::optional<WPARAM> wParam = {}) const {
+    bool Saw(UINT message, std::optional<WPARAM> wParam = {}, std::optional<LPARAM> lParam = {}) const {
         for (const MSG& seen : seen_)
-            if (seen.message == message && (!wParam || seen.wParam == *wParam)) return true;
+            if (seen.message == message && (!wParam || seen.wParam == *wParam) && (!lParam || seen.lParam == *lParam))
+                return true;
         return false;
     }
     void Forget() {
@@ -249,6 +250,20 @@ TEST_F(CaptionButtons, WhatReachesTheFormsOwnProcedure) {
     EXPECT_FALSE(form_.Saw(WM_COMMAND, SC_MINIMIZE));
     EXPECT_TRUE(form_.Saw(WM_SYSCOMMAND, SC_MINIMIZE)) << "the menu's commands become system commands";
     EXPECT_TRUE(IsIconic(Window()));
+}
+
+TEST_F(CaptionButtons, WhatDrawsTheSystemsCaptionNeverReachesTheFormAndTheBarIsPaintedAgain) {
+    const Rect bar = mrsc_.Layout().captionRect;
+    // uxtheme's "draw the caption" and "draw the frame", which Wine's never sends.
+    for (const UINT themeMessage : {0xAEu, 0xAFu}) {
+        const WindowDc dc(Window());
+        PatBlt(dc.get(), bar.left, bar.top, bar.Width(), bar.Height(), BLACKNESS);
+        Send(themeMessage, 0, 0);
+        EXPECT_NE(GetPixel(dc.get(), bar.left, bar.top), RGB(0, 0, 0)) << std::hex << themeMessage;
+        EXPECT_FALSE(form_.Saw(themeMessage)) << std::hex << themeMessage;
+    }
+    for (const BOOL activated : {FALSE, TRUE}) Send(WM_NCACTIVATE, activated, 0);
+    EXPECT_TRUE(form_.Saw(WM_NCACTIVATE, FALSE, -1) && form_.Saw(WM_NCACTIVATE, TRUE, -1)) << "told not to draw";
 }
 
 TEST(CaptionMouse, AMaximisedFormIsNotDraggedAndItsTextDoubleClickRestores) {
