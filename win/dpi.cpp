@@ -44,4 +44,15 @@ int SystemMetricForDpi(int index, int dpi) {
     return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
+RECT WindowFrame(DWORD style, DWORD exStyle, int dpi) {
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto forDpi = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
+    RECT frame{};
+    // AdjustWindowRectEx knows only the system's dpi, and a per-monitor aware
+    // process must not use it where a monitor's differs (its documentation).
+    if (!forDpi || !forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return frame;
+}
+
 }  // namespace velk
