@@ -8,7 +8,6 @@
 #include "core/crypt_text.h"
 #include "about/info_form.h"
 #include "ui/application.h"
-#include "monitor/lista_form.h"
 #include "ui/form_layout.h"
 #include "win/fonts.h"
 
@@ -29,9 +28,7 @@ TEST_F(InfoForm, ShowsTheVersionAndTheStoredLineDeciphered) {
     EXPECT_EQ(label.Caption(), CryptTransform(label.DrawnText(), 83)) << "the caption reads enciphered";
 }
 
-TEST_F(InfoForm, BothMemosShowMicrosoftSansSerifWithTheLinesOfTheDesignsMsSansSerif) {
-    Tf_lista list(L"");
-    ASSERT_TRUE(list.Create());
+TEST_F(InfoForm, TheMemoShowsMicrosoftSansSerifWithTheLinesOfTheDesignsMsSansSerif) {
     const ClientDc dc(nullptr);
     const auto lineHeight = [&](HFONT font, const wchar_t* face) {
         const SelectGuard select(dc.get(), font);
@@ -42,10 +39,9 @@ TEST_F(InfoForm, BothMemosShowMicrosoftSansSerifWithTheLinesOfTheDesignsMsSansSe
         return metrics.tmHeight;
     };
     const Font design = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
-    for (HWND memo : {FindWindowExW(info_.hwnd(), nullptr, L"Edit", nullptr),
-                      FindWindowExW(list.hwnd(), nullptr, L"VelkLogView", nullptr)})
-        EXPECT_EQ(lineHeight(reinterpret_cast<HFONT>(SendMessageW(memo, WM_GETFONT, 0, 0)), L"Microsoft Sans Serif"),
-                  lineHeight(design.get(), L"MS Sans Serif"));
+    const HWND memo = FindWindowExW(info_.hwnd(), nullptr, L"Edit", nullptr);
+    EXPECT_EQ(lineHeight(reinterpret_cast<HFONT>(SendMessageW(memo, WM_GETFONT, 0, 0)), L"Microsoft Sans Serif"),
+              lineHeight(design.get(), L"MS Sans Serif"));
 }
 
 // A form that is never created: labels of it repaint nothing.
