@@ -34,10 +34,8 @@ void Tf_main::ApplyDpi() {
 
 void Tf_main::OnDpiChanged(const RECT& suggested) {
     ApplyDpi();
-    // Dragged onto a monitor of another dpi, the panel takes the rectangle
-    // Windows suggests, which keeps it under the pointer (WM_DPICHANGED's
-    // documentation); otherwise it keeps its top-left corner where the user
-    // put it.
+    // WM_DPICHANGED: the suggested rectangle keeps a dragged window under the pointer.
+    // Otherwise the panel keeps its top-left corner where the user put it.
     if (Moving()) return Form::OnDpiChanged(suggested);
     const PanelSize size = PanelClientSize(lines_.TrailingEmptyTop(), Dpi());
     SetClientSize(size.width, size.height);

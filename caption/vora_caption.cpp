@@ -18,8 +18,7 @@ constexpr wchar_t kCaptionProperty[] = L"VELK.TVoraCaption";
 
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)); }
 
-// uxtheme's undocumented messages that draw the system's caption and frame
-// over the window's own.
+// uxtheme's undocumented "draw the caption" and "draw the frame" (Windows 10/11).
 enum ThemeMessage : UINT { WM_NCUAHDRAWCAPTION = 0x00AE, WM_NCUAHDRAWFRAME = 0x00AF };
 
 }  // namespace
@@ -156,17 +155,17 @@ LRESULT TVoraCaption::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TVoraCaption::OnNcActivate(WPARAM wParam) {
-    // The default keeps its own state of activation; lParam -1 tells it not
-    // to draw the non-client area (WM_NCACTIVATE's documentation), and the
-    // lock holds where a visual style once drew all the same.
+    // WM_NCACTIVATE: with lParam -1 DefWindowProc does not repaint the non-client area.
+    // The default keeps its own state of activation; the lock holds where a
+    // visual style ignores lParam, as older versions of that page said.
     CallOldThenPaint(WM_NCACTIVATE, wParam, -1, wParam != 0);
     return 1;
 }
 
 LRESULT TVoraCaption::CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam, bool active) {
     // The default draws the system's caption for these messages only on a
-    // visible window: WS_VISIBLE is off around the call, as Chromium's
-    // custom frame does, and the bar is painted after.
+    // visible window: WS_VISIBLE is off around the call, and the bar is painted after.
+    // Chromium's custom frame (hwnd_message_handler.cc) locks its redraw the same way.
     const DWORD style = StyleOf(FFormHandle);
     if (style & WS_VISIBLE) SetStyle(style & ~WS_VISIBLE);
     const LRESULT result = CallOldWndProc(message, wParam, lParam);

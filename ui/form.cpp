@@ -14,8 +14,7 @@ namespace velk {
 
 namespace {
 
-// WM_GETDPISCALEDSIZE, sent from Windows 10 1703 on; the headers give it only
-// to programs that require that version.
+// WM_GETDPISCALEDSIZE (Windows 10 1703), which the headers give only from that WINVER.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 }  // namespace
@@ -218,8 +217,7 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (message == kGetDpiScaledSize) {
-        // The size the window will take at the new dpi, which Windows then
-        // suggests with WM_DPICHANGED (WM_GETDPISCALEDSIZE's documentation).
+        // WM_GETDPISCALEDSIZE: the size answered is the one WM_DPICHANGED then suggests.
         const int dpi = static_cast<int>(wParam);
         const Size size = WindowSizeAtDpi(DesignClientSize(), FrameAt(dpi), dpi);
         *reinterpret_cast<SIZE*>(lParam) = {size.width, size.height};

@@ -48,8 +48,7 @@ RECT WindowFrame(DWORD style, DWORD exStyle, int dpi) {
     using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     static const auto forDpi = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
     RECT frame{};
-    // AdjustWindowRectEx knows only the system's dpi, and a per-monitor aware
-    // process must not use it where a monitor's differs (its documentation).
+    // AdjustWindowRectEx: not for a per-monitor aware process, it knows the system's dpi only.
     if (!forDpi || !forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     return frame;

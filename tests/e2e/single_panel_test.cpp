@@ -36,9 +36,8 @@ DWORD StartAgainAndWait(const std::wstring& folder, DWORD timeoutMs) {
     return code;
 }
 
-// Counted over one list of the top-level windows: a walk window by window
-// met a panel twice, or missed one, while activation reordered them. A panel
-// drawing its activation is hidden for a moment (its caption's redraw lock).
+// Counted over one list of the top-level windows (a walk met a panel twice, or
+// missed one, as activation reordered them); one drawing its activation hides a moment.
 int VisiblePanels() {
     std::set<HWND> panels;
     EnumWindows(

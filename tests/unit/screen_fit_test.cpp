@@ -58,8 +58,7 @@ TEST(ScreenFit, SmallWindowsLargeWindowsAndNoScreens) {
     EXPECT_EQ(ReachablePlace({5, 5, 50, 50}, {}, 32), (Rect{5, 5, 50, 50}));
 }
 
-// Worked by hand: the design scaled (halves up) inside the frame; centred on
-// a monitor left of the first, the odd pixel goes to the right.
+// Worked by hand: the design scaled (halves up) in the frame; centred, the odd pixel goes right.
 TEST(ScreenFit, AWindowsSizeAtADpiAndItsPlaceCentredOnAWorkArea) {
     const Rect frame96{-3, -19, 3, 3}, frame144{-4, -27, 4, 4};
     EXPECT_EQ(WindowSizeAtDpi({130, 95}, frame96, 96), (Size{136, 117}));
