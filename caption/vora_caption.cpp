@@ -128,7 +128,7 @@ LRESULT TVoraCaption::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCUAHDRAWCAPTION:
     case WM_NCUAHDRAWFRAME: PaintCaption(IsFormActive()); return 0;
     case WM_SETTEXT:
-    case WM_SETICON: return CallOldThenPaint(message, wParam, lParam, IsFormActive());
+    case WM_SETICON: return CallOldThenPaint(message, wParam, lParam);
     case WM_EXITMENULOOP: PaintCaption(IsFormActive()); break;
     case WM_STYLECHANGING: OnStyleChanging(wParam, *reinterpret_cast<STYLESTRUCT*>(lParam)); break;
     case WM_STYLECHANGED: return OnStyleChanged(wParam, lParam);
@@ -156,13 +156,15 @@ LRESULT TVoraCaption::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TVoraCaption::OnNcActivate(WPARAM wParam) {
     // WM_NCACTIVATE: with lParam -1 DefWindowProc does not repaint the non-client area.
-    // The default keeps its own state of activation; the lock holds where a
-    // visual style ignores lParam, as older versions of that page said.
-    CallOldThenPaint(WM_NCACTIVATE, wParam, -1, wParam != 0);
+    // The default keeps its own state of activation. No redraw lock here: at
+    // every activation, clicks would pass through the window and other
+    // programs would see it hidden for a moment.
+    CallOldWndProc(WM_NCACTIVATE, wParam, -1);
+    PaintCaption(wParam != 0);
     return 1;
 }
 
-LRESULT TVoraCaption::CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam, bool active) {
+LRESULT TVoraCaption::CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam) {
     // The default draws the system's caption for these messages only on a
     // visible window: WS_VISIBLE is off around the call, and the bar is painted after.
     // Chromium's custom frame (hwnd_message_handler.cc) locks its redraw the same way.
@@ -171,7 +173,7 @@ LRESULT TVoraCaption::CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lPara
     const LRESULT result = CallOldWndProc(message, wParam, lParam);
     if (!FFormHandle) return result;
     if (style & WS_VISIBLE) SetStyle(StyleOf(FFormHandle) | WS_VISIBLE);
-    PaintCaption(active);
+    PaintCaption(IsFormActive());
     return result;
 }
 

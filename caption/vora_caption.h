@@ -97,7 +97,7 @@ private:
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcActivate(WPARAM wParam);
     // The default procedure with the window's drawing locked, then the bar.
-    LRESULT CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam, bool active);
+    LRESULT CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam);
     void UpdateFrameDrawing() const;
     void OnStyleChanging(WPARAM which, STYLESTRUCT& change);
     LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
