@@ -252,15 +252,15 @@ TEST_F(CaptionButtons, WhatReachesTheFormsOwnProcedure) {
     EXPECT_TRUE(IsIconic(Window()));
 }
 
-TEST_F(CaptionButtons, WhatDrawsTheSystemsCaptionNeverReachesTheFormAndTheBarIsPaintedAgain) {
+TEST_F(CaptionButtons, WhatDrawsTheSystemsCaptionReachesTheFormOnlyToldNotToAndTheBarIsPaintedAfter) {
     const Rect bar = mrsc_.Layout().captionRect;
-    // uxtheme's "draw the caption" and "draw the frame", which Wine's never sends.
-    for (const UINT themeMessage : {0xAEu, 0xAFu}) {
+    // uxtheme's "draw the caption" and "draw the frame", which Wine's never sends, and a new text.
+    for (const UINT message : {0xAEu, 0xAFu, static_cast<UINT>(WM_SETTEXT)}) {
         const WindowDc dc(Window());
         PatBlt(dc.get(), bar.left, bar.top, bar.Width(), bar.Height(), BLACKNESS);
-        Send(themeMessage, 0, 0);
-        EXPECT_NE(GetPixel(dc.get(), bar.left, bar.top), RGB(0, 0, 0)) << std::hex << themeMessage;
-        EXPECT_FALSE(form_.Saw(themeMessage)) << std::hex << themeMessage;
+        Send(message, 0, reinterpret_cast<LPARAM>(L"Nowy"));
+        EXPECT_EQ(GetPixel(dc.get(), bar.left, bar.top), mrsc_.IsFormActive() ? RGB(0, 0, 128) : RGB(128, 128, 128));
+        EXPECT_EQ(form_.Saw(message), message == WM_SETTEXT) << std::hex << message;
     }
     for (const BOOL activated : {FALSE, TRUE}) Send(WM_NCACTIVATE, activated, 0);
     EXPECT_TRUE(form_.Saw(WM_NCACTIVATE, FALSE, -1) && form_.Saw(WM_NCACTIVATE, TRUE, -1)) << "told not to draw";
