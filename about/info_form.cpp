@@ -43,7 +43,7 @@ constexpr FormArgs kWindow{.className = L"Tf_info", .caption = L"O programie..."
 // Created in this order, which is the tab order: Memo1, BitBtn1, Memo2, BitBtn2.
 constexpr ControlDesign kLayout[] = {
     {ControlKind::Label, kLabel1Id, 0, 8, 8, 124, 32, L"", kTitleFont, SS_NOPREFIX},
-    // Unwrapped: where MS Sans Serif is replaced by a wider face, a long line
+    // Unwrapped: where a wider face stands in for the memo's, a long line
     // loses a few pixels at its end instead of pushing the last lines out.
     {ControlKind::Memo, kMemo1Id, 0, 8, 40, 241, 81, kDescription, kMemoFont, ES_AUTOHSCROLL},
     {ControlKind::Button, IDOK, 0, 336, 144, 75, 25, L"&OK", kButtonFont, BS_DEFPUSHBUTTON, bkOK},
@@ -81,7 +81,7 @@ bool Tf_info::Create() {
 void Tf_info::MakeFonts() {
     titleFont_ = MakeFont(Scaled(27), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
     linkFont_ = MakeFont(Scaled(12), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, kSansSerifFace);
     signatureFont_ = MakeFont(Scaled(8), FW_BOLD, false, ANSI_CHARSET, L"Arial");
     cryptFont_ = MakeFont(Scaled(11), FW_NORMAL, true, EASTEUROPE_CHARSET, L"Arial");
     buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");

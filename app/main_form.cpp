@@ -42,15 +42,17 @@ void Tf_main::ApplyDpi() {
 }
 
 void Tf_main::OnDpiChanged(const RECT& suggested) {
-    // The panel keeps its top-left corner where the user put it.
     ApplyDpi();
+    // WM_DPICHANGED: the suggested rectangle keeps a dragged window under the pointer.
+    // Otherwise the panel keeps its top-left corner where the user put it.
+    if (Moving()) return Form::OnDpiChanged(suggested);
     const PanelSize size = PanelClientSize(lines_.TrailingEmptyTop(), Dpi());
-    SetWindowPos(hwnd(), nullptr, 0, 0, suggested.right - suggested.left, suggested.bottom - suggested.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetClientSize(size.width, size.height);
     KeepReachable();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
+
+Size Tf_main::DesignClientSize() const { return {kPanelClientWidth, PanelClientHeight(lines_.TrailingEmptyTop())}; }
 
 bool Tf_main::Create() {
     // The design: a tool window at its design place; the settings then give

@@ -70,6 +70,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
     void OnDpiChanged(const RECT& suggested) override;
+    Size DesignClientSize() const override;
     void OnCloseRequest() override;
     void OnSessionEnd() override { FormClose(); }
 

@@ -18,6 +18,9 @@ constexpr wchar_t kCaptionProperty[] = L"VELK.TVoraCaption";
 
 DWORD StyleOf(HWND window) { return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)); }
 
+// uxtheme's undocumented "draw the caption" and "draw the frame" (Windows 10/11).
+enum ThemeMessage : UINT { WM_NCUAHDRAWCAPTION = 0x00AE, WM_NCUAHDRAWFRAME = 0x00AF };
+
 }  // namespace
 
 TVoraCaption::TVoraCaption() {
@@ -61,7 +64,7 @@ void TVoraCaption::Attach(HWND owner) {
     GetSystemMenu(owner, FALSE);
     FSavedStyle = StyleOf(owner);
     SetStyle(FSavedStyle & ~WS_SYSMENU);
-    SetFrameDrawing(owner, FrameDrawing::ByWindow);
+    UpdateFrameDrawing();
 
     UpdateLayout();
     PaintCaption(IsFormActive());
@@ -121,7 +124,12 @@ LRESULT TVoraCaption::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);
     case WM_ACTIVATE: PaintCaption(LOWORD(wParam) != WA_INACTIVE); break;
     case WM_NCPAINT: return OnNcPaint(wParam, lParam);
-    case WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
+    case WM_NCACTIVATE: return OnNcActivate(wParam);
+    case WM_NCUAHDRAWCAPTION:
+    case WM_NCUAHDRAWFRAME: PaintCaption(IsFormActive()); return 0;
+    case WM_SETTEXT:
+    case WM_SETICON: return CallOldThenPaint(message, wParam, lParam);
+    case WM_EXITMENULOOP: PaintCaption(IsFormActive()); break;
     case WM_STYLECHANGING: OnStyleChanging(wParam, *reinterpret_cast<STYLESTRUCT*>(lParam)); break;
     case WM_STYLECHANGED: return OnStyleChanged(wParam, lParam);
     case WM_COMMAND: return OnCommand(wParam, lParam);
@@ -146,12 +154,27 @@ LRESULT TVoraCaption::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(oldWndProc, window, WM_NCDESTROY, wParam, lParam);
 }
 
-LRESULT TVoraCaption::OnNcActivate(WPARAM wParam, LPARAM lParam) {
-    // On deactivation the system would draw its own inactive caption over
-    // the bar: it is not asked.
-    if (wParam) CallOldWndProc(WM_NCACTIVATE, wParam, lParam);
+LRESULT TVoraCaption::OnNcActivate(WPARAM wParam) {
+    // WM_NCACTIVATE: with lParam -1 DefWindowProc does not repaint the non-client area.
+    // The default keeps its own state of activation. No redraw lock here: at
+    // every activation, clicks would pass through the window and other
+    // programs would see it hidden for a moment.
+    CallOldWndProc(WM_NCACTIVATE, wParam, -1);
     PaintCaption(wParam != 0);
     return 1;
+}
+
+LRESULT TVoraCaption::CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The default draws the system's caption for these messages only on a
+    // visible window: WS_VISIBLE is off around the call, and the bar is painted after.
+    // Chromium's custom frame (hwnd_message_handler.cc) locks its redraw the same way.
+    const DWORD style = StyleOf(FFormHandle);
+    if (style & WS_VISIBLE) SetStyle(style & ~WS_VISIBLE);
+    const LRESULT result = CallOldWndProc(message, wParam, lParam);
+    if (!FFormHandle) return result;
+    if (style & WS_VISIBLE) SetStyle(StyleOf(FFormHandle) | WS_VISIBLE);
+    PaintCaption(IsFormActive());
+    return result;
 }
 
 void TVoraCaption::OnStyleChanging(WPARAM which, STYLESTRUCT& change) {
@@ -168,8 +191,18 @@ LRESULT TVoraCaption::OnStyleChanged(WPARAM wParam, LPARAM lParam) {
     const bool ownChange = FOwnStyleChange;
     const LRESULT result = CallOldWndProc(WM_STYLECHANGED, wParam, lParam);
     // A new frame style of the form's takes effect and shows the bar at once.
-    if (!ownChange) FrameChanged();
+    if (!ownChange) {
+        UpdateFrameDrawing();
+        FrameChanged();
+    }
     return result;
+}
+
+void TVoraCaption::UpdateFrameDrawing() const {
+    // Only a window with a caption paints its own frame: a borderless one
+    // keeps the desktop window manager's (its shadow among it).
+    SetFrameDrawing(FFormHandle, BorderStyleOf(FFormHandle) == bsNone ? FrameDrawing::ByWindowStyle
+                                                                       : FrameDrawing::ByWindow);
 }
 
 void TVoraCaption::OnCaptureChanged(HWND gainer) {

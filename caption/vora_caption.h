@@ -7,9 +7,11 @@
 // the form's own procedure runs; while attached it keeps WS_SYSMENU off the
 // window, so that the system draws no icon or buttons of its own and the
 // whole bar is caption to the system's hit test. Nor does the desktop window
-// manager draw its frame over the bar while attached: each window the
-// caption attaches to, a form's window made again among them, paints its
-// own frame.
+// manager draw its frame over the bar while the form has a caption: each
+// window the caption attaches to, a form's window made again among them,
+// paints its own frame then. What Windows sends to draw its own caption
+// (uxtheme's messages, activation, a new text or icon) never draws over the
+// bar.
 //
 // Attach it once the form's window exists, before the form's own set-up
 // changes the window's style: the border icons are those of the style met
@@ -93,7 +95,10 @@ private:
     // Message handlers.
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam);
+    // The default procedure with the window's drawing locked, then the bar.
+    LRESULT CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam);
+    void UpdateFrameDrawing() const;
     void OnStyleChanging(WPARAM which, STYLESTRUCT& change);
     LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcMouse(UINT message, WPARAM wParam, LPARAM lParam);

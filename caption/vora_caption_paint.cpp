@@ -117,20 +117,25 @@ void TVoraCaption::PaintTexts(HDC dc, bool active) {
 }
 
 LRESULT TVoraCaption::OnNcPaint(WPARAM wParam, LPARAM lParam) {
-    PaintCaption(IsFormActive());
-    // The system paints the frame and everything else in the update region,
-    // but never the bar: the region handed on is the update region (or the
-    // whole window, for wParam 0 or 1) without the bar, in screen coordinates.
+    // The system paints first: the frame and everything else in the update
+    // region, but not the bar (the region handed on is the update region, or
+    // the whole window for wParam 0 or 1, without the bar, in screen
+    // coordinates). The bar is painted last, over anything of the system's.
+    UpdateLayout();
     RECT window{};
     GetWindowRect(FFormHandle, &window);
     const Region rest(CreateRectRgnIndirect(&window));
     const Rect& bar = FLayout.captionRect;
     const Region barRegion(
         CreateRectRgn(window.left + bar.left, window.top + bar.top, window.left + bar.right, window.top + bar.bottom));
-    if (!rest || !barRegion) return CallOldWndProc(WM_NCPAINT, wParam, lParam);
-    if (wParam > 1) CombineRgn(rest.get(), reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY);
-    CombineRgn(rest.get(), rest.get(), barRegion.get(), RGN_DIFF);
-    return CallOldWndProc(WM_NCPAINT, reinterpret_cast<WPARAM>(rest.get()), lParam);
+    if (rest && barRegion) {
+        if (wParam > 1) CombineRgn(rest.get(), reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY);
+        CombineRgn(rest.get(), rest.get(), barRegion.get(), RGN_DIFF);
+        wParam = reinterpret_cast<WPARAM>(rest.get());
+    }
+    const LRESULT result = CallOldWndProc(WM_NCPAINT, wParam, lParam);
+    PaintCaption(IsFormActive());
+    return result;
 }
 
 }  // namespace velk

@@ -1,5 +1,5 @@
 #pragma once
-// Points and rectangles of the program's arithmetic (the caption bar, the
+// Points, sizes and rectangles of the program's arithmetic (the caption bar, the
 // string grid, the screen places), in whole pixels. No Windows header:
 // tested natively; ui/ turns them into the system's RECT and POINT.
 namespace velk {
@@ -8,6 +8,12 @@ struct Point {
     int x = 0;
     int y = 0;
     bool operator==(const Point&) const = default;
+};
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
 };
 
 // Left and top inside, right and bottom outside, as the system's rectangles.

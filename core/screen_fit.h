@@ -14,4 +14,10 @@ namespace velk {
 // most, else the closest). No work areas: unchanged.
 Rect ReachablePlace(const Rect& window, std::span<const Rect> workAreas, int reach);
 
+// The top-left corner that centres the window on the work area.
+inline Point CentredIn(const Rect& workArea, const Rect& window) {
+    return {workArea.left + (workArea.Width() - window.Width()) / 2,
+            workArea.top + (workArea.Height() - window.Height()) / 2};
+}
+
 }  // namespace velk

@@ -39,7 +39,7 @@ bool Tf_lista::Create() {
 }
 
 void Tf_lista::MakeFonts() {
-    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, kSansSerifFace);
     buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
 }
 

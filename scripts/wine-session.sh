@@ -29,6 +29,12 @@ fail() {
 shift
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# What a ready prefix holds, written into its .velk-ready: a prefix made
+# before the list changed is made again, and so are its copies.
+faces=(Arial "MS Sans Serif" "Microsoft Sans Serif")
+ready_mark="fonts replaced by Liberation Sans: ${faces[*]}"
+is_ready() { [ "$(cat "$1/.velk-ready" 2>/dev/null)" = "$ready_mark" ]; }
+
 # Whether the server of the prefix runs: it works in a folder named after
 # the prefix's device and inode. Processes come and go while /proc is read,
 # so a miss is looked at again.
@@ -46,7 +52,7 @@ server_runs() {
 make_prefix() {
     local prefix
     prefix=$(realpath -m "$1")
-    [ -f "$prefix/.velk-ready" ] && return 0
+    is_ready "$prefix" && return 0
     export WINEPREFIX=$prefix
     rm -rf "$prefix" && mkdir -p "$prefix" || fail "prefix: cannot make $prefix"
     "$wine64" wineboot -i </dev/null >/dev/null 2>&1 || fail "prefix: wineboot -i in $prefix"
@@ -60,12 +66,14 @@ make_prefix() {
     # unless they lie in the prefix; the raster .fon faces lack Polish letters.
     mkdir -p "$prefix/drive_c/windows/Fonts" && cp "$wine_fonts"/*.ttf "$prefix/drive_c/windows/Fonts/" ||
         fail "prefix: copying Wine's fonts from $wine_fonts"
-    for face in Arial "MS Sans Serif"; do
+    # Wine has no Arial or Microsoft Sans Serif, nor an MS Sans Serif with
+    # Polish letters: Arial's metric twin stands in for them.
+    for face in "${faces[@]}"; do
         "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "Liberation Sans" /f \
             </dev/null >/dev/null 2>&1 || fail "prefix: the replacement of $face in $prefix"
     done
     "$wineserver" -w
-    touch "$prefix/.velk-ready"
+    echo "$ready_mark" >"$prefix/.velk-ready"
 }
 
 # A copy of a ready prefix, made in an instant by hard links. The server
@@ -77,8 +85,8 @@ copy_prefix() {
     from=$(realpath -m "$1")
     to=$(realpath -m "$2")
     dpi=${3:-}
-    [ -f "$to/.velk-ready" ] && return 0
-    [ -f "$from/.velk-ready" ] || fail "copy-prefix: $from is no ready prefix"
+    is_ready "$to" && return 0
+    is_ready "$from" || fail "copy-prefix: $from is no ready prefix"
     rm -rf "$to" && cp -al "$from" "$to" && rm "$to/.velk-ready" || fail "copy-prefix: linking $from to $to"
     for file in "$from"/*.reg; do
         cp --remove-destination "$file" "$to/" || fail "copy-prefix: copying $file"
@@ -101,7 +109,7 @@ copy_prefix() {
         done
         "$wineserver" -w
     fi
-    touch "$to/.velk-ready"
+    echo "$ready_mark" >"$to/.velk-ready"
 }
 
 # Starts Xvfb on the first free display from $display_base on, detached from
@@ -132,7 +140,7 @@ start_display() {
 # would otherwise inherit that program's output pipe and hold it open.
 start_server() {
     local prefix=$1
-    [ -f "$prefix/.velk-ready" ] || fail "server: $prefix is no ready prefix (configure the build)"
+    is_ready "$prefix" || fail "server: $prefix is no ready prefix (configure the build)"
     export WINEPREFIX=$prefix DISPLAY=$display
     # A server left by an earlier run of this prefix would not stay.
     "$wineserver" -k 2>/dev/null

@@ -31,6 +31,8 @@ function(velk_wine_step)
     endif()
 endfunction()
 velk_wine_step(prefix ${VELK_WINEPREFIX})
+# A new kind of prefix (the script's mark changes) is made at the next build.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
 
 add_executable(session_keeper WIN32 tools/session_keeper.cpp)
 target_link_libraries(session_keeper PRIVATE velk_warnings)

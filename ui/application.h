@@ -25,6 +25,8 @@ public:
 
     // Owner of every form; its title is the application title.
     HWND Handle() const { return hwnd(); }
+    // The form Run shows, while it runs.
+    Form* MainForm() const { return mainForm_; }
 
     // Shows the main form and runs the message loop until the main form has
     // closed; returns the exit code.

@@ -12,6 +12,13 @@
 
 namespace velk {
 
+namespace {
+
+// WM_GETDPISCALEDSIZE (Windows 10 1703), which the headers give only from that WINVER.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+}  // namespace
+
 void Form::Destroy() {
     if (hwnd()) DestroyWindow(hwnd());
 }
@@ -27,12 +34,12 @@ bool Form::Create(const FormArgs& args) {
     RegisterWindowClass({args.className, args.classStyle, args.classBackground, args.iconResource});
 
     dpi_ = SystemDpi();
-    RECT frame{0, 0, Scaled(args.clientWidth), Scaled(args.clientHeight)};
-    AdjustWindowRectEx(&frame, args.style, FALSE, args.exStyle);
+    designClient_ = {args.clientWidth, args.clientHeight};
+    const Size size = WindowSizeAtDpi(designClient_, FromRECT(WindowFrame(args.style, args.exStyle, dpi_)), dpi_);
     centreOnFirstShow_ = args.centred;
     const Application* application = Application::Current();
-    const RECT place{Scaled(args.left), Scaled(args.top), Scaled(args.left) + frame.right - frame.left,
-                     Scaled(args.top) + frame.bottom - frame.top};
+    const RECT place{Scaled(args.left), Scaled(args.top), Scaled(args.left) + size.width,
+                     Scaled(args.top) + size.height};
     if (!CreateBound(args.exStyle, args.className, args.caption, args.style, place,
                      application ? application->Handle() : nullptr))
         return false;
@@ -45,6 +52,11 @@ bool Form::Create(const FormArgs& args) {
 }
 
 int Form::Scaled(int designValue) const { return ScaleToDpi(designValue, dpi_); }
+
+Rect Form::FrameAt(int dpi) const {
+    return FromRECT(WindowFrame(static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                                static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), dpi));
+}
 
 void Form::OnDpiChanged(const RECT& suggested) {
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -91,12 +103,16 @@ void Form::Show() {
     }
     if (centreOnFirstShow_) {
         centreOnFirstShow_ = false;
+        // On the work area of the main form's monitor, where the user works.
+        const Application* application = Application::Current();
+        const Form* main = application ? application->MainForm() : nullptr;
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(main ? main->hwnd() : hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
         RECT window;
         GetWindowRect(hwnd(), &window);
-        const int width = window.right - window.left;
-        const int height = window.bottom - window.top;
-        SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const Point place = CentredIn(FromRECT(monitor.rcWork), FromRECT(window));
+        SetWindowPos(hwnd(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     OnShow();
     KeepReachable();
@@ -173,10 +189,9 @@ void Form::RunModalLoop() {
 bool Form::PreTranslateMessage(MSG& msg) { return IsDialogMessageW(hwnd(), &msg) != FALSE; }
 
 void Form::SetClientSize(int width, int height) {
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
-    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    // The frame the window has at its own dpi now.
+    const Rect frame = FrameAt(WindowDpi(hwnd()));
+    SetWindowPos(hwnd(), nullptr, 0, 0, width + frame.Width(), height + frame.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -201,6 +216,14 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
+    if (message == kGetDpiScaledSize) {
+        // WM_GETDPISCALEDSIZE: the size answered is the one WM_DPICHANGED then suggests.
+        const int dpi = static_cast<int>(wParam);
+        const Size size = WindowSizeAtDpi(DesignClientSize(), FrameAt(dpi), dpi);
+        *reinterpret_cast<SIZE*>(lParam) = {size.width, size.height};
+        return TRUE;
+    }
+    if (message == WM_ENTERSIZEMOVE || message == WM_EXITSIZEMOVE) moving_ = message == WM_ENTERSIZEMOVE;
     return SessionHandling(hwnd(), message, wParam, lParam);
 }
 

@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "core/geometry.h"
 #include "ui/window.h"
 
 namespace velk {
@@ -31,7 +32,7 @@ struct FormArgs {
     int top = 0;
     int clientWidth = 0;
     int clientHeight = 0;
-    bool centred = false;  // centred on the screen the first time it is shown
+    bool centred = false;  // centred on the main form's monitor the first time it is shown
     int classBackground = COLOR_BTNFACE + 1;
     int iconResource = 0;  // 0: no icon of its own
 };
@@ -94,14 +95,23 @@ protected:
     // a form rebuilds its fonts and layout here, then takes the suggested
     // rectangle with this base.
     virtual void OnDpiChanged(const RECT& suggested);
+    // The client area's size at 96 dpi, from which its size at any dpi
+    // follows: the design's, unless the form sizes itself.
+    virtual Size DesignClientSize() const { return designClient_; }
+    // The user is moving or sizing the window.
+    bool Moving() const { return moving_; }
     // The close box, Alt+F4 or Close(): a modal form ends with mrCancel, any
     // other form is hidden.
     virtual void OnCloseRequest();
 
 private:
     void RunModalLoop();
+    // The window's frame at a dpi, around an empty client area.
+    Rect FrameAt(int dpi) const;
 
     int dpi_ = 96;
+    Size designClient_;
+    bool moving_ = false;
     bool centreOnFirstShow_ = false;
     bool modal_ = false;
     int modalResult_ = mrNone;

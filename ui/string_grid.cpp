@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/scrolling.h"
+#include "win/dpi.h"
 #include "win/object_count.h"
 #include "win/rect.h"
 
@@ -204,8 +205,10 @@ void StringGrid::UpdateScrollBars() {
     RECT client{};
     GetClientRect(hwnd(), &client);
     const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
-    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    // The bars are as wide as the window's dpi makes them.
+    const int dpi = WindowDpi(hwnd());
+    const int barWidth = SystemMetricForDpi(SM_CXVSCROLL, dpi);
+    const int barHeight = SystemMetricForDpi(SM_CYHSCROLL, dpi);
     // The area as it would be without bars.
     const grid::Size area{client.right + ((style & WS_VSCROLL) ? barWidth : 0),
                           client.bottom + ((style & WS_HSCROLL) ? barHeight : 0)};

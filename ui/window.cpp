@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "win/dpi.h"
 #include "win/guarded_call.h"
 
 namespace velk {
@@ -24,10 +25,12 @@ void WindowBase::RegisterWindowClass(const WindowClassArgs& args, WNDPROC proced
     windowClass.lpszClassName = args.name;
     if (args.iconResource) {
         // Shared icons belong to the system, like LoadIconW's: nothing to free.
+        // A class has no window yet: the small one at the system's dpi.
+        const int dpi = SystemDpi();
         windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(args.iconResource));
         windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(args.iconResource), IMAGE_ICON,
-                                                            GetSystemMetrics(SM_CXSMICON),
-                                                            GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+                                                            SystemMetricForDpi(SM_CXSMICON, dpi),
+                                                            SystemMetricForDpi(SM_CYSMICON, dpi), LR_SHARED));
     }
     RegisterClassExW(&windowClass);
 }

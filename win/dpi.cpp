@@ -44,4 +44,14 @@ int SystemMetricForDpi(int index, int dpi) {
     return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
+RECT WindowFrame(DWORD style, DWORD exStyle, int dpi) {
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto forDpi = User32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
+    RECT frame{};
+    // AdjustWindowRectEx: not for a per-monitor aware process, it knows the system's dpi only.
+    if (!forDpi || !forDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return frame;
+}
+
 }  // namespace velk

@@ -16,5 +16,8 @@ int SystemDpi();
 int WindowDpi(HWND window);
 // A system metric at a dpi.
 int SystemMetricForDpi(int index, int dpi);
+// The frame a window of these styles has around its client area at a dpi,
+// as a rectangle around an empty client area at the origin.
+RECT WindowFrame(DWORD style, DWORD exStyle, int dpi);
 
 }  // namespace velk

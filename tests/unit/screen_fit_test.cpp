@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/dpi_scale.h"
 #include "core/screen_fit.h"
 
 namespace velk {
@@ -55,6 +56,15 @@ TEST(ScreenFit, SmallWindowsLargeWindowsAndNoScreens) {
     // Larger than the screen: its top-left corner goes to the screen's.
     EXPECT_EQ(ReachablePlace({-2000, 5000, -1000, 5700}, one, 32), (Rect{0, 0, 1000, 700}));
     EXPECT_EQ(ReachablePlace({5, 5, 50, 50}, {}, 32), (Rect{5, 5, 50, 50}));
+}
+
+// Worked by hand: the design scaled (halves up) in the frame; centred, the odd pixel goes right.
+TEST(ScreenFit, AWindowsSizeAtADpiAndItsPlaceCentredOnAWorkArea) {
+    const Rect frame96{-3, -19, 3, 3}, frame144{-4, -27, 4, 4};
+    EXPECT_EQ(WindowSizeAtDpi({130, 95}, frame96, 96), (Size{136, 117}));
+    EXPECT_EQ(WindowSizeAtDpi({130, 95}, frame144, 144), (Size{203, 174}));  // 195 + 8, 142.5 + 31
+    EXPECT_EQ(WindowSizeAtDpi({130, 95}, frame144, 120), (Size{171, 150}));  // 162.5 + 8, 118.75 + 31
+    EXPECT_EQ(CentredIn({-1920, -200, 0, 880}, {0, 0, 437, 206}), (Point{-1179, 237}));
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ public:
     ~RecordingForm() override { Destroy(); }
     bool Create() override { return Form::Create(args_); }
 
-    bool Saw(UINT message, std::optional<WPARAM> wParam = {}) const {
+    bool Saw(UINT message, std::optional<WPARAM> wParam = {}, std::optional<LPARAM> lParam = {}) const {
         for (const MSG& seen : seen_)
-            if (seen.message == message && (!wParam || seen.wParam == *wParam)) return true;
+            if (seen.message == message && (!wParam || seen.wParam == *wParam) && (!lParam || seen.lParam == *lParam))
+                return true;
         return false;
     }
     void Forget() {
@@ -249,6 +250,20 @@ TEST_F(CaptionButtons, WhatReachesTheFormsOwnProcedure) {
     EXPECT_FALSE(form_.Saw(WM_COMMAND, SC_MINIMIZE));
     EXPECT_TRUE(form_.Saw(WM_SYSCOMMAND, SC_MINIMIZE)) << "the menu's commands become system commands";
     EXPECT_TRUE(IsIconic(Window()));
+}
+
+TEST_F(CaptionButtons, WhatDrawsTheSystemsCaptionReachesTheFormOnlyToldNotToAndTheBarIsPaintedAfter) {
+    const Rect bar = mrsc_.Layout().captionRect;
+    // uxtheme's "draw the caption" and "draw the frame", which Wine's never sends, and a new text.
+    for (const UINT message : {0xAEu, 0xAFu, static_cast<UINT>(WM_SETTEXT)}) {
+        const WindowDc dc(Window());
+        PatBlt(dc.get(), bar.left, bar.top, bar.Width(), bar.Height(), BLACKNESS);
+        Send(message, 0, reinterpret_cast<LPARAM>(L"Nowy"));
+        EXPECT_EQ(GetPixel(dc.get(), bar.left, bar.top), mrsc_.IsFormActive() ? RGB(0, 0, 128) : RGB(128, 128, 128));
+        EXPECT_EQ(form_.Saw(message), message == WM_SETTEXT) << std::hex << message;
+    }
+    for (const BOOL activated : {FALSE, TRUE}) Send(WM_NCACTIVATE, activated, 0);
+    EXPECT_TRUE(form_.Saw(WM_NCACTIVATE, FALSE, -1) && form_.Saw(WM_NCACTIVATE, TRUE, -1)) << "told not to draw";
 }
 
 TEST(CaptionMouse, AMaximisedFormIsNotDraggedAndItsTextDoubleClickRestores) {

@@ -9,6 +9,7 @@
 #include "about/info_form.h"
 #include "ui/application.h"
 #include "ui/form_layout.h"
+#include "win/fonts.h"
 
 namespace velk {
 namespace {
@@ -25,6 +26,22 @@ TEST_F(InfoForm, ShowsTheVersionAndTheStoredLineDeciphered) {
     EXPECT_EQ(label.Key(), 83) << "the stored key replaces the random one";
     EXPECT_EQ(label.DrawnText(), "Ten napis jest zapisany szyfrem.");
     EXPECT_EQ(label.Caption(), CryptTransform(label.DrawnText(), 83)) << "the caption reads enciphered";
+}
+
+TEST_F(InfoForm, TheMemoShowsMicrosoftSansSerifWithTheLinesOfTheDesignsMsSansSerif) {
+    const ClientDc dc(nullptr);
+    const auto lineHeight = [&](HFONT font, const wchar_t* face) {
+        const SelectGuard select(dc.get(), font);
+        wchar_t drawn[LF_FACESIZE] = {};
+        TEXTMETRICW metrics{};
+        EXPECT_TRUE(GetTextFaceW(dc.get(), LF_FACESIZE, drawn) && GetTextMetricsW(dc.get(), &metrics));
+        EXPECT_STREQ(drawn, face) << "the test prefix maps each face";
+        return metrics.tmHeight;
+    };
+    const Font design = MakeFont(11, FW_NORMAL, false, DEFAULT_CHARSET, L"MS Sans Serif");
+    const HWND memo = FindWindowExW(info_.hwnd(), nullptr, L"Edit", nullptr);
+    EXPECT_EQ(lineHeight(reinterpret_cast<HFONT>(SendMessageW(memo, WM_GETFONT, 0, 0)), L"Microsoft Sans Serif"),
+              lineHeight(design.get(), L"MS Sans Serif"));
 }
 
 // A form that is never created: labels of it repaint nothing.
