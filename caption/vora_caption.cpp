@@ -155,25 +155,31 @@ LRESULT TVoraCaption::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TVoraCaption::OnNcActivate(WPARAM wParam) {
-    // WM_NCACTIVATE: with lParam -1 DefWindowProc does not repaint the non-client area.
-    // The default keeps its own state of activation. No redraw lock here: at
-    // every activation, clicks would pass through the window and other
-    // programs would see it hidden for a moment.
-    CallOldWndProc(WM_NCACTIVATE, wParam, -1);
+    // WM_NCACTIVATE: with lParam -1 DefWindowProc does not repaint the
+    // non-client area; under a visual style (every Windows 10 and 11) the
+    // page calls lParam unused, so the redraw lock keeps the system's caption
+    // off as well. The default keeps its own state of activation.
+    CallOldWithoutRedraw(WM_NCACTIVATE, wParam, -1);
     PaintCaption(wParam != 0);
     return 1;
 }
 
 LRESULT TVoraCaption::CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam) {
-    // The default draws the system's caption for these messages only on a
-    // visible window: WS_VISIBLE is off around the call, and the bar is painted after.
-    // Chromium's custom frame (hwnd_message_handler.cc) locks its redraw the same way.
-    const DWORD style = StyleOf(FFormHandle);
-    if (style & WS_VISIBLE) SetStyle(style & ~WS_VISIBLE);
-    const LRESULT result = CallOldWndProc(message, wParam, lParam);
-    if (!FFormHandle) return result;
-    if (style & WS_VISIBLE) SetStyle(StyleOf(FFormHandle) | WS_VISIBLE);
+    const LRESULT result = CallOldWithoutRedraw(message, wParam, lParam);
     PaintCaption(IsFormActive());
+    return result;
+}
+
+LRESULT TVoraCaption::CallOldWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The default draws the system's caption only on a visible window:
+    // WS_VISIBLE is off around the call. Chromium's custom frame
+    // (hwnd_message_handler.cc) locks its redraw the same way. A window
+    // without a caption has none drawn, and stays visible throughout.
+    const DWORD style = StyleOf(FFormHandle);
+    const bool lock = (style & WS_VISIBLE) && (style & WS_CAPTION) == WS_CAPTION;
+    if (lock) SetStyle(style & ~WS_VISIBLE);
+    const LRESULT result = CallOldWndProc(message, wParam, lParam);
+    if (FFormHandle && lock) SetStyle(StyleOf(FFormHandle) | WS_VISIBLE);
     return result;
 }
 

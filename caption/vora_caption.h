@@ -98,6 +98,8 @@ private:
     LRESULT OnNcActivate(WPARAM wParam);
     // The default procedure with the window's drawing locked, then the bar.
     LRESULT CallOldThenPaint(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default procedure with the window's redraw locked.
+    LRESULT CallOldWithoutRedraw(UINT message, WPARAM wParam, LPARAM lParam);
     void UpdateFrameDrawing() const;
     void OnStyleChanging(WPARAM which, STYLESTRUCT& change);
     LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);

@@ -36,7 +36,7 @@ HMODULE LoadSystemDll(const wchar_t* name) {
     if (length == 0 || length + 1 + nameLength >= MAX_PATH) return nullptr;
     path[length] = L'\\';
     memcpy(path + length + 1, name, (nameLength + 1) * sizeof(wchar_t));
-    return LoadLibraryW(path);
+    return LoadLibraryExW(path, nullptr, 0);
 }
 
 HINSTANCE ShellOpen(HWND owner, const wchar_t* file) {
