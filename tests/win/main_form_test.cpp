@@ -263,19 +263,14 @@ TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
     EXPECT_EQ(ClientSize().cx, 130);
     EXPECT_EQ(ClientSize().cy, 362);
 
-    // Loaded while the settings dialog's modal loop keeps the panel
-    // disabled: it stays so, with the same placement or another.
-    EnableWindow(panel_.hwnd(), FALSE);
-    for (const PanelPlacement placement : {PanelPlacement::FixedPanel, PanelPlacement::ToolWindow}) {
+    EnableWindow(panel_.hwnd(), FALSE);  // as the settings dialog's modal loop does: a load keeps it so
+    for (const auto placement : {PanelPlacement::FixedPanel, PanelPlacement::ToolWindow, PanelPlacement::FixedPanel}) {
         settings.Placement = placement;
         file_.Write(settings);
         panel_.LoadSettings();
         EXPECT_FALSE(IsWindowEnabled(panel_.hwnd()));
     }
     EnableWindow(panel_.hwnd(), TRUE);
-    settings.Placement = PanelPlacement::FixedPanel;
-    file_.Write(settings);
-    panel_.LoadSettings();
 
     // Any other value leaves the frame as it is.
     settings.Placement = PanelPlacement{7};
