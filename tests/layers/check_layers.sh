@@ -19,18 +19,16 @@ for folder in $(find . \( -path ./build -o -path ./tests -o -path './.*' \) -pru
     case $layers in *" $folder "*) ;; *) fault "$folder/: sources in a folder that is no layer of the build" ;; esac
 done
 
-for folder in $layers; do
-    for file in "$folder"/*.h "$folder"/*.cpp; do
-        [ -e "$file" ] || continue
-        lines=$(wc -l <"$file")
-        [ "$lines" -le 450 ] || fault "$file: $lines lines, more than 450"
-        if [ "$folder" = core ]; then
-            while IFS= read -r line; do
-                fault "$file:${line%%:*}: includes a system header in core/: ${line#*:}"
-            done < <(grep -n -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<[^>]+\.h>' "$file")
-        fi
-    done
-done
+shopt -s nullglob
+sources=()
+for folder in $layers; do sources+=("$folder"/*.h "$folder"/*.cpp); done
+while read -r lines file; do
+    [ "$lines" -le 450 ] || fault "$file: $lines lines, more than 450"
+done < <(wc -l "${sources[@]}" | grep -v ' total$')
+core=(core/*.h core/*.cpp)
+while IFS= read -r line; do
+    fault "${line%%:*}:$(cut -d: -f2 <<<"$line"): includes a system header in core/: ${line#*:*:}"
+done < <(grep -n -H -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*<[^>]+\.h>' "${core[@]}")
 
 while IFS= read -r line; do
     fault "$line: an include that climbs with .."
