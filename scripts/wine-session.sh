@@ -193,15 +193,16 @@ start_session() {
     fi
 }
 
-# A command in a session of its own, ended with it.
+# A command in a session of its own, ended with it: when the script exits,
+# so $own_state is no local.
 run_with() {
-    local prefix state
+    local prefix
     prefix=$(realpath -m "$1")
     shift
-    state=$(mktemp -d)/session || fail "with: no temporary folder"
-    trap 'stop_session "$state"; rm -rf "$(dirname "$state")"' EXIT
+    own_state=$(mktemp -d)/session || fail "with: no temporary folder"
+    trap 'stop_session "$own_state"; rm -rf "$(dirname "$own_state")"' EXIT
     trap 'exit 130' INT TERM
-    start_session "$state" "$prefix"
+    start_session "$own_state" "$prefix"
     export DISPLAY=$display WINEPREFIX=$prefix
     "$@"
 }
