@@ -11,10 +11,11 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 # that the library functions every file uses (std::string's) are one shared
 # copy, not a private copy per file. No locks around the first use of local
 # statics: all of the program's code runs on the one thread of its message
-# loop, and the guards would link the runtime's locking of them, some 4 KB of
-# velk.exe. A function-local static first reached on a second thread would
-# need the flag gone (the test programs, which run helper threads, compile
-# their own files without it, not the program's libraries they link).
+# loop, and the guards would link the runtime's locking of them, 4 KB of
+# velk.exe (measured: 232,960 bytes without the flag, 228,864 with it). Code
+# of ours that reached a local static first on another thread would need the
+# flag gone; the test programs, which run helper threads, compile their own
+# files with the locks.
 target_compile_options(velk_size INTERFACE -Oz -ffunction-sections -fdata-sections -fno-ipa-sra -fno-ipa-cp
                        -fno-threadsafe-statics)
 # No RTTI: no class needs its run-time type. It passes on to whatever links
