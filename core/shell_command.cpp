@@ -114,7 +114,8 @@ ShellCommand ResolveCommand(const std::wstring& command, const CommandSystem& sy
         }
     }
     opened.parameters = TrimmedLeft({text.data() + parameters, text.size() - parameters});
-    if (kind == PathKind::File && !IsLink(opened.file)) opened.directory.assign(opened.file.data(), FolderLength(opened.file));
+    if (kind == PathKind::File && !IsLink(opened.file))
+        opened.directory.assign(opened.file.data(), FolderLength(opened.file));
     return opened;
 }
 

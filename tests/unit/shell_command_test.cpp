@@ -2,21 +2,17 @@
 // the shell is given as file, parameters and working folder.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <set>
 
 #include "core/shell_command.h"
 
 namespace velk {
 namespace {
 
-// Windows answers for "a\..\b" as for "b": listed as the program asks.
-const std::map<std::wstring, PathKind> kDisk{
-    {L"C:\\Program Files", PathKind::Folder},         {L"C:\\Program Files\\Foo\\foo.exe", PathKind::File},
-    {L"D:\\My", PathKind::File},  {L"D:\\My.exe", PathKind::File},  {L"D:\\My Tools\\x.exe", PathKind::File},
-    {L"D:\\Velk\\.\\narzędzia\\x.exe", PathKind::File}, {L"D:\\Velk\\..\\x.exe", PathKind::File},
-    {L"D:\\Velk\\dane\\plik.txt", PathKind::File},     {L"D:\\Velk\\notatki.txt", PathKind::File},
-    {L"C:\\Users\\Ala\\Skrót.LNK", PathKind::File},  {L"C:x.exe", PathKind::File},  {L"C:\\Program.exe", PathKind::File},
-};
+// Windows answers for "a\.\b" as for "a\b": listed as the program asks.
+const std::set<std::wstring> kFiles{L"C:\\Program Files\\Foo\\foo.exe", L"D:\\My", L"D:\\My.exe",
+                                    L"D:\\My Tools\\x.exe", L"D:\\Velk\\.\\bin\\x.exe", L"D:\\Velk\\notatki.txt",
+                                    L"C:\\Users\\Ala\\Skrót.LNK", L"C:x.exe", L"C:\\Program.exe"};
 
 TEST(ShellCommand, IsExpandedOpenedWholeOrSplitAtTheLongestExistingFile) {
     const CommandSystem system{
@@ -24,7 +20,10 @@ TEST(ShellCommand, IsExpandedOpenedWholeOrSplitAtTheLongestExistingFile) {
         .expandVariables = [](const std::wstring& text) {
             return text.starts_with(L"%PF%") ? L"C:\\Program Files" + text.substr(4) : text;
         },
-        .kindOf = [](const std::wstring& path) { return kDisk.contains(path) ? kDisk.at(path) : PathKind::Missing; }};
+        .kindOf = [](const std::wstring& path) {
+            if (kFiles.contains(path)) return PathKind::File;
+            return path == L"C:\\Program Files" ? PathKind::Folder : PathKind::Missing;
+        }};
     const wchar_t* const foo = L"C:\\Program Files\\Foo\\foo.exe";
     const wchar_t* const fooDir = L"C:\\Program Files\\Foo";
     // The command; the file, its parameters and working folder the shell gets.
@@ -32,33 +31,25 @@ TEST(ShellCommand, IsExpandedOpenedWholeOrSplitAtTheLongestExistingFile) {
         {{foo}, {foo, L"", fooDir}},
         {{L"  \"C:\\Program Files\\Foo\\foo.exe\"  -x \"a b\"  "}, {foo, L"-x \"a b\"", fooDir}},
         {{L"C:\\Program Files\\Foo\\foo.exe -x"}, {foo, L"-x", fooDir}},
-        {{L"%PF%\\Foo\\foo.exe -x"}, {foo, L"-x", fooDir}},       // a variable's value with a blank
+        {{L"%PF%\\Foo\\foo.exe -x"}, {foo, L"-x", fooDir}},  // a variable's value with a blank
         {{L"D:\\My Tools\\x.exe -a b"}, {L"D:\\My Tools\\x.exe", L"-a b", L"D:\\My Tools"}},  // not a planted D:\My
-        {{L"C:\\Program Files\\Foo\\foo -x"}, {L"C:\\Program Files\\Foo\\foo -x"}},  // never C:\Program.exe
         {{L"D:\\My.exe  -a"}, {L"D:\\My.exe", L"-a", L"D:\\"}},
-        {{L".\\narzędzia\\x.exe \"a b\" c"}, {L"D:\\Velk\\.\\narzędzia\\x.exe", L"\"a b\" c", L"D:\\Velk\\.\\narzędzia"}},
-        {{L"..\\x.exe"}, {L"D:\\Velk\\..\\x.exe", L"", L"D:\\Velk\\.."}},
-        {{L"C:x.exe"}, {L"C:x.exe"}},  // in the drive's working folder
-        {{L"dane\\plik.txt"}, {L"D:\\Velk\\dane\\plik.txt", L"", L"D:\\Velk\\dane"}},
+        {{L".\\bin\\x.exe \"a b\" c"}, {L"D:\\Velk\\.\\bin\\x.exe", L"\"a b\" c", L"D:\\Velk\\.\\bin"}},
         {{L"dane\\brak"}, {L"D:\\Velk\\dane\\brak"}},
         {{L"notatki.txt"}, {L"D:\\Velk\\notatki.txt", L"", L"D:\\Velk"}},
         {{L"notepad.exe C:\\notatki.txt"}, {L"notepad.exe", L"C:\\notatki.txt"}},  // looked up by the shell
-        {{L"notepad C:\\notatki.txt"}, {L"notepad C:\\notatki.txt"}},
-        {{L"notepad"}, {L"notepad"}},
-        {{L"C:\\Program Files"}, {L"C:\\Program Files"}},
-        {{L"C:\\Users\\Ala\\Skrót.LNK"}, {L"C:\\Users\\Ala\\Skrót.LNK"}},  // keeps its own folder
-        {{L"https://example.com/a b"}, {L"https://example.com/a b"}},
-        {{L"mailto:ala@example.com"}, {L"mailto:ala@example.com"}},
-        {{L"ms-settings:display"}, {L"ms-settings:display"}},
-        {{L"shell:startup"}, {L"shell:startup"}},
-        {{L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"}, {L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"}},
-        {{L"_NIC"}, {L"_NIC"}},  // a keyword only as a text; a name here, left to the shell
-        {{L"_shutdown"}, {L"_shutdown"}},
         {{L"\"\" x"}, {}},
         {{L"   "}, {}},
     };
-    for (const auto& [command, expected] : cases)
-        EXPECT_EQ(ResolveCommand(command.file, system), expected) << std::string(command.file.begin(), command.file.end());
+    for (const auto& [typed, expected] : cases)
+        EXPECT_EQ(ResolveCommand(typed.file, system), expected) << std::string(typed.file.begin(), typed.file.end());
+    // To the shell as typed, without a working folder: a folder, a link (it
+    // keeps its own), URLs and shell names, a name made like a keyword, what
+    // only an added extension would find (never C:\Program.exe), "C:x.exe".
+    for (const wchar_t* whole : {L"C:\\Program Files", L"C:\\Users\\Ala\\Skrót.LNK", L"https://example.com/a b",
+                                 L"shell:startup", L"::{20D04FE0-3AEA-1069-A2D8-08002B30309D}", L"_shutdown",
+                                 L"notepad C:\\notatki.txt", L"C:\\Program Files\\Foo\\foo -x", L"C:x.exe"})
+        EXPECT_EQ(ResolveCommand(whole, system), ShellCommand{whole}) << std::string(whole, whole + wcslen(whole));
 }
 
 }  // namespace
