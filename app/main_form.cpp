@@ -28,7 +28,7 @@ PathKind KindOf(const std::wstring& path) {
 
 // A variable that is not set stays as it is written, as the shell leaves it.
 std::wstring ExpandVariables(const std::wstring& text) {
-    wchar_t expanded[32768];  // the most the function gives
+    wchar_t expanded[32768];  // more than a command line can hold (32,767)
     const DWORD size = ExpandEnvironmentStringsW(text.c_str(), expanded, std::size(expanded));
     return size == 0 || size > std::size(expanded) ? text : std::wstring(expanded, size - 1);
 }
