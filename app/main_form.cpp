@@ -4,6 +4,7 @@
 
 #include "app/help_file.h"
 #include "app/panel_text.h"
+#include "core/shell_command.h"
 #include "monitor/launch_steps.h"
 #include "ui/application.h"
 #include "win/back_buffer.h"
@@ -19,13 +20,33 @@ void Run(const std::function<void()>& command) {
     if (command) command();
 }
 
+PathKind KindOf(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File;
+}
+
+// A variable that is not set stays as it is written, as the shell leaves it.
+std::wstring ExpandVariables(const std::wstring& text) {
+    wchar_t expanded[32768];  // more than a command line can hold (32,767)
+    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), expanded, std::size(expanded));
+    return size == 0 || size > std::size(expanded) ? text : std::wstring(expanded, size - 1);
+}
+
+const wchar_t* NullIfEmpty(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
+// The command as a user types it (core/shell_command.h).
+void OpenCommand(HWND owner, const std::wstring& typed, const std::wstring& programDir) {
+    const ShellCommand command = ResolveCommand(typed, {programDir, ExpandVariables, KindOf});
+    if (!command.file.empty())
+        ShellOpen(owner, command.file.c_str(), NullIfEmpty(command.parameters), NullIfEmpty(command.directory));
+}
+
 }  // namespace
 
 void ShowHelp(HWND owner, const std::wstring& programDir) {
-    const std::wstring help = HelpFileIn(programDir, [](const std::wstring& path) {
-        const DWORD attributes = GetFileAttributesW(path.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    });
+    const std::wstring help =
+        HelpFileIn(programDir, [](const std::wstring& path) { return KindOf(path) == PathKind::File; });
     if (!help.empty()) ShellOpen(owner, help.c_str());
 }
 
@@ -263,8 +284,7 @@ void Tf_main::Label4Click(int index) {
     }
     if (label.View.Caption.empty() || label.Command.empty()) return;
     if (label.RunsNothing) return;
-    // The whole command is the file to open: the shell decides what it means.
-    ShellOpen(hwnd(), FromCp1250(label.Command).c_str());
+    OpenCommand(hwnd(), FromCp1250(label.Command), Monitoring.ProgramDir);
 }
 
 void Tf_main::OnMouseMove(POINT point) {
