@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the release in build/dist: velk-<version>-win64.zip and -win32.zip,
-# each holding velk/velk.exe, velk/velk.ini and velk/CZYTAJMNIE.txt, and
+# each holding velk/velk.exe, velk/velk.ini, velk/CZYTAJMNIE.txt and
+# velk/pomoc.html, and
 # SHA256SUMS over both. The dist target of the win64 build (cmake/dist.cmake)
 # builds both velk.exe files, makes the zips and checks them; it signs both
 # velk.exe files when VELK_SIGN_PFX and VELK_SIGN_PASSWORD_FILE name a
