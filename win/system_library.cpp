@@ -39,6 +39,11 @@ HMODULE LoadSystemDll(const wchar_t* name) {
     return LoadLibraryExW(path, nullptr, 0);
 }
 
+const SystemLibrary& Shell32() {
+    static const SystemLibrary library(L"shell32.dll");
+    return library;
+}
+
 HINSTANCE ShellOpen(HWND owner, const wchar_t* file) {
     static const SystemLibrary shell(L"shell32.dll");
     static const auto execute = shell.Find<decltype(ShellExecuteW)>("ShellExecuteW");
