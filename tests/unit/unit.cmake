@@ -8,7 +8,6 @@ add_executable(unit_tests
     unit/caption_mouse_test.cpp
     unit/atomic_file_test.cpp
     unit/crypt_text_test.cpp
-    unit/drop_slots_test.cpp
     unit/keyboard_mark_test.cpp
     unit/grid_geometry_test.cpp
     unit/launch_log_test.cpp
@@ -17,7 +16,7 @@ add_executable(unit_tests
     unit/picture_format_test.cpp
     unit/screen_fit_test.cpp
     unit/settings_file_test.cpp
-    unit/startup_entry_test.cpp
+    unit/shell_entries_test.cpp
     unit/setup_values_test.cpp
     unit/storable_name_test.cpp
     unit/wheel_test.cpp

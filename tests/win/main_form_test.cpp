@@ -284,11 +284,11 @@ TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
 TEST_F(PanelTest, DroppedFilesFillUnusedSlotsFromTheirLineAndAreSavedAtOnce) {
     Settings settings = BaseSettings();
     for (ShortcutEntry& slot : settings.Shortcuts) slot = {"x", "x.exe", ""};
-    settings.Shortcuts[1].Text = "_NIC";
-    settings.Shortcuts[3].Text = "";
+    settings.Shortcuts[1].Text = settings.Shortcuts[3].Text = "";
     Create(settings);
     EXPECT_NE(GetWindowLongW(panel_.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0) << "borderless, it still takes files";
     SetWindowPos(panel_.hwnd(), nullptr, 150, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Three files on line 3; the file after them is what drop() gives.
     const auto drop = [&](const std::wstring& box) {
         test::BoxAnswerer answerer;
         SendMessageW(panel_.hwnd(), WM_DROPFILES,
@@ -296,36 +296,31 @@ TEST_F(PanelTest, DroppedFilesFillUnusedSlotsFromTheirLineAndAreSavedAtOnce) {
         EXPECT_EQ(answerer.Opened() ? answerer.Title() + L" " + answerer.Text() : L"", box);
         return ReadWholeFile(file_.Path()).value_or("");
     };
-    // On line 3: line 4, then from the top line 2; the third file finds no room.
+    // Line 4, then from the top line 2; the third finds no room. The place is the panel's.
     const std::string written = drop(L"Informacja Brak wolnych wierszy. Nie dodano plików: 1.");
-    LineReader reader = LineReader::FromText(written);
-    const Settings read = ReadSettings(reader, SettingsReader::Panel);
-    settings.PosX = 150;
-    settings.PosY = 60;
-    settings.Shortcuts[3] = {"\xA3\xF3\x64\x9F.exe", "C:\\Gry\\\xA3\xF3\x64\x9F.exe", "L"};
+    settings.PosX = 150, settings.PosY = 60;
+    settings.Shortcuts[3] = {"\xA3\xF3\x64\x9F.exe", "C:\\Gry\\\xA3\xF3\x64\x9F.exe", "L"};  // "Łódź"
     settings.Shortcuts[1] = {"Notatnik", "C:\\Menu\\Notatnik.lnk", "L"};
     EXPECT_EQ(written, FormatSettings(settings));
     EXPECT_EQ(Label(4).View.Caption, L"Łódź.exe") << "loaded at once";
-
-    // No room: nothing written. Disabled, as under the settings dialog: no drop taken.
-    Settings full = read;
-    full.PosX = 7;
-    file_.Write(full);
-    EXPECT_EQ(drop(L"Informacja Brak wolnych wierszy. Nie dodano plików: 3."), FormatSettings(full));
-    EnableWindow(panel_.hwnd(), FALSE);
+    // Nothing is written: with no room; while disabled, as under the settings
+    // dialog; after a load that could not read the file, even once it is back.
+    settings.PosX = 7;
+    const auto expectKept = [&](const std::wstring& box) {
+        file_.Write(settings);
+        EXPECT_EQ(drop(box), FormatSettings(settings));
+    };
+    expectKept(L"Informacja Brak wolnych wierszy. Nie dodano plików: 3.");
     settings.Shortcuts[1].Text = "";
-    file_.Write(settings);
-    EXPECT_EQ(drop(L""), FormatSettings(settings));
+    EnableWindow(panel_.hwnd(), FALSE);
+    expectKept(L"");
     EnableWindow(panel_.hwnd(), TRUE);
-
-    // A file the last load could not read is not written, even once it is back.
     file_.Remove();
     {
         test::BoxAnswerer answerer;
         panel_.LoadSettings();
     }
-    file_.Write(settings);
-    EXPECT_EQ(drop(L"Błąd! Nie mogę otworzyć pliku ustawień " + file_.Path() + L" !"), FormatSettings(settings));
+    expectKept(L"Błąd! Nie mogę otworzyć pliku ustawień " + file_.Path() + L" !");
 }
 
 TEST_F(PanelTest, AShortFileReadsAsZerosAndEmptyTexts) {

@@ -34,9 +34,7 @@ private:
 // Paths dropped at a client point, as the shell hands them to the window
 // they were dropped on, which frees them.
 inline WPARAM DropOf(POINT at, std::initializer_list<std::wstring_view> paths) {
-    size_t characters = 1;
-    for (const std::wstring_view path : paths) characters += path.size() + 1;
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + characters * sizeof(wchar_t));
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + 32768);
     auto* const drop = static_cast<DROPFILES*>(GlobalLock(memory));
     *drop = DROPFILES{sizeof(DROPFILES), at, FALSE, TRUE};
     auto* text = reinterpret_cast<wchar_t*>(drop + 1);
