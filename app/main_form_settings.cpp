@@ -52,7 +52,8 @@ void Tf_main::ReadAndApplySettings() {
 }
 
 void Tf_main::ShowCannotOpenSettings(const std::wstring& path) {
-    ShowPlainBox(hwnd(), L"Nie mogę otworzyć pliku ustawień " + path + L" !", kErrorTitle);
+    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(path.c_str())};
+    ShowErrorBoxFormatted(hwnd(), L"Nie mogę otworzyć pliku ustawień %1 !", inserts);
 }
 
 void Tf_main::ApplySettings(const Settings& settings) {

@@ -5,11 +5,13 @@ namespace velk {
 std::wstring_view DroppedName(std::wstring_view path) {
     if (path.size() > 1 && path.back() == L'\\') path.remove_suffix(1);
     path.remove_prefix(path.find_last_of(L'\\') + 1);
-    const size_t size = path.size();
-    // Letters compared without their case: ".lnk", ".LNK".
-    if (size > 4 && path[size - 4] == L'.' && (path[size - 3] | 0x20) == L'l' && (path[size - 2] | 0x20) == L'n' &&
-        (path[size - 1] | 0x20) == L'k')
-        path.remove_suffix(4);
+    // ".lnk" in any letter case.
+    constexpr std::wstring_view kLink = L".lnk";
+    size_t same = 0;
+    while (same < kLink.size() && path.size() > kLink.size() &&
+           (path[path.size() - kLink.size() + same] | 0x20) == kLink[same])
+        ++same;
+    if (same == kLink.size()) path.remove_suffix(kLink.size());
     return path;
 }
 

@@ -311,9 +311,13 @@ void StringGrid::OnDropFiles(HDROP drop) {
     const POINT at = files.Point();
     const std::optional<grid::Cell> cell = grid::CellAt(layout_, view_, Point{at.x, at.y}, ClientSize());
     if (!cell || cell->row < layout_.fixedRows || !files.Count()) return;
-    std::wstring path = files.Path(0);
-    if (Cell(nameColumn_, cell->row).empty()) SetCell(nameColumn_, cell->row, std::wstring(DroppedName(path)));
-    SetCell(fileColumn_, cell->row, std::move(path));
+    Commit();
+    std::wstring& path = Stored({fileColumn_, cell->row});
+    path = files.Path(0);
+    std::wstring& name = Stored({nameColumn_, cell->row});
+    if (name.empty()) name.assign(DroppedName(path));
+    if (current_.row == cell->row) PlaceEditor(true);
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void StringGrid::OnUnbound() {
