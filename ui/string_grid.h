@@ -18,6 +18,7 @@
 
 #include "core/grid_geometry.h"
 #include "core/wheel.h"
+#include "ui/subclass.h"
 #include "ui/window.h"
 
 namespace velk {
@@ -42,7 +43,7 @@ public:
     // scrollable one; false when Windows refuses. A grid created again
     // starts with empty cells.
     bool Create(HWND parent, const StringGridArgs& args);
-    HWND Editor() const { return editor_; }  // the in-place EDIT child
+    HWND Editor() const { return editor_.hwnd(); }  // the in-place EDIT child
 
     int ColCount() const { return layout_.Columns(); }
 
@@ -81,11 +82,30 @@ private:
     static constexpr int kTextLeft = 2;
     static constexpr int kTextTop = 2;
 
+    // The in-place editor, an EDIT on the skeleton's subclass form: its
+    // keys, double clicks, wheel and clipboard go through the grid.
+    class InPlaceEditor final : public SubclassedControl {
+    public:
+        explicit InPlaceEditor(StringGrid& grid) : grid_(grid) {}
+        bool Create(HWND grid, HFONT font);
+
+    private:
+        LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+        LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+        LRESULT OnChar(WPARAM character, LPARAM lParam);
+        LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
+        LRESULT OnLeftButtonDown(WPARAM keys, LPARAM lParam);
+        LRESULT OnDoubleClick(WPARAM keys, LPARAM lParam);
+        LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+        // The second click of a double click whose first moved the editor
+        // under the pointer.
+        bool IsSecondClick(LPARAM lParam) const;
+
+        StringGrid& grid_;
+    };
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnUnbound() override;
-    LRESULT HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    bool CreateEditor();
     grid::Size ClientSize() const;
     std::wstring& Stored(grid::Cell cell) const { return cells_[layout_.StorageIndex(cell)]; }
     // The current cell keeps what its editor holds.
@@ -114,16 +134,23 @@ private:
     bool CaretAtRight() const;
     LRESULT DialogCode(LRESULT code, const MSG* message) const;
 
+    void OnSize();
+    LRESULT OnSetFont(WPARAM font, LPARAM redraw);
+    void OnFocus();
+    void OnKeyDown(WPARAM key, LPARAM lParam);
+    void OnChar(WPARAM character, LPARAM lParam);
+    void OnMouseUp();
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnMouseDown(POINT point, WPARAM keys, bool doubleClick);
     void OnMouseMove(POINT point);
-    bool OnSetCursor();
+    bool SetResizeCursor();
     void OnScroll(int bar, UINT request);
     void OnWheel(int delta);
     void FireDblClick();
     void Paste();
     void Paint();
 
-    HWND editor_ = nullptr;
+    InPlaceEditor editor_{*this};
     HFONT font_ = nullptr;
     grid::Layout layout_;
     grid::View view_;

@@ -23,9 +23,11 @@ public:
     WindowBase& operator=(const WindowBase&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    // The object of a window of ours (one whose class procedure is the
-    // skeleton's, also while a component has replaced the window's own
-    // procedure); null for any other window.
+    // The object of a window of ours, in either form of the skeleton: a
+    // window of a class of ours (its class procedure is the skeleton's, also
+    // while a component has replaced the window's own procedure) or a system
+    // control subclassed by its object (ui/subclass.h); null for any other
+    // window.
     static WindowBase* FromHandle(HWND hwnd);
     // The form this window object is, or null: found without RTTI, which
     // the program is built without to stay small.
@@ -56,6 +58,9 @@ protected:
     virtual void OnUnbound() {}
 
 private:
+    // The skeleton's other form binds its controls itself.
+    friend class SubclassedControl;
+
     HWND hwnd_ = nullptr;
 };
 
