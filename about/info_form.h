@@ -12,7 +12,6 @@ namespace velk {
 class Tf_info : public DialogForm {
 public:
     Tf_info() : DialogForm({IDOK, true}) {}
-    ~Tf_info() override { Destroy(); }
     bool Create() override;
 
     // Its last line: the stored caption, deciphered only to be drawn.

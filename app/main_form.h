@@ -44,7 +44,6 @@ public:
     Tf_main();
 
     // Builds the window hidden at its design place and runs FormCreate.
-    ~Tf_main() override { Destroy(); }
     bool Create() override;
     void SetCommands(PanelCommands commands) { commands_ = std::move(commands); }
     // The lock a later start from the folder finds the panel in: the window

@@ -12,7 +12,6 @@ class Tf_lista : public DialogForm {
 public:
     // The log lies in programDir, a folder with its trailing backslash.
     explicit Tf_lista(const std::wstring& programDir) : DialogForm({IDOK, true}), programDir_(programDir) {}
-    ~Tf_lista() override { Destroy(); }
     bool Create() override;
 
 protected:

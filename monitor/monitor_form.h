@@ -15,7 +15,6 @@ namespace velk {
 class Tf_monitor : public Form {
 public:
     explicit Tf_monitor(const MonitoringOptions& options) : options_(options) {}
-    ~Tf_monitor() override { Destroy(); }
     bool Create() override;
 
     // The start step's two texts, given once per run: the previous start

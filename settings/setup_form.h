@@ -28,7 +28,6 @@ struct SetupLinks {
 class Tf_setup : public DialogForm {
 public:
     explicit Tf_setup(SetupLinks links);
-    ~Tf_setup() override { Destroy(); }
     bool Create() override;
 
     // The grid of the "Skróty" tab.

@@ -40,8 +40,8 @@ protected:
     WindowBase() = default;
     // A window still standing is unbound first: nothing of the derived
     // object may be reached any more, so its last messages go to the
-    // default. A derived object whose handling must see its window's
-    // destruction destroys it in its own destructor.
+    // default. A form's handling sees its window's destruction: the form is
+    // made as Final<T> (ui/form.h), whose destructor destroys it first.
     virtual ~WindowBase();
 
     // Registers the class with the skeleton's procedure (or one that leads

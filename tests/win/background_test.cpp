@@ -93,7 +93,7 @@ protected:
     }
 
     ScratchSettings file_;
-    Tf_main panel_;
+    Final<Tf_main> panel_;
     std::vector<std::wstring> files_;
 };
 

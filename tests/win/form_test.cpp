@@ -28,7 +28,6 @@ FormArgs TestFormArgs(const wchar_t* className) {
 class RecordingForm : public Form {
 public:
     RecordingForm(bool* sawDestroy, bool* fontAlive) : sawDestroy_(sawDestroy), fontAlive_(fontAlive) {}
-    ~RecordingForm() override { Destroy(); }
     bool Create() override {
         if (!Form::Create(TestFormArgs(L"RecordingForm"))) return false;
         font_ = MakeFont(11, FW_BOLD, false, DEFAULT_CHARSET, L"Arial");
@@ -61,7 +60,7 @@ TEST(Forms, AFormsWindowIsDestroyedWhileTheDerivedFormAndItsFontsStand) {
     const long before = LiveObjects();
     HWND window = nullptr;
     {
-        RecordingForm form(&sawDestroy, &fontAlive);
+        Final<RecordingForm> form(&sawDestroy, &fontAlive);
         ASSERT_TRUE(form.Create());
         window = form.hwnd();
     }
@@ -74,7 +73,6 @@ TEST(Forms, AFormsWindowIsDestroyedWhileTheDerivedFormAndItsFontsStand) {
 // Refuses its creation, as a window whose class or resources fail would.
 class RefusingForm : public Form {
 public:
-    ~RefusingForm() override { Destroy(); }
     bool Create() override { return Form::Create(TestFormArgs(L"RefusingForm")); }
 
 protected:
@@ -86,13 +84,12 @@ protected:
 
 class PlainForm : public Form {
 public:
-    ~PlainForm() override { Destroy(); }
     bool Create() override { return Form::Create(TestFormArgs(L"PlainForm")); }
 };
 
 TEST(Forms, AFormThatCannotBeCreatedIsReportedWhenNeededAndTriedAgainNextTime) {
-    PlainForm plain;
-    RefusingForm refusing;
+    Final<PlainForm> plain;
+    Final<RefusingForm> refusing;
     {
         test::BoxAnswerer answerer;
         EXPECT_TRUE(EnsureCreated(plain, nullptr));
@@ -116,7 +113,6 @@ TEST(Forms, AFormThatCannotBeCreatedIsReportedWhenNeededAndTriedAgainNextTime) {
 // be loaded makes one, and with the standard library's.
 class FailingForm : public Form {
 public:
-    ~FailingForm() override { Destroy(); }
     bool Create() override { return Form::Create(TestFormArgs(L"FailingForm")); }
 
 protected:
@@ -129,7 +125,7 @@ protected:
 };
 
 TEST(Forms, AnErrorEndsOnlyItsHandlerAndIsShownInTheStandardErrorBox) {
-    FailingForm form;
+    Final<FailingForm> form;
     ASSERT_TRUE(form.Create());
     const struct {
         UINT message;

@@ -53,11 +53,11 @@ struct FormMaker {
 std::vector<FormMaker> EveryForm(Program& program) {
     Tf_main& panel = program.f_main;
     return {
-        {"Tf_main", [] { return std::make_unique<Tf_main>(); }},
-        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(program.LinksForSetup()); }},
-        {"Tf_info", [] { return std::make_unique<Tf_info>(); }},
-        {"Tf_monitor", [&] { return std::make_unique<Tf_monitor>(panel.Monitoring); }},
-        {"Tf_lista", [&] { return std::make_unique<Tf_lista>(panel.Monitoring.ProgramDir); }},
+        {"Tf_main", [] { return std::make_unique<Final<Tf_main>>(); }},
+        {"Tf_setup", [&] { return std::make_unique<Final<Tf_setup>>(program.LinksForSetup()); }},
+        {"Tf_info", [] { return std::make_unique<Final<Tf_info>>(); }},
+        {"Tf_monitor", [&] { return std::make_unique<Final<Tf_monitor>>(panel.Monitoring); }},
+        {"Tf_lista", [&] { return std::make_unique<Final<Tf_lista>>(panel.Monitoring.ProgramDir); }},
     };
 }
 
@@ -116,7 +116,7 @@ TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
     const std::wstring bitmap = ExecutableFolder() + L"leak-tlo.bmp";
     ASSERT_EQ(WriteWholeFile(bitmap, MakeBitmapFile(16, 16, [](int x, int y) { return RGB(x * 16, y * 16, 7); })),
               FileError::None);
-    Tf_main panel;
+    Final<Tf_main> panel;
     for (int mode = 0; mode <= 3; ++mode) {
         file.Write(test::ClockPanelSettings(mode, ToCp1250(bitmap)));
         if (!panel.hwnd()) {
@@ -134,8 +134,8 @@ TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
         UpdateWindow(panel.hwnd());
         EXPECT_EQ(LiveObjects(), before) << "mode " << mode;
     }
-    Tf_info info;
-    Tf_lista list(panel.Monitoring.ProgramDir);
+    Final<Tf_info> info;
+    Final<Tf_lista> list(panel.Monitoring.ProgramDir);
     ASSERT_TRUE(info.Create());
     ASSERT_TRUE(list.Create());
     for (Form* form : {static_cast<Form*>(&info), static_cast<Form*>(&list)}) {
