@@ -1,11 +1,8 @@
 #pragma once
 // The about box, shown modally from the panel's menu.
-#include <array>
-
 #include "about/crypt_label.h"
 #include "about/info_picture.h"
 #include "ui/dialog_form.h"
-#include "win/handles.h"
 
 namespace velk {
 
@@ -20,12 +17,10 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code) override;
-    void OnDpiChanged(const RECT& suggested) override;
+    // The enciphered label's place and font.
+    void ApplyDpi() override;
 
 private:
-    void MakeFonts();
-    std::array<HFONT, 5> Fonts() const;
-    void PlaceCryptLabel();
     void FormCreate();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -33,12 +28,6 @@ private:
     LRESULT OnControlColor(HDC dc, HWND control) const;
     bool OnSetCursor(HWND under, int hitTest);
 
-    Font titleFont_;
-    Font linkFont_;
-    Font memoFont_;
-    Font signatureFont_;
-    Font cryptFont_;
-    Font buttonFont_;
     HWND Label1 = nullptr;
     HWND Memo1 = nullptr;
     HWND Label3 = nullptr;

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "ui/dialog_form.h"
-#include "win/handles.h"
 
 namespace velk {
 
@@ -16,19 +15,15 @@ public:
 
 protected:
     void OnShow() override;
-    void OnDpiChanged(const RECT& suggested) override;
     void OnCommand(int id, int code) override;
 
 private:
-    void MakeFonts();
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();
     std::wstring LogPath() const;
 
     const std::wstring& programDir_;
-    Font memoFont_;
-    Font buttonFont_;
     HWND Memo = nullptr;
 };
 

@@ -1,7 +1,5 @@
 #include "monitor/monitor_form.h"
 
-#include "win/fonts.h"
-#include "ui/form_layout.h"
 
 namespace velk {
 
@@ -15,6 +13,8 @@ enum ControlId : int { kLabel1Id = 100, kLastLabelId, kLabel2Id, kNowLabelId };
 constexpr FormArgs kWindow{.className = L"Tf_monitor", .caption = L" ", .left = 0, .top = 466, .clientWidth = 232,
                            .clientHeight = 80, .iconResource = 1};
 
+constexpr FontDesign kFonts[] = {{13, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"}};
+
 // The two headings and, under each, the value it names.
 constexpr ControlDesign kLayout[] = {
     {ControlKind::Label, kLabel1Id, 0, 0, 8, 230, 16, L"Ostatnie uruchomienie:", 0, SS_CENTER | SS_NOPREFIX},
@@ -26,22 +26,11 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_monitor::Create() {
-    if (!Form::Create(kWindow)) return false;
-
-    font_ = MakeFont(Scaled(13), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    const HFONT fonts[] = {font_.get()};
-    if (!controls_.Create(hwnd(), kLayout, fonts, Dpi())) return false;
-    LastLabel = controls_[kLastLabelId];
-    NowLabel = controls_[kNowLabelId];
+    if (!Form::Create(kWindow) || !CreateControls(kLayout, kFonts)) return false;
+    LastLabel = Controls[kLastLabelId];
+    NowLabel = Controls[kNowLabelId];
     if (hasLaunchTexts_) ShowLaunchTexts();
     return true;
-}
-
-void Tf_monitor::OnDpiChanged(const RECT& suggested) {
-    font_ = MakeFont(Scaled(13), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    const HFONT fonts[] = {font_.get()};
-    controls_.Rescale(fonts, Dpi());
-    Form::OnDpiChanged(suggested);
 }
 
 void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now) {
@@ -66,8 +55,8 @@ LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Hidden by any means (its own count, the close box, the program):
         // nothing is left to count.
         if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) SetTimerEnabled(false);
-        return DefaultHandling(message, wParam, lParam);
-    default: return DefaultHandling(message, wParam, lParam);
+        return DialogForm::HandleMessage(message, wParam, lParam);
+    default: return DialogForm::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -5,16 +5,15 @@
 #include <string>
 
 #include "monitor/monitoring_options.h"
-#include "ui/form.h"
-#include "ui/form_layout.h"
+#include "ui/dialog_form.h"
 #include "ui/window_timer.h"
-#include "win/handles.h"
 
 namespace velk {
 
-class Tf_monitor : public Form {
+class Tf_monitor : public DialogForm {
 public:
-    explicit Tf_monitor(const MonitoringOptions& options) : options_(options) {}
+    // Enter and Escape press nothing here: it has no button.
+    explicit Tf_monitor(const MonitoringOptions& options) : DialogForm({0, false}), options_(options) {}
     bool Create() override;
 
     // The start step's two texts, given once per run: the previous start
@@ -26,10 +25,8 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
-    void OnDpiChanged(const RECT& suggested) override;
 
 private:
-
     void FormShow();
     void TimerTimer();
     void SetTimerEnabled(bool enabled);
@@ -37,8 +34,6 @@ private:
     LRESULT OnLabelColor(HDC dc, HWND label) const;
 
     const MonitoringOptions& options_;
-    Font font_;
-    FormControls controls_;
     // The two value labels; the headings above them never change.
     HWND LastLabel = nullptr;
     HWND NowLabel = nullptr;

@@ -9,7 +9,6 @@
 #include "ui/common_dialogs.h"
 #include "ui/message_box.h"
 #include "win/file_io.h"
-#include "win/fonts.h"
 #include "win/text.h"
 
 namespace velk {
@@ -31,9 +30,7 @@ bool Tf_setup::Create() {
     if (!Form::Create(kSetupWindow)) return false;
     mrsc.Attach(*this);
     mrsc.SetNumColors(255);
-    MakeFonts();
-    const HFONT fonts[kSetupFontCount] = {tabFont_.get(), buttonFont_.get()};
-    if (!Controls.Create(hwnd(), SetupLayout(), fonts, Dpi())) return false;
+    if (!CreateControls(SetupLayout(), kSetupFonts)) return false;
     background_.Attach(hwnd(), Controls[kDemoId]);
 
     StringGridArgs grid;
@@ -43,7 +40,7 @@ bool Tf_setup::Create() {
     grid.rows = kSlotCount + 1;
     for (int width : kGridColumnWidths) grid.columnWidths.push_back(Scaled(width));
     grid.rowHeight = Scaled(kGridRowHeight);
-    grid.font = tabFont_.get();
+    grid.font = FontOf(kTabFont);
     if (!StringGrid1.Create(Controls.ParentOf(kStringGrid1Id), grid)) return false;
     StringGrid1.OnSelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };
     StringGrid1.OnDblClick = [this] { StringGrid1DblClick(); };
@@ -51,26 +48,19 @@ bool Tf_setup::Create() {
     return true;
 }
 
-void Tf_setup::MakeFonts() {
-    tabFont_ = MakeFont(Scaled(11), FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
-    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+void Tf_setup::ApplyDpi() {
     background_.SetDpi(Dpi());
     mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
     mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
-}
-
-void Tf_setup::OnDpiChanged(const RECT& suggested) {
-    MakeFonts();
-    const HFONT fonts[kSetupFontCount] = {tabFont_.get(), buttonFont_.get()};
-    Controls.Rescale(fonts, Dpi());
+    // At the creation the grid is made afterwards, at the dpi already.
+    if (!StringGrid1.hwnd()) return;
     const RECT grid = Controls.BoundsOf(kStringGrid1Id);
     SetWindowPos(StringGrid1.hwnd(), nullptr, grid.left, grid.top, grid.right - grid.left, grid.bottom - grid.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     for (int column = 0; column < StringGrid1.ColCount(); ++column)
         StringGrid1.SetColumnWidth(column, Scaled(kGridColumnWidths[static_cast<size_t>(column)]));
     StringGrid1.SetRowHeight(Scaled(kGridRowHeight));
-    SendMessageW(StringGrid1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), TRUE);
-    Form::OnDpiChanged(suggested);
+    SendMessageW(StringGrid1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(kTabFont)), TRUE);
 }
 
 void Tf_setup::FormCreate() {

@@ -1,6 +1,29 @@
 #include "ui/dialog_form.h"
 
+#include "win/fonts.h"
+
 namespace velk {
+
+bool DialogForm::CreateControls(std::span<const ControlDesign> design, std::span<const FontDesign> fonts) {
+    fontDesign_ = fonts;
+    MakeFonts();
+    if (!Controls.Create(hwnd(), design, fonts_, Dpi())) return false;
+    ApplyDpi();
+    return true;
+}
+
+void DialogForm::MakeFonts() {
+    fonts_.clear();
+    for (const FontDesign& font : fontDesign_)
+        fonts_.push_back(MakeFont(Scaled(font.height), font.weight, font.italic, font.charset, font.face));
+}
+
+void DialogForm::OnDpiChanged(const RECT& suggested) {
+    MakeFonts();
+    Controls.Rescale(fonts_, Dpi());
+    ApplyDpi();
+    Form::OnDpiChanged(suggested);
+}
 
 bool DialogForm::PreTranslateMessage(MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
