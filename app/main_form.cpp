@@ -293,25 +293,26 @@ void Tf_main::OnPaint() {
     PaintDc paint(hwnd());
     const RECT& area = paint.area();
     if (IsRectEmpty(&area)) return;
-    const HDC background = background_.Rendered(paint.get());
     BackBuffer buffer(paint.get(), area);
-    if (!background || !buffer) return;
-    // A clock tick costs one label: the background comes from the cache.
-    BitBlt(buffer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left,
-           area.top, SRCCOPY);
-    lines_.Draw(buffer.dc(), area);
-    keyboard_.Draw(buffer.dc());
-    buffer.CopyTo(paint.get());
+    if (buffer && PaintContent(buffer.dc(), area)) buffer.CopyTo(paint.get());
 }
 
 void Tf_main::OnPrintClient(HDC dc) {
     background_.LoadTextureOnce();
     RECT client;
     GetClientRect(hwnd(), &client);
+    PaintContent(dc, client);
+}
+
+bool Tf_main::PaintContent(HDC dc, const RECT& area) {
     const HDC background = background_.Rendered(dc);
-    if (!background) return;
-    BitBlt(dc, 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
-    lines_.Draw(dc, client);
+    if (!background) return false;
+    // A clock tick costs one label: the background comes from the cache.
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left, area.top,
+           SRCCOPY);
+    lines_.Draw(dc, area);
+    keyboard_.Draw(dc);
+    return true;
 }
 
 }  // namespace velk

@@ -118,6 +118,9 @@ private:
     void BuildPopupMenu();
     void OnPaint();
     void OnPrintClient(HDC dc);
+    // The area as the panel shows it, for the screen and for WM_PRINTCLIENT;
+    // false when the system has no bitmap to give for the background.
+    bool PaintContent(HDC dc, const RECT& area);
     void OnMouseMove(POINT point);
     void OnLeftButtonDown(POINT point);
     void OnLeftButtonUp(POINT point);
