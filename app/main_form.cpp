@@ -130,50 +130,61 @@ bool Tf_main::PreTranslateMessage(MSG& msg) {
 }
 
 LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A registered message has no case of its own.
+    if (message == bringForwardMessage_ && message != 0) return BringForward();
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_PRINTCLIENT: OnPrintClient(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;  // the paint covers everything, from a back buffer
-    case WM_TIMER:
-        if (wParam == clockTimer_.Id()) TimerTimer();
-        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONDOWN: OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
-    case WM_KEYDOWN:
-        if (keyboard_.OnKeyDown(wParam)) return 0;
-        return DefaultHandling(message, wParam, lParam);
-    case WM_SYSKEYDOWN:  // F10 is a system key: Shift+F10 opens the menu
-        if (wParam == VK_F10 && keyboard_.OnKeyDown(wParam)) return 0;
-        return DefaultHandling(message, wParam, lParam);
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_SYSKEYDOWN: return OnSysKeyDown(wParam, lParam);
     case WM_CHAR: keyboard_.OnChar(static_cast<wchar_t>(wParam)); return 0;
     case WM_GETOBJECT: return OnGetObject(wParam, lParam);
-    case kRunLineMessage:
-        if (wParam < kSlotCount) Label4Click(static_cast<int>(wParam));
-        return 0;
-    case WM_DESTROY:
-        screenReader_.Release();
-        return DefaultHandling(message, wParam, lParam);
-    case WM_UPDATEUISTATE:
-        keyboard_.OnUpdateUiState(wParam);
-        return DefaultHandling(message, wParam, lParam);
-    case WM_DISPLAYCHANGE:
-        KeepReachable();
-        return DefaultHandling(message, wParam, lParam);
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETWORKAREA) KeepReachable();
-        return DefaultHandling(message, wParam, lParam);
-    case WM_SYSCOLORCHANGE:
-        // The desktop colour may be the panel's.
-        background_.Invalidate();
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        return 0;
+    case kRunLineMessage: OnRunLine(wParam); return 0;
+    case WM_DESTROY: screenReader_.Release(); return DefaultHandling(message, wParam, lParam);
+    case WM_UPDATEUISTATE: keyboard_.OnUpdateUiState(wParam); return DefaultHandling(message, wParam, lParam);
+    case WM_DISPLAYCHANGE: KeepReachable(); return DefaultHandling(message, wParam, lParam);
+    case WM_SETTINGCHANGE: OnSettingChange(wParam); return DefaultHandling(message, wParam, lParam);
+    case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
-    default:
-        if (message == bringForwardMessage_ && message != 0) return BringForward();
-        return DefaultHandling(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
     }
+}
+
+// The handlers below are called from the switch alone: inline, they cost
+// no call of their own.
+inline void Tf_main::OnTimer(WPARAM id) {
+    if (id == clockTimer_.Id()) TimerTimer();
+}
+
+inline LRESULT Tf_main::OnKeyDown(WPARAM key, LPARAM lParam) {
+    if (keyboard_.OnKeyDown(key)) return 0;
+    return DefaultHandling(WM_KEYDOWN, key, lParam);
+}
+
+inline LRESULT Tf_main::OnSysKeyDown(WPARAM key, LPARAM lParam) {
+    // F10 is a system key: Shift+F10 opens the menu.
+    if (key == VK_F10 && keyboard_.OnKeyDown(key)) return 0;
+    return DefaultHandling(WM_SYSKEYDOWN, key, lParam);
+}
+
+inline void Tf_main::OnRunLine(WPARAM line) {
+    if (line < kSlotCount) Label4Click(static_cast<int>(line));
+}
+
+inline void Tf_main::OnSettingChange(WPARAM action) {
+    if (action == SPI_SETWORKAREA) KeepReachable();
+}
+
+inline void Tf_main::OnSysColorChange() {
+    // The desktop colour may be the panel's.
+    background_.Invalidate();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT Tf_main::BringForward() {

@@ -116,6 +116,12 @@ private:
     void ApplyPlacement(PanelPlacement placement);
 
     void BuildPopupMenu();
+    void OnTimer(WPARAM id);
+    LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+    LRESULT OnSysKeyDown(WPARAM key, LPARAM lParam);
+    void OnRunLine(WPARAM line);
+    void OnSettingChange(WPARAM action);
+    void OnSysColorChange();
     void OnPaint();
     void OnPrintClient(HDC dc);
     // The area as the panel shows it, for the screen and for WM_PRINTCLIENT;
