@@ -3,6 +3,7 @@
 
 #include "app/panel_lock.h"
 #include "app/program.h"
+#include "core/shell_command.h"
 #include "ui/application.h"
 #include "win/dpi.h"
 #include "win/error_box.h"
@@ -16,11 +17,15 @@ constexpr wchar_t kTitle[] = L"=VELK=";
 
 int RunProgram() {
     using namespace velk;
-    const PanelLock lock(ExecutableFolder());
+    std::wstring folder = ExecutableFolder();
+    const PanelLock lock(folder);
     if (!lock.IsFirst()) {
         lock.BringFirstForward();
         return 0;
     }
+    // For the shortcuts' commands and the programs they start.
+    folder.resize(folder.size() - 1);  // without its trailing backslash
+    SetEnvironmentVariableW(kProgramFolderVariable, folder.c_str());
     DeclareDpiAwareness();
     srand(GetTickCount());  // once, for the enciphered label's random keys
     Application application(kTitle);

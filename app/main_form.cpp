@@ -4,6 +4,7 @@
 
 #include "app/help_file.h"
 #include "app/panel_text.h"
+#include "core/shell_command.h"
 #include "monitor/launch_steps.h"
 #include "ui/application.h"
 #include "win/back_buffer.h"
@@ -19,13 +20,33 @@ void Run(const std::function<void()>& command) {
     if (command) command();
 }
 
+PathKind KindOf(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File;
+}
+
+// A variable that is not set stays as it is written, as the shell leaves it.
+std::wstring ExpandVariables(const std::wstring& text) {
+    wchar_t expanded[32768];  // more than a command line can hold (32,767)
+    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), expanded, std::size(expanded));
+    return size == 0 || size > std::size(expanded) ? text : std::wstring(expanded, size - 1);
+}
+
+const wchar_t* NullIfEmpty(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
+
+// The command as a user types it (core/shell_command.h).
+void OpenCommand(HWND owner, const std::wstring& typed, const std::wstring& programDir) {
+    const ShellCommand command = ResolveCommand(typed, {programDir, ExpandVariables, KindOf});
+    if (!command.file.empty())
+        ShellOpen(owner, command.file.c_str(), NullIfEmpty(command.parameters), NullIfEmpty(command.directory));
+}
+
 }  // namespace
 
 void ShowHelp(HWND owner, const std::wstring& programDir) {
-    const std::wstring help = HelpFileIn(programDir, [](const std::wstring& path) {
-        const DWORD attributes = GetFileAttributesW(path.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    });
+    const std::wstring help =
+        HelpFileIn(programDir, [](const std::wstring& path) { return KindOf(path) == PathKind::File; });
     if (!help.empty()) ShellOpen(owner, help.c_str());
 }
 
@@ -57,9 +78,10 @@ Size Tf_main::DesignClientSize() const { return {kPanelClientWidth, PanelClientH
 bool Tf_main::Create() {
     // The design: a tool window at its design place; the settings then give
     // the placement. The panel paints all of its client area itself.
+    // Files dropped on it are taken with no shell32 loaded until then.
     const FormArgs window{.className = L"Tf_main", .caption = L" ", .style = kToolWindowStyle,
-                          .exStyle = WS_EX_TOOLWINDOW, .classStyle = CS_DBLCLKS, .left = kPanelDesignLeft,
-                          .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
+                          .exStyle = WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, .classStyle = CS_DBLCLKS,
+                          .left = kPanelDesignLeft, .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
     if (lock_) lock_->Publish(hwnd());
@@ -93,6 +115,7 @@ void Tf_main::BuildPopupMenu() {
     Mnu_Monitoring.AddItem(kLaunchListCommand, L"Wyświetl listę wszystkich uruchomień", {FCONTROL, 'L'});
     PopupMenu1.AddSubmenu(std::move(Mnu_Monitoring), L"Monitoring");
     PopupMenu1.AddSeparator();
+    PopupMenu1.AddItem(kStartupCommand, L"&Uruchamiaj razem z Windows");
     PopupMenu1.AddItem(kCloseCommand, L"&Zakończ program", {FALT, VK_F4});
     accelerators_ = MakeAcceleratorTable(PopupMenu1.Accelerators());
 }
@@ -152,6 +175,8 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE: OnSettingChange(wParam); return DefaultHandling(message, wParam, lParam);
     case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_INITMENUPOPUP: return OnInitMenuPopup(wParam, lParam);
+    case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     default: return DefaultHandling(message, wParam, lParam);
     }
 }
@@ -212,6 +237,7 @@ void Tf_main::OnCommand(UINT id) {
         if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Wywietllistwszystkichuruchomie1Click();
         break;
     case kCloseCommand: Zamknijprogram1Click(); break;
+    case kStartupCommand: Uruchamiajrazemzwindows1Click(); break;
     default: break;
     }
 }
@@ -274,8 +300,7 @@ void Tf_main::Label4Click(int index) {
     }
     if (label.View.Caption.empty() || label.Command.empty()) return;
     if (label.RunsNothing) return;
-    // The whole command is the file to open: the shell decides what it means.
-    ShellOpen(hwnd(), FromCp1250(label.Command).c_str());
+    OpenCommand(hwnd(), FromCp1250(label.Command), Monitoring.ProgramDir);
 }
 
 void Tf_main::OnMouseMove(POINT point) {

@@ -1,9 +1,10 @@
-# The 32-bit build is compiled and linked only: these machines cannot run
-# 32-bit programs, so no emulator is set and no test is registered.
+# velk.exe for i686, with the win32 thread model's compilers like the x86_64
+# one. Compiled and linked only: these machines cannot run 32-bit programs,
+# so no emulator is set and no test is registered.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -1,14 +1,12 @@
+# velk.exe for x86_64: the win32 thread model's compilers, whose C++ runtime
+# locks and keeps thread-local data with Windows' own calls, so no POSIX
+# thread library is linked into the program.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Debian installs no wine64 on PATH; the loader itself runs PE32+ programs.
-find_program(VELK_WINE64 wine64 HINTS /usr/lib/wine)
-if(VELK_WINE64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${VELK_WINE64})
-endif()

@@ -8,11 +8,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target soak -j 2
+cmake --preset win64-tests >/dev/null
+cmake --build --preset win64-tests --target soak -j "$(nproc)"
+env=build/win64-tests/wine.env
+. "$env"
+scripts/wine-session.sh "$env" prefix "$build_prefix"
 # A folder of its own: the soak writes velk.ini and its pictures beside itself.
-mkdir -p build/win64/soak
-cp build/win64/bin/soak.exe build/win64/soak/
-. build/win64/wine.env
-scripts/wine-session.sh build/win64/wine.env with build/win64/wineprefix \
-    "$wine64" build/win64/soak/soak.exe 10000 1000 1000 100000
+mkdir -p build/win64-tests/soak
+cp build/win64-tests/bin/soak.exe build/win64-tests/soak/
+scripts/wine-session.sh "$env" with "$build_prefix" \
+    "$wine64" build/win64-tests/soak/soak.exe 10000 1000 1000 100000

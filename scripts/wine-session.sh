@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# The Wine side of building and testing: the prefixes, and sessions of an
-# Xvfb display and a warm Wine server of our own. Every step that fails says
-# which it was and ends the command with an error.
-#   wine-session.sh ENV prefix PREFIX                the build's prefix, once
+# The Wine side of testing: the prefixes, and sessions of an Xvfb display
+# and a warm Wine server of our own. CTest runs the first four as fixture
+# steps and the fifth as the test programs' emulator. Every step that fails
+# says which it was and ends the command with an error.
+#   wine-session.sh ENV prefix PREFIX                    the build's prefix
 #   wine-session.sh ENV copy-prefix FROM TO [DPI|theme]  a copy of it, of a dpi or themed
-#   wine-session.sh ENV start STATE PREFIX [BIN KEEPER]  a session programs share
-#   wine-session.sh ENV stop STATE                   ends it
-#   wine-session.sh ENV run POOL PREFIX PROGRAM...   a program in a free session
-#   wine-session.sh ENV with PREFIX COMMAND...       a command in a session of its own
+#   wine-session.sh ENV start STATE PREFIX BIN KEEPER    a session programs share
+#   wine-session.sh ENV stop STATE                       ends it
+#   wine-session.sh ENV run PROGRAM...                   a test program (below)
+#   wine-session.sh ENV with PREFIX COMMAND...           a command in a session of its own
 # ENV is the file CMake writes into the build folder (wine.env): where Wine,
-# its server, its fonts and Xvfb are, and the first display number to try.
-# STATE is the file a session's display, server and prefix are noted in; a
-# POOL is the folder of such files, session-*, each running one program at
-# a time. With BIN, the build's folder of programs, a session runs them from
-# a copy of it of its own (hard links), so that the files programs write
-# beside themselves never meet those of a program in another session, and
-# KEEPER, a program there that keeps the session's desktop open.
+# its server, its fonts and Xvfb are, and the build's prefix. STATE is the
+# file a session's display, server and prefix are noted in. A session runs
+# programs from its own copy (hard links) of BIN, the build's folder of
+# programs, so that the files programs write beside themselves never meet
+# those of a program in another session; KEEPER, a program there, keeps the
+# session's desktop open.
+#
+# run takes its session from the environment CTest gives the test:
+#   VELK_WINE_POOL   the folder of the shared sessions' STATE files,
+#                    session-1 ... session-N; CTest's resource allocation
+#                    names the one (CTEST_RESOURCE_GROUP_0_WINE=id:N,...),
+#                    and without it (ctest without the resource file) the
+#                    programs take turns in session-1;
+#   VELK_WINE_OWN    a prefix in which the program gets a session of its own;
+#   neither          (CTest listing a program's tests before any session is
+#                    up) a server of its own in the build's prefix, no display.
 set -uo pipefail
 
 fail() {
@@ -25,7 +35,8 @@ fail() {
 
 [ $# -ge 2 ] || fail "usage: wine-session.sh ENV COMMAND ARG..."
 [ -r "$1" ] || fail "no Wine settings in $1: configure the build first"
-. "$1"
+env_file=$1
+. "$env_file"
 shift
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -49,9 +60,19 @@ server_runs() {
     return 1
 }
 
+# The build's prefix, made once; the fixture step and a listing of tests
+# may ask for it at the same time, so one makes it while the other waits
+# (flock -o: Wine's processes never hold the lock).
 make_prefix() {
     local prefix
     prefix=$(realpath -m "$1")
+    is_ready "$prefix" && return 0
+    mkdir -p "$(dirname "$prefix")" || fail "prefix: cannot make the folder of $prefix"
+    flock -o "$prefix.lock" "$0" "$env_file" make-prefix "$prefix" || exit 1
+}
+
+make_prefix_locked() {
+    local prefix=$1
     is_ready "$prefix" && return 0
     export WINEPREFIX=$prefix
     rm -rf "$prefix" && mkdir -p "$prefix" || fail "prefix: cannot make $prefix"
@@ -77,9 +98,11 @@ make_prefix() {
 }
 
 # A copy of a ready prefix, made in an instant by hard links. The server
-# rewrites its registry files in place, so those are copied for real; DPI
-# sets the display's dots per inch the way the Control Panel does, or
-# "theme" makes Wine's own visual style, light.msstyles, the active one.
+# rewrites its registry files in place, so those are copied for real, once
+# the prefix's own server (a listing of tests may have started one) has
+# written them; DPI sets the display's dots per inch the way the Control
+# Panel does, or "theme" makes Wine's own visual style, light.msstyles, the
+# active one.
 copy_prefix() {
     local from to dpi
     from=$(realpath -m "$1")
@@ -87,6 +110,7 @@ copy_prefix() {
     dpi=${3:-}
     is_ready "$to" && return 0
     is_ready "$from" || fail "copy-prefix: $from is no ready prefix"
+    WINEPREFIX=$from "$wineserver" -w 2>/dev/null
     rm -rf "$to" && cp -al "$from" "$to" && rm "$to/.velk-ready" || fail "copy-prefix: linking $from to $to"
     for file in "$from"/*.reg; do
         cp --remove-destination "$file" "$to/" || fail "copy-prefix: copying $file"
@@ -112,27 +136,18 @@ copy_prefix() {
     echo "$ready_mark" >"$to/.velk-ready"
 }
 
-# Starts Xvfb on the first free display from $display_base on, detached from
-# whoever started us, and notes it in $display and $xvfb_pid.
+# Starts Xvfb, detached from whoever started us, on a display it finds free
+# itself (-displayfd: it writes the number once it listens), and notes it in
+# $display and $xvfb_pid.
 start_display() {
-    local log=$1 number
-    for number in $(seq "$display_base" $((display_base + 99))); do
-        [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-        setsid "$xvfb" ":$number" -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$log" 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 100); do
-            kill -0 "$xvfb_pid" 2>/dev/null || break
-            # The lock names the server that holds the number: another may
-            # have taken it first.
-            if [ -e "/tmp/.X11-unix/X$number" ] && [ "$(tr -d ' \n' <"/tmp/.X$number-lock" 2>/dev/null)" = "$xvfb_pid" ]; then
-                display=:$number
-                return 0
-            fi
-            sleep 0.05
-        done
-        kill "$xvfb_pid" 2>/dev/null
-    done
-    fail "display: Xvfb did not start on any display from :$display_base ($(tail -n 3 "$log" 2>/dev/null))"
+    local log=$1 fifo=$2 number=
+    rm -f "$fifo" && mkfifo "$fifo" || fail "display: cannot make $fifo"
+    setsid "$xvfb" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >"$log" 2>&1 &
+    xvfb_pid=$!
+    read -r -t 30 number <"$fifo"
+    rm -f "$fifo"
+    [ -n "$number" ] || fail "display: Xvfb did not start ($(tail -n 3 "$log" 2>/dev/null))"
+    display=:$number
 }
 
 # A persistent server for the prefix, started and warmed before any program
@@ -140,7 +155,7 @@ start_display() {
 # would otherwise inherit that program's output pipe and hold it open.
 start_server() {
     local prefix=$1
-    is_ready "$prefix" || fail "server: $prefix is no ready prefix (configure the build)"
+    is_ready "$prefix" || fail "server: $prefix is no ready prefix (its fixture step did not run)"
     export WINEPREFIX=$prefix DISPLAY=$display
     # A server left by an earlier run of this prefix would not stay.
     "$wineserver" -k 2>/dev/null
@@ -177,13 +192,60 @@ start_session() {
         programs="$(dirname "$state")/programs-$(basename "$state")"
         rm -rf "$programs" && cp -al "$bin" "$programs" || fail "session: linking $bin to $programs"
     fi
-    start_display "$(dirname "$state")/xvfb-$(basename "$state").log"
+    start_display "$state.xvfb.log" "$state.display"
     printf 'display=%s\nxvfb_pid=%s\nprefix=%s\nbin=%s\nprograms=%s\n' \
         "$display" "$xvfb_pid" "$prefix" "$bin" "$programs" >"$state"
     start_server "$prefix"
     if [ -n "${4:-}" ]; then
         setsid "$wine64" "$programs/$(basename "$4")" </dev/null >/dev/null 2>&1 &
     fi
+}
+
+# A command in a session of its own, ended with it: when the script exits,
+# so $own_state is no local.
+run_with() {
+    local prefix
+    prefix=$(realpath -m "$1")
+    shift
+    own_state=$(mktemp -d)/session || fail "with: no temporary folder"
+    trap 'stop_session "$own_state"; rm -rf "$(dirname "$own_state")"' EXIT
+    trap 'exit 130' INT TERM
+    start_session "$own_state" "$prefix"
+    export DISPLAY=$display WINEPREFIX=$prefix
+    "$@"
+}
+
+# A test program in the session CTest gave it (see the top).
+run_test_program() {
+    local id=1 state lock display= xvfb_pid= prefix= bin= programs= program
+    if [ -n "${VELK_WINE_POOL:-}" ]; then
+        if [ -n "${CTEST_RESOURCE_GROUP_0_WINE:-}" ]; then
+            id=${CTEST_RESOURCE_GROUP_0_WINE#id:}
+            id=${id%%,*}
+        fi
+        state=$VELK_WINE_POOL/session-$id
+        [ -f "$state" ] || fail "run: no session $id in $VELK_WINE_POOL (its start step did not run)"
+        exec {lock}<"$state"
+        flock "$lock" || fail "run: cannot lock $state"
+        . "$state"
+        export DISPLAY=$display WINEPREFIX=$prefix
+        program=$1
+        shift
+        [ -n "$programs" ] && [ "$(dirname "$program")" = "$bin" ] && program=$programs/$(basename "$program")
+        # The program and what it starts do not hold the session's lock.
+        "$wine64" "$program" "$@" {lock}<&-
+        exit
+    fi
+    if [ -n "${VELK_WINE_OWN:-}" ]; then
+        run_with "$VELK_WINE_OWN" "$wine64" "$@"
+        exit
+    fi
+    make_prefix "$build_prefix"
+    export WINEPREFIX=$build_prefix
+    # A server of its own, warmed with its output elsewhere; it ends by
+    # itself a few seconds after the program.
+    "$wine64" wineboot </dev/null >/dev/null 2>&1 || fail "run: wineboot in $WINEPREFIX"
+    exec "$wine64" "$@"
 }
 
 command=$1
@@ -193,12 +255,15 @@ prefix)
     [ $# -eq 1 ] || fail "usage: prefix PREFIX"
     make_prefix "$1"
     ;;
+make-prefix)
+    make_prefix_locked "$1"
+    ;;
 copy-prefix)
     [ $# -ge 2 ] || fail "usage: copy-prefix FROM TO [DPI|theme]"
     copy_prefix "$@"
     ;;
 start)
-    [ $# -eq 2 ] || [ $# -eq 4 ] || fail "usage: start STATE PREFIX [BIN KEEPER]"
+    [ $# -eq 4 ] || fail "usage: start STATE PREFIX BIN KEEPER"
     trap 'stop_session "$1"' EXIT
     start_session "$@"
     trap - EXIT
@@ -208,49 +273,12 @@ stop)
     stop_session "$1"
     ;;
 run)
-    [ $# -ge 3 ] || fail "usage: run POOL PREFIX PROGRAM..."
-    pool=$1
-    export WINEPREFIX=$2
-    shift 2
-    # More programs at once than sessions wait for one to be free.
-    while :; do
-        live=0
-        for state in "$pool"/session-*; do
-            [ -f "$state" ] || continue
-            display= xvfb_pid= prefix= bin= programs=
-            . "$state"
-            # A session whose display is gone was left by a run cut short.
-            [ "$(cat "/proc/$xvfb_pid/comm" 2>/dev/null)" = Xvfb ] || continue
-            live=1
-            exec {lock}<"$state"
-            flock -n "$lock" || { exec {lock}<&-; continue; }
-            export DISPLAY=$display WINEPREFIX=$prefix
-            program=$1
-            shift
-            [ -n "$programs" ] && [ "$(dirname "$program")" = "$bin" ] && program=$programs/$(basename "$program")
-            # The session stays taken while the program runs; the program and
-            # what it starts do not hold the lock.
-            "$wine64" "$program" "$@" {lock}<&-
-            exit
-        done
-        [ "$live" -eq 1 ] || break
-        sleep 0.1
-    done
-    # No session (the test list read at build time): a server of its own,
-    # warmed with its output elsewhere, ends by itself afterwards.
-    "$wine64" wineboot </dev/null >/dev/null 2>&1 || fail "run: wineboot in $WINEPREFIX"
-    exec "$wine64" "$@"
+    [ $# -ge 1 ] || fail "usage: run PROGRAM..."
+    run_test_program "$@"
     ;;
 with)
     [ $# -ge 2 ] || fail "usage: with PREFIX COMMAND..."
-    prefix=$(realpath -m "$1")
-    shift
-    state=$(mktemp -d)/session || fail "with: no temporary folder"
-    trap 'stop_session "$state"; rm -rf "$(dirname "$state")"' EXIT
-    trap 'exit 130' INT TERM
-    start_session "$state" "$prefix"
-    export DISPLAY=$display WINEPREFIX=$prefix
-    "$@"
+    run_with "$@"
     ;;
 *)
     fail "unknown command $command"

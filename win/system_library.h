@@ -36,9 +36,14 @@ private:
     HMODULE module_;
 };
 
+// shell32, loaded at its first use and kept.
+const SystemLibrary& Shell32();
+
 // The shell's ShellExecuteW with the verb "open", in the thread's COM
 // apartment; its result as the shell's (a value of 32 or less is a
-// failure), SE_ERR_DLLNOTFOUND when the shell cannot be loaded.
-HINSTANCE ShellOpen(HWND owner, const wchar_t* file);
+// failure), SE_ERR_DLLNOTFOUND when the shell cannot be loaded. Null
+// parameters: none; a null directory: the program's working folder.
+HINSTANCE ShellOpen(HWND owner, const wchar_t* file, const wchar_t* parameters = nullptr,
+                    const wchar_t* directory = nullptr);
 
 }  // namespace velk

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 #include <oleacc.h>
+#include <shellapi.h>
 
 #include "driver.h"
 
@@ -38,9 +39,9 @@ protected:
         ClickAt(POINT{label.left + 20, (label.top + label.bottom) / 2});
     }
 
-    // The recorded command lines, one per start.
-    std::vector<std::wstring> Recorded() const {
-        const std::string bytes = run_.ReadFile(L"record_args.txt");
+    // The recorded command lines and working folders, one per start.
+    std::vector<std::wstring> Recorded(const std::wstring& file = L"record_args.txt") const {
+        const std::string bytes = run_.ReadFile(file);
         std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
         std::vector<std::wstring> lines;
         for (size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
@@ -48,9 +49,9 @@ protected:
         return lines;
     }
 
-    std::vector<std::wstring> WaitForRecords(size_t count) const {
-        WaitUntil([&] { return Recorded().size() >= count; }, 8000);
-        return Recorded();
+    std::vector<std::wstring> WaitForRecords(size_t count, const std::wstring& file = L"record_args.txt") const {
+        WaitUntil([&] { return Recorded(file).size() >= count; }, 8000);
+        return Recorded(file);
     }
 
     // The panel handles clicks in order and starts a program within the
@@ -110,22 +111,27 @@ TEST_F(Launching, AClickHandsTheCommandWholeToTheShell) {
     EXPECT_NE(Lower(records[2]).find(L"_shutdown"), std::wstring::npos) << records[2];
 }
 
-TEST_F(Launching, AProgramAndItsArgumentInOneCommandReachTheShellAsOneText) {
+// By a path relative to the program's folder, and by the folder's variable.
+TEST_F(Launching, ACommandsProgramGetsItsParametersAndStartsInItsOwnFolder) {
+    const std::wstring tools = run_.Folder() + L"narzędzia";
+    ASSERT_TRUE(CreateDirectoryW(tools.c_str(), nullptr));
+    run_.CopyProgram(L"record_args.exe", L"narzędzia\\record_args.exe");
     Settings settings = TestSettings();
-    std::string folder(run_.Folder().begin(), run_.Folder().end());
-    settings.Shortcuts[0] = {"Program", folder + "record_args.exe", "L"};
-    settings.Shortcuts[1] = {"Z argumentem", folder + "record_args.exe argument", "L"};
+    settings.Shortcuts[0] = {"Wzgl\xEA" "dny", ".\\narz\xEA" "dzia\\record_args.exe \"a b\"  c", "L"};  // "ę"
+    settings.Shortcuts[1] = {"Zmienna", "%VELK_DIR%\\narz\xEA" "dzia\\record_args.exe d", "L"};
     HWND panel = Start(settings);
     ASSERT_NE(panel, nullptr);
-
-    // The whole text names no file, so the shell opens nothing; split into
-    // program and parameters it would have started the program.
-    ClickSlot(panel, 2);
-    ClickSlot(panel, 1);
-    const std::vector<std::wstring> records = WaitForRecords(1);
-    ASSERT_TRUE(StartedProgramsEnded());
-    ASSERT_EQ(Recorded().size(), 1u);
-    EXPECT_EQ(records[0].find(L"argument"), std::wstring::npos) << records[0];
+    const std::vector<std::vector<std::wstring>> expected{{L"a b", L"c", tools}, {L"d", tools}};
+    for (size_t click = 0; click < expected.size(); ++click) {
+        ClickSlot(panel, static_cast<int>(click) + 1);
+        const std::wstring record = WaitForRecords(click + 1, L"narzędzia\\record_args.txt").at(click);
+        int count = 0;
+        LPWSTR* arguments = CommandLineToArgvW(record.substr(0, record.find(L'\t')).c_str(), &count);
+        std::vector<std::wstring> seen(arguments + 1, arguments + count);
+        LocalFree(arguments);
+        seen.push_back(record.substr(record.find(L'\t') + 1));  // the working folder
+        EXPECT_EQ(seen, expected[click]) << record;
+    }
 }
 
 TEST_F(Launching, ClockDateEmptyAndHiddenSlotsStartNothing) {

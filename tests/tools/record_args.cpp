@@ -1,6 +1,6 @@
-// A shortcut target for the e2e tests: appends the command line it was
-// started with to record_args.txt beside itself, one line per start. A GUI
-// program without windows, so that no console window opens over the panel.
+// A shortcut target for the e2e tests: appends its command line, a tab and
+// its working folder to record_args.txt beside itself, one line per start.
+// A GUI program without windows, so that no console window opens over the panel.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +11,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring log(self, length);
     log = log.substr(0, log.find_last_of(L'\\') + 1) + L"record_args.txt";
 
-    const std::wstring line = std::wstring(GetCommandLineW()) + L"\r\n";
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    const std::wstring line = std::wstring(GetCommandLineW()) + L"\t" + folder + L"\r\n";
     HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
