@@ -13,12 +13,12 @@ namespace velk {
 
 class Form;
 
-class Application : public WindowBase {
+class Application final : public WindowBase {
 public:
     // Sets the title, also of the error boxes, and creates the owner window.
     // Gone, it gives the error boxes back the title they had before it.
     explicit Application(std::wstring title);
-    ~Application() override;
+    ~Application();
 
     // The object alive now, or null before it is made and after it is gone.
     static Application* Current() { return current_; }

@@ -128,7 +128,7 @@ template <typename T>
 class Final final : public T {
 public:
     using T::T;
-    ~Final() override { this->Destroy(); }
+    ~Final() { this->Destroy(); }
 
 private:
     void MadeFinal() override {}

@@ -43,7 +43,7 @@ struct StringGridArgs {
 class StringGrid final : public WindowBase {
 public:
     StringGrid() = default;
-    ~StringGrid() override;  // destroys its window if it still exists
+    ~StringGrid();  // destroys its window if it still exists
 
     // Creates the window and its editor, the current cell being the first
     // scrollable one; false when Windows refuses. A grid created again

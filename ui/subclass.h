@@ -22,7 +22,7 @@ public:
 protected:
     SubclassedControl() = default;
     // A control still standing is unbound first, then destroyed.
-    ~SubclassedControl() override;
+    ~SubclassedControl();
 
     // CreateWindowExW of a system class with this object bound to the new
     // control; null when Windows refuses.

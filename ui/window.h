@@ -42,7 +42,10 @@ protected:
     // object may be reached any more, so its last messages go to the
     // default. A form's handling sees its window's destruction: the form is
     // made as Final<T> (ui/form.h), whose destructor destroys it first.
-    virtual ~WindowBase();
+    // Not virtual: a window object is never deleted through a base (a
+    // self-owned control deletes itself as its own final class), and each
+    // class's vtable stays two entries shorter.
+    ~WindowBase();
 
     // Registers the class with the skeleton's procedure (or one that leads
     // to it); a second registration finds it there.
