@@ -97,9 +97,7 @@ LRESULT Tf_info::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SETCURSOR:
-        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
-        return DialogForm::HandleMessage(message, wParam, lParam);
+    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     default: return DialogForm::HandleMessage(message, wParam, lParam);
     }
 }
@@ -125,11 +123,12 @@ LRESULT Tf_info::OnControlColor(HDC dc, HWND control) const {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
-bool Tf_info::OnSetCursor(HWND under, int hitTest) {
+LRESULT Tf_info::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     // The description reads as text on the page, not as a box to type in.
-    if (under != Memo1 || hitTest != HTCLIENT) return false;
+    if (reinterpret_cast<HWND>(wParam) != Memo1 || LOWORD(lParam) != HTCLIENT)
+        return DialogForm::HandleMessage(WM_SETCURSOR, wParam, lParam);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    return true;
+    return TRUE;
 }
 
 }  // namespace velk

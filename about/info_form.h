@@ -26,7 +26,8 @@ private:
     void BitBtn2Click();
     void OnPaint();
     LRESULT OnControlColor(HDC dc, HWND control) const;
-    bool OnSetCursor(HWND under, int hitTest);
+    // WM_SETCURSOR: the arrow over the description.
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
 
     HWND Label1 = nullptr;
     HWND Memo1 = nullptr;

@@ -230,12 +230,8 @@ void Tf_main::OnCommand(UINT id) {
     case kSettingsCommand: Konfiguracja1Click(); break;
     // The monitoring items follow their submenu's state, shortcuts included:
     // after a load that failed it stays as it was, and so do they.
-    case kLastLaunchCommand:
-        if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Podajczasostatniegouruchomienia1Click();
-        break;
-    case kLaunchListCommand:
-        if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Wywietllistwszystkichuruchomie1Click();
-        break;
+    case kLastLaunchCommand: if (MonitoringEnabled()) Podajczasostatniegouruchomienia1Click(); break;
+    case kLaunchListCommand: if (MonitoringEnabled()) Wywietllistwszystkichuruchomie1Click(); break;
     case kCloseCommand: Zamknijprogram1Click(); break;
     case kStartupCommand: Uruchamiajrazemzwindows1Click(); break;
     default: break;

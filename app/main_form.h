@@ -114,6 +114,7 @@ private:
     void Zamknijprogram1Click();
     void Uruchamiajrazemzwindows1Click();
     void OnCommand(UINT id);
+    bool MonitoringEnabled() const { return PopupMenu1.IsEnabledAt(kMonitoringMenuPosition); }
     // The menu opens: the start with Windows item shows the truth.
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
 

@@ -39,7 +39,7 @@ bool Tf_lista::Create() {
     return true;
 }
 
-std::wstring Tf_lista::LogPath() const { return programDir_ + L"index.asc"; }
+std::wstring Tf_lista::LogPath() const { return programDir_ + kLaunchLogFileName; }
 
 void Tf_lista::OnShow() {
     try {
@@ -66,7 +66,7 @@ void Tf_lista::BitBtn2Click() {
     const FileError error = WriteWholeFile(path, {});
     if (error == FileError::None) {
         SetWindowTextW(Memo, L"");
-        ShowPlainBox(hwnd(), L"Lista uruchomień wyczyszczona!", kInformationTitle);
+        ShowPlainBox(hwnd(), L"Lista uruchomień wyczyszczona!", InformationTitle());
     } else {
         ShowFileErrorBox(hwnd(), L"Nie mogę wyczyścić listy uruchomień!", path, error);
     }

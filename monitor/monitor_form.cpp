@@ -47,17 +47,22 @@ void Tf_monitor::ShowLaunchTexts() const {
 
 LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_TIMER:
-        if (wParam == timer_.Id()) TimerTimer();
-        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_CTLCOLORSTATIC: return OnLabelColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_WINDOWPOSCHANGED:
-        // Hidden by any means (its own count, the close box, the program):
-        // nothing is left to count.
-        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) SetTimerEnabled(false);
-        return DialogForm::HandleMessage(message, wParam, lParam);
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(wParam, lParam);
     default: return DialogForm::HandleMessage(message, wParam, lParam);
     }
+}
+
+inline void Tf_monitor::OnTimer(WPARAM id) {
+    if (id == timer_.Id()) TimerTimer();
+}
+
+inline LRESULT Tf_monitor::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
+    // Hidden by any means (its own count, the close box, the program):
+    // nothing is left to count.
+    if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) SetTimerEnabled(false);
+    return DialogForm::HandleMessage(WM_WINDOWPOSCHANGED, wParam, lParam);
 }
 
 LRESULT Tf_monitor::OnLabelColor(HDC dc, HWND label) const {

@@ -29,6 +29,8 @@ protected:
 private:
     void FormShow();
     void TimerTimer();
+    void OnTimer(WPARAM id);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     void SetTimerEnabled(bool enabled);
     void ShowLaunchTexts() const;
     LRESULT OnLabelColor(HDC dc, HWND label) const;

@@ -1,9 +1,10 @@
 #include "settings/setup_form.h"
 
-#include <new>
 #include <optional>
 #include <variant>
 
+#include "settings/open_dialog_texts.h"
+#include "settings/settings_read.h"
 #include "settings/setup_design.h"
 #include "settings/setup_ids.h"
 #include "ui/common_dialogs.h"
@@ -75,19 +76,12 @@ void Tf_setup::FormShow() {
     SetWindowTextW(Controls[kXEditId], FromCp1250(std::to_string(position.x)).c_str());
     SetWindowTextW(Controls[kYEditId], FromCp1250(std::to_string(position.y)).c_str());
 
-    std::optional<LineReader> SettingsStream = OpenLineReader(links_.ProgramDir + L"velk.ini");
-    if (!SettingsStream) {
-        ShowPlainBox(hwnd(), kCannotOpenSettings, kErrorTitle);
-        return;
-    }
     Settings settings;
-    try {
-        settings = ReadSettings(*SettingsStream, SettingsReader::Dialog);
-    } catch (const std::bad_alloc&) {
-        // A line too long for memory: the controls stay as they were.
-        ShowErrorBox(hwnd(), L"Out of memory");
-        return;
-    }
+    const SettingsFault fault =
+        ReadSettingsFile(hwnd(), SettingsPath(links_.ProgramDir), SettingsReader::Dialog, settings);
+    if (fault == SettingsFault::CannotOpen) ShowPlainBox(hwnd(), kCannotOpenSettings, ErrorTitle());
+    // A line too long for memory: the controls stay as they were.
+    if (fault != SettingsFault::None) return;
     struct Loading {
         bool& flag;
         explicit Loading(bool& f) : flag(f) { flag = true; }
@@ -137,7 +131,7 @@ void Tf_setup::OKButtonClick() {
     // Written whole beside the old file and put in its place in one step: a
     // failure at any point leaves the old settings as they were, and the
     // dialog stays open with the edits, to try again or cancel.
-    const std::wstring path = links_.ProgramDir + L"velk.ini";
+    const std::wstring path = SettingsPath(links_.ProgramDir);
     const FileError error = ReplaceFileContents(path, FormatSettings(std::get<Settings>(read)));
     if (error != FileError::None) {
         ShowFileErrorBox(hwnd(), kCannotOpenSettings, path, error);
@@ -178,7 +172,7 @@ bool Tf_setup::StringGrid1SelectCell(int column, int row) {
 
 void Tf_setup::StringGrid1DblClick() {
     if (selectedRow_ < 1 || selectedColumn_ != 2) return;
-    if (const std::optional<std::wstring> path = ChooseFileToOpen(hwnd()))
+    if (const std::optional<std::wstring> path = ChooseFileToOpen(hwnd(), kOpenTitle))
         StringGrid1.SetCell(selectedColumn_, selectedRow_, *path);
 }
 

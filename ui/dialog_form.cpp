@@ -36,24 +36,32 @@ LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (dialogKeys_.Handle(hwnd(), message, wParam, lParam, &result)) return result;
     switch (message) {
-    case WM_COMMAND:
-        // Escape reaches a dialog as IDCANCEL, and Enter without a default
-        // button as IDOK; neither is a control of ours.
-        if (LOWORD(wParam) == IDCANCEL && !lParam) {
-            if (style_.escapeCloses) Close();
-            return 0;
-        }
-        if (LOWORD(wParam) == IDOK && !lParam && style_.defaultButtonId != IDOK) return 0;
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_NOTIFY:
-        if (Controls.OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
-        return DefaultHandling(message, wParam, lParam);
-    case WM_DRAWITEM:
-        if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
-        return DefaultHandling(message, wParam, lParam);
+    case WM_COMMAND: OnCommandMessage(wParam, lParam); return 0;
+    case WM_NOTIFY: return OnNotifyMessage(wParam, lParam);
+    case WM_DRAWITEM: return OnDrawItem(wParam, lParam);
     default: return DefaultHandling(message, wParam, lParam);
     }
+}
+
+inline void DialogForm::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
+    // Escape reaches a dialog as IDCANCEL, and Enter without a default
+    // button as IDOK; neither is a control of ours.
+    if (LOWORD(wParam) == IDCANCEL && !lParam) {
+        if (style_.escapeCloses) Close();
+        return;
+    }
+    if (LOWORD(wParam) == IDOK && !lParam && style_.defaultButtonId != IDOK) return;
+    OnCommand(LOWORD(wParam), HIWORD(wParam));
+}
+
+inline LRESULT DialogForm::OnNotifyMessage(WPARAM wParam, LPARAM lParam) {
+    if (Controls.OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
+    return DefaultHandling(WM_NOTIFY, wParam, lParam);
+}
+
+inline LRESULT DialogForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
+    if (GlyphButton::DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+    return DefaultHandling(WM_DRAWITEM, wParam, lParam);
 }
 
 }  // namespace velk

@@ -44,6 +44,10 @@ protected:
 private:
     void OnDpiChanged(const RECT& suggested) final;
     void MakeFonts();
+    // WM_COMMAND, WM_NOTIFY and WM_DRAWITEM of the dialog's controls.
+    void OnCommandMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNotifyMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
 
     DialogStyle style_;
     DialogKeys dialogKeys_;

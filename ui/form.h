@@ -135,9 +135,9 @@ private:
 };
 
 // The form's window, made now unless it stands. When it cannot be made, the
-// standard error box (owned by owner) says so, what was made of it goes, so
+// standard error box (owned by owner) shows failureText, what was made of it goes, so
 // that the next need tries afresh, and false is returned: a form without its
 // window must not be shown, as its modal showing would wait for ever.
-bool EnsureCreated(Form& form, HWND owner);
+bool EnsureCreated(Form& form, HWND owner, const wchar_t* failureText);
 
 }  // namespace velk

@@ -275,19 +275,21 @@ void StringGrid::OnMouseDown(POINT point, WPARAM keys, bool doubleClick) {
 
 void StringGrid::OnMouseMove(POINT point) {
     if (GetCapture() != hwnd()) drag_ = Drag::None;
-    const Point at{point.x, point.y};
     switch (drag_) {
-    case Drag::Resize:
-        SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
-        SetColumnWidth(resizeColumn_, grid::ResizedWidth(resizeStartWidth_, resizeStartX_, point.x));
-        break;
-    case Drag::Select: {
-        const grid::Cell target = grid::DragTarget(layout_, view_, at, ClientSize());
-        if (target != current_) MoveTo(target, true);
-        break;
-    }
+    case Drag::Resize: DragColumnEdge(point.x); break;
+    case Drag::Select: DragSelection(Point{point.x, point.y}); break;
     case Drag::None: break;
     }
+}
+
+inline void StringGrid::DragColumnEdge(int x) {
+    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    SetColumnWidth(resizeColumn_, grid::ResizedWidth(resizeStartWidth_, resizeStartX_, x));
+}
+
+inline void StringGrid::DragSelection(Point at) {
+    const grid::Cell target = grid::DragTarget(layout_, view_, at, ClientSize());
+    if (target != current_) MoveTo(target, true);
 }
 
 bool StringGrid::SetResizeCursor() {

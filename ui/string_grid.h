@@ -14,6 +14,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,7 @@ private:
 
     private:
         LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+        LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
         LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
         LRESULT OnChar(WPARAM character, LPARAM lParam);
         LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
@@ -128,6 +130,8 @@ private:
     void InvalidateRange(const grid::Range& range);
 
     bool OnNavigationKey(UINT key, bool inEditor);
+    static constexpr std::optional<grid::Move> kNoMove{};
+    std::optional<grid::Move> MoveOfKey(UINT key, bool inEditor) const;
     void LeaveGrid(bool backwards);
     // The editor's selection and text length.
     struct EditorCaret {
@@ -149,6 +153,9 @@ private:
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnMouseDown(POINT point, WPARAM keys, bool doubleClick);
     void OnMouseMove(POINT point);
+    // Steps of a drag: a column's right edge, or the selection.
+    void DragColumnEdge(int x);
+    void DragSelection(Point at);
     bool SetResizeCursor();
     void OnScroll(int bar, UINT request);
     void OnWheel(int delta);

@@ -29,9 +29,7 @@ bool StringGrid::InPlaceEditor::Create(HWND grid, HFONT font) {
 
 LRESULT StringGrid::InPlaceEditor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_GETDLGCODE:
-        return grid_.DialogCode(Default(message, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS,
-                                reinterpret_cast<const MSG*>(lParam));
+    case WM_GETDLGCODE: return OnGetDlgCode(wParam, lParam);
     case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
     case WM_CHAR: return OnChar(wParam, lParam);
     case WM_PASTE: grid_.Paste(); return 0;
@@ -46,6 +44,11 @@ LRESULT StringGrid::InPlaceEditor::HandleMessage(UINT message, WPARAM wParam, LP
 
 // The handlers below are called from the switch alone: inline, they cost
 // no call of their own.
+inline LRESULT StringGrid::InPlaceEditor::OnGetDlgCode(WPARAM wParam, LPARAM lParam) {
+    return grid_.DialogCode(Default(WM_GETDLGCODE, wParam, lParam) | DLGC_WANTARROWS | DLGC_WANTCHARS,
+                            reinterpret_cast<const MSG*>(lParam));
+}
+
 inline LRESULT StringGrid::InPlaceEditor::OnKeyDown(WPARAM key, LPARAM lParam) {
     if (grid_.OnNavigationKey(static_cast<UINT>(key), true)) return 0;
     return Default(WM_KEYDOWN, key, lParam);
@@ -109,9 +112,7 @@ LRESULT StringGrid::DialogCode(LRESULT code, const MSG* message) const {
     if (!message) return code;
     if (message->message == WM_KEYDOWN || message->message == WM_CHAR) {
         switch (message->wParam) {
-        case VK_TAB:
-            if (!KeyDown(VK_CONTROL) && !KeyDown(VK_MENU)) code |= DLGC_WANTTAB;
-            break;
+        case VK_TAB: if (!KeyDown(VK_CONTROL) && !KeyDown(VK_MENU)) code |= DLGC_WANTTAB; break;
         case VK_RETURN:
         case VK_ESCAPE: code &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE); break;
         default: break;
@@ -164,34 +165,31 @@ bool StringGrid::CaretAtRight() const {
     return (caret.start == 0 || caret.start == caret.end) && caret.end == caret.length;
 }
 
-bool StringGrid::OnNavigationKey(UINT key, bool inEditor) {
+// The move a key asks for, or none where the key stays the editor's: Home
+// and End without Ctrl and the arrows within the text move its caret.
+inline std::optional<grid::Move> StringGrid::MoveOfKey(UINT key, bool inEditor) const {
     const bool control = KeyDown(VK_CONTROL);
     const bool shift = KeyDown(VK_SHIFT);
-    grid::Move move;
+    const bool editing = inEditor && Editor();
     switch (key) {
-    case VK_TAB:
-        if (control || KeyDown(VK_MENU)) return false;
-        move = shift ? grid::Move::Previous : grid::Move::Next;
-        break;
-    case VK_UP: move = grid::Move::Up; break;
-    case VK_DOWN: move = grid::Move::Down; break;
-    case VK_PRIOR: move = grid::Move::PageUp; break;
-    case VK_NEXT: move = grid::Move::PageDown; break;
-    case VK_HOME:
-    case VK_END:
-        if (!control) return false;  // within the text
-        move = key == VK_HOME ? grid::Move::First : grid::Move::Last;
-        break;
-    case VK_LEFT:
-        if (inEditor && Editor() && !CaretAtLeft()) return false;
-        move = grid::Move::Left;
-        break;
-    case VK_RIGHT:
-        if (inEditor && Editor() && !CaretAtRight()) return false;
-        move = grid::Move::Right;
-        break;
-    default: return false;
+    case VK_TAB: return control || KeyDown(VK_MENU) ? kNoMove : shift ? grid::Move::Previous : grid::Move::Next;
+    case VK_UP: return grid::Move::Up;
+    case VK_DOWN: return grid::Move::Down;
+    case VK_PRIOR: return grid::Move::PageUp;
+    case VK_NEXT: return grid::Move::PageDown;
+    case VK_HOME: return control ? grid::Move::First : kNoMove;
+    case VK_END: return control ? grid::Move::Last : kNoMove;
+    case VK_LEFT: return editing && !CaretAtLeft() ? kNoMove : grid::Move::Left;
+    case VK_RIGHT: return editing && !CaretAtRight() ? kNoMove : grid::Move::Right;
+    default: return kNoMove;
     }
+}
+
+bool StringGrid::OnNavigationKey(UINT key, bool inEditor) {
+    const std::optional<grid::Move> asked = MoveOfKey(key, inEditor);
+    if (!asked) return false;
+    const grid::Move move = *asked;
+    const bool shift = KeyDown(VK_SHIFT);
     const bool tab = move == grid::Move::Next || move == grid::Move::Previous;
     const grid::Size client = ClientSize();
     const int page = grid::VisibleRows(layout_, view_, client.height);

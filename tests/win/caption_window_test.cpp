@@ -310,8 +310,8 @@ TEST(CaptionMulDiv, RoundsAsTheSystemsOverMillionsOfValues) {
     int64_t differing = 0;
     const auto compare = [&](int32_t a, int32_t b, int32_t c) {
         ++compared;
-        if (caption::MulDiv(a, b, c) != ::MulDiv(a, b, c) && ++differing <= 5)
-            ADD_FAILURE() << "MulDiv(" << a << ", " << b << ", " << c << "): " << caption::MulDiv(a, b, c)
+        if (velk::MulDiv(a, b, c) != ::MulDiv(a, b, c) && ++differing <= 5)
+            ADD_FAILURE() << "MulDiv(" << a << ", " << b << ", " << c << "): " << velk::MulDiv(a, b, c)
                           << ", the system's " << ::MulDiv(a, b, c);
     };
     // Every small case, halves of every sign among them.
@@ -329,13 +329,13 @@ TEST(CaptionMulDiv, RoundsAsTheSystemsOverMillionsOfValues) {
     // Worked out by hand: the exact quotient rounded half away from zero; -1
     // for a zero divisor or a quotient beyond 32 bits; the product in between
     // may pass 32 bits.
-    EXPECT_EQ(caption::MulDiv(3, 5, 2), 8);     // 7.5
-    EXPECT_EQ(caption::MulDiv(-3, 5, 2), -8);   // -7.5
-    EXPECT_EQ(caption::MulDiv(3, -5, -2), 8);   // 7.5
-    EXPECT_EQ(caption::MulDiv(7, 1, 3), 2);     // 2.33
-    EXPECT_EQ(caption::MulDiv(5, 1, 0), -1);
-    EXPECT_EQ(caption::MulDiv(INT32_MAX, 2, 1), -1);
-    EXPECT_EQ(caption::MulDiv(65536, 65536, 65536), 65536);
+    EXPECT_EQ(velk::MulDiv(3, 5, 2), 8);     // 7.5
+    EXPECT_EQ(velk::MulDiv(-3, 5, 2), -8);   // -7.5
+    EXPECT_EQ(velk::MulDiv(3, -5, -2), 8);   // 7.5
+    EXPECT_EQ(velk::MulDiv(7, 1, 3), 2);     // 2.33
+    EXPECT_EQ(velk::MulDiv(5, 1, 0), -1);
+    EXPECT_EQ(velk::MulDiv(INT32_MAX, 2, 1), -1);
+    EXPECT_EQ(velk::MulDiv(65536, 65536, 65536), 65536);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 namespace velk {
 namespace {
 
+constexpr wchar_t kCannotCreate[] = L"Nie mogę utworzyć okna programu";
+
 FormArgs TestFormArgs(const wchar_t* className) {
     FormArgs args;
     args.className = className;
@@ -92,16 +94,16 @@ TEST(Forms, AFormThatCannotBeCreatedIsReportedWhenNeededAndTriedAgainNextTime) {
     Final<RefusingForm> refusing;
     {
         test::BoxAnswerer answerer;
-        EXPECT_TRUE(EnsureCreated(plain, nullptr));
+        EXPECT_TRUE(EnsureCreated(plain, nullptr, kCannotCreate));
         EXPECT_FALSE(answerer.Answered());
     }
     const HWND made = plain.hwnd();
     EXPECT_TRUE(made);
-    EXPECT_TRUE(EnsureCreated(plain, nullptr));
+    EXPECT_TRUE(EnsureCreated(plain, nullptr, kCannotCreate));
     EXPECT_EQ(plain.hwnd(), made) << "a form that stands is not made again";
     for (int need = 0; need < 2; ++need) {
         test::BoxAnswerer answerer;
-        EXPECT_FALSE(EnsureCreated(refusing, nullptr));
+        EXPECT_FALSE(EnsureCreated(refusing, nullptr, kCannotCreate));
         ASSERT_TRUE(answerer.Answered()) << need;
         EXPECT_EQ(answerer.Title(), L"=VELK=");
         EXPECT_EQ(answerer.Text(), L"Nie mogę utworzyć okna programu.");
