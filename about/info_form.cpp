@@ -33,7 +33,15 @@ constexpr std::string_view kStoredCryptCaption =
     "\x23\x31\x29\x34\x27\x2B\x3D\x6B\x39\x33\x31\x29\x3C\x28\x21\x5D";
 constexpr uint8_t kStoredCryptKey = 83;
 
-enum Fonts { kTitleFont, kLinkFont, kMemoFont, kSignatureFont, kButtonFont };
+enum Fonts { kTitleFont, kLinkFont, kMemoFont, kSignatureFont, kButtonFont, kCryptFont };
+constexpr FontDesign kFonts[] = {
+    {27, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"},
+    {12, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"},
+    {11, FW_NORMAL, DEFAULT_CHARSET, kSansSerifFace},
+    {8, FW_BOLD, ANSI_CHARSET, L"Arial"},
+    {11, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"},
+    {11, FW_NORMAL, EASTEUROPE_CHARSET, L"Arial", true},
+};
 enum ControlId : int { kLabel1Id = 100, kMemo1Id, kMemo2Id, kLabel3Id, kLabel4Id };
 
 constexpr FormArgs kWindow{.className = L"Tf_info", .caption = L"O programie...", .clientWidth = 422,
@@ -58,10 +66,7 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_info::Create() {
-    if (!Form::Create(kWindow)) return false;
-
-    MakeFonts();
-    if (!Controls.Create(hwnd(), kLayout, Fonts(), Dpi())) return false;
+    if (!Form::Create(kWindow) || !CreateControls(kLayout, kFonts)) return false;
     Label1 = Controls[kLabel1Id];
     Memo1 = Controls[kMemo1Id];
     Label3 = Controls[kLabel3Id];
@@ -69,7 +74,6 @@ bool Tf_info::Create() {
     Memo2 = Controls[kMemo2Id];
     SendMessageW(Memo1, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(0, 0));
 
-    PlaceCryptLabel();
     CryptLabel1.Align = Alignment::Centre;
     CryptLabel1.WordWrap = true;
     CryptLabel1.Color = kBlack;
@@ -78,29 +82,9 @@ bool Tf_info::Create() {
     return true;
 }
 
-void Tf_info::MakeFonts() {
-    titleFont_ = MakeFont(Scaled(27), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    linkFont_ = MakeFont(Scaled(12), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, kSansSerifFace);
-    signatureFont_ = MakeFont(Scaled(8), FW_BOLD, false, ANSI_CHARSET, L"Arial");
-    cryptFont_ = MakeFont(Scaled(11), FW_NORMAL, true, EASTEUROPE_CHARSET, L"Arial");
-    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-}
-
-std::array<HFONT, 5> Tf_info::Fonts() const {
-    return {titleFont_.get(), linkFont_.get(), memoFont_.get(), signatureFont_.get(), buttonFont_.get()};
-}
-
-void Tf_info::PlaceCryptLabel() {
+void Tf_info::ApplyDpi() {
     CryptLabel1.Bounds = RECT{0, Scaled(160), Scaled(241), Scaled(177)};
-    CryptLabel1.Font = cryptFont_.get();
-}
-
-void Tf_info::OnDpiChanged(const RECT& suggested) {
-    MakeFonts();
-    Controls.Rescale(Fonts(), Dpi());
-    PlaceCryptLabel();
-    Form::OnDpiChanged(suggested);
+    CryptLabel1.Font = FontOf(kCryptFont);
 }
 
 void Tf_info::FormCreate() { SetWindowTextW(Label1, (std::wstring(L"VELK v.") + L"4").c_str()); }
@@ -113,9 +97,7 @@ LRESULT Tf_info::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SETCURSOR:
-        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
-        return DialogForm::HandleMessage(message, wParam, lParam);
+    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     default: return DialogForm::HandleMessage(message, wParam, lParam);
     }
 }
@@ -141,11 +123,12 @@ LRESULT Tf_info::OnControlColor(HDC dc, HWND control) const {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
-bool Tf_info::OnSetCursor(HWND under, int hitTest) {
+LRESULT Tf_info::OnSetCursor(WPARAM wParam, LPARAM lParam) {
     // The description reads as text on the page, not as a box to type in.
-    if (under != Memo1 || hitTest != HTCLIENT) return false;
+    if (reinterpret_cast<HWND>(wParam) != Memo1 || LOWORD(lParam) != HTCLIENT)
+        return DialogForm::HandleMessage(WM_SETCURSOR, wParam, lParam);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    return true;
+    return TRUE;
 }
 
 }  // namespace velk

@@ -1,18 +1,14 @@
 #pragma once
 // The about box, shown modally from the panel's menu.
-#include <array>
-
 #include "about/crypt_label.h"
 #include "about/info_picture.h"
 #include "ui/dialog_form.h"
-#include "win/handles.h"
 
 namespace velk {
 
 class Tf_info : public DialogForm {
 public:
     Tf_info() : DialogForm({IDOK, true}) {}
-    ~Tf_info() override { Destroy(); }
     bool Create() override;
 
     // Its last line: the stored caption, deciphered only to be drawn.
@@ -21,25 +17,18 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code) override;
-    void OnDpiChanged(const RECT& suggested) override;
+    // The enciphered label's place and font.
+    void ApplyDpi() override;
 
 private:
-    void MakeFonts();
-    std::array<HFONT, 5> Fonts() const;
-    void PlaceCryptLabel();
     void FormCreate();
     void BitBtn1Click();
     void BitBtn2Click();
     void OnPaint();
     LRESULT OnControlColor(HDC dc, HWND control) const;
-    bool OnSetCursor(HWND under, int hitTest);
+    // WM_SETCURSOR: the arrow over the description.
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
 
-    Font titleFont_;
-    Font linkFont_;
-    Font memoFont_;
-    Font signatureFont_;
-    Font cryptFont_;
-    Font buttonFont_;
     HWND Label1 = nullptr;
     HWND Memo1 = nullptr;
     HWND Label3 = nullptr;

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr wchar_t kTitle[] = L"=VELK=";
+constexpr velk::BoxTitles kBoxTitles{.error = L"Błąd!", .information = L"Informacja"};
 
 int RunProgram() {
     using namespace velk;
@@ -28,7 +29,7 @@ int RunProgram() {
     SetEnvironmentVariableW(kProgramFolderVariable, folder.c_str());
     DeclareDpiAwareness();
     srand(GetTickCount());  // once, for the enciphered label's random keys
-    Application application(kTitle);
+    Application application(kTitle, kBoxTitles);
     Program program;
     program.f_main.PublishIn(lock);
     if (!program.Create()) return 1;

@@ -153,52 +153,63 @@ bool Tf_main::PreTranslateMessage(MSG& msg) {
 }
 
 LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A registered message has no case of its own.
+    if (message == bringForwardMessage_ && message != 0) return BringForward();
     switch (message) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_PRINTCLIENT: OnPrintClient(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;  // the paint covers everything, from a back buffer
-    case WM_TIMER:
-        if (wParam == clockTimer_.Id()) TimerTimer();
-        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_MOUSEMOVE: OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONDOWN: OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
     case WM_CONTEXTMENU: OnContextMenu(lParam); return 0;
-    case WM_KEYDOWN:
-        if (keyboard_.OnKeyDown(wParam)) return 0;
-        return DefaultHandling(message, wParam, lParam);
-    case WM_SYSKEYDOWN:  // F10 is a system key: Shift+F10 opens the menu
-        if (wParam == VK_F10 && keyboard_.OnKeyDown(wParam)) return 0;
-        return DefaultHandling(message, wParam, lParam);
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_SYSKEYDOWN: return OnSysKeyDown(wParam, lParam);
     case WM_CHAR: keyboard_.OnChar(static_cast<wchar_t>(wParam)); return 0;
     case WM_GETOBJECT: return OnGetObject(wParam, lParam);
-    case kRunLineMessage:
-        if (wParam < kSlotCount) Label4Click(static_cast<int>(wParam));
-        return 0;
-    case WM_DESTROY:
-        screenReader_.Release();
-        return DefaultHandling(message, wParam, lParam);
-    case WM_UPDATEUISTATE:
-        keyboard_.OnUpdateUiState(wParam);
-        return DefaultHandling(message, wParam, lParam);
-    case WM_DISPLAYCHANGE:
-        KeepReachable();
-        return DefaultHandling(message, wParam, lParam);
-    case WM_SETTINGCHANGE:
-        if (wParam == SPI_SETWORKAREA) KeepReachable();
-        return DefaultHandling(message, wParam, lParam);
-    case WM_SYSCOLORCHANGE:
-        // The desktop colour may be the panel's.
-        background_.Invalidate();
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        return 0;
+    case kRunLineMessage: OnRunLine(wParam); return 0;
+    case WM_DESTROY: screenReader_.Release(); return DefaultHandling(message, wParam, lParam);
+    case WM_UPDATEUISTATE: keyboard_.OnUpdateUiState(wParam); return DefaultHandling(message, wParam, lParam);
+    case WM_DISPLAYCHANGE: KeepReachable(); return DefaultHandling(message, wParam, lParam);
+    case WM_SETTINGCHANGE: OnSettingChange(wParam); return DefaultHandling(message, wParam, lParam);
+    case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
     case WM_INITMENUPOPUP: return OnInitMenuPopup(wParam, lParam);
     case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
-    default:
-        if (message == bringForwardMessage_ && message != 0) return BringForward();
-        return DefaultHandling(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
     }
+}
+
+// The handlers below are called from the switch alone: inline, they cost
+// no call of their own.
+inline void Tf_main::OnTimer(WPARAM id) {
+    if (id == clockTimer_.Id()) TimerTimer();
+}
+
+inline LRESULT Tf_main::OnKeyDown(WPARAM key, LPARAM lParam) {
+    if (keyboard_.OnKeyDown(key)) return 0;
+    return DefaultHandling(WM_KEYDOWN, key, lParam);
+}
+
+inline LRESULT Tf_main::OnSysKeyDown(WPARAM key, LPARAM lParam) {
+    // F10 is a system key: Shift+F10 opens the menu.
+    if (key == VK_F10 && keyboard_.OnKeyDown(key)) return 0;
+    return DefaultHandling(WM_SYSKEYDOWN, key, lParam);
+}
+
+inline void Tf_main::OnRunLine(WPARAM line) {
+    if (line < kSlotCount) Label4Click(static_cast<int>(line));
+}
+
+inline void Tf_main::OnSettingChange(WPARAM action) {
+    if (action == SPI_SETWORKAREA) KeepReachable();
+}
+
+inline void Tf_main::OnSysColorChange() {
+    // The desktop colour may be the panel's.
+    background_.Invalidate();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 LRESULT Tf_main::BringForward() {
@@ -219,12 +230,8 @@ void Tf_main::OnCommand(UINT id) {
     case kSettingsCommand: Konfiguracja1Click(); break;
     // The monitoring items follow their submenu's state, shortcuts included:
     // after a load that failed it stays as it was, and so do they.
-    case kLastLaunchCommand:
-        if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Podajczasostatniegouruchomienia1Click();
-        break;
-    case kLaunchListCommand:
-        if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Wywietllistwszystkichuruchomie1Click();
-        break;
+    case kLastLaunchCommand: if (MonitoringEnabled()) Podajczasostatniegouruchomienia1Click(); break;
+    case kLaunchListCommand: if (MonitoringEnabled()) Wywietllistwszystkichuruchomie1Click(); break;
     case kCloseCommand: Zamknijprogram1Click(); break;
     case kStartupCommand: Uruchamiajrazemzwindows1Click(); break;
     default: break;
@@ -318,25 +325,26 @@ void Tf_main::OnPaint() {
     PaintDc paint(hwnd());
     const RECT& area = paint.area();
     if (IsRectEmpty(&area)) return;
-    const HDC background = background_.Rendered(paint.get());
     BackBuffer buffer(paint.get(), area);
-    if (!background || !buffer) return;
-    // A clock tick costs one label: the background comes from the cache.
-    BitBlt(buffer.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left,
-           area.top, SRCCOPY);
-    lines_.Draw(buffer.dc(), area);
-    keyboard_.Draw(buffer.dc());
-    buffer.CopyTo(paint.get());
+    if (buffer && PaintContent(buffer.dc(), area)) buffer.CopyTo(paint.get());
 }
 
 void Tf_main::OnPrintClient(HDC dc) {
     background_.LoadTextureOnce();
     RECT client;
     GetClientRect(hwnd(), &client);
+    PaintContent(dc, client);
+}
+
+bool Tf_main::PaintContent(HDC dc, const RECT& area) {
     const HDC background = background_.Rendered(dc);
-    if (!background) return;
-    BitBlt(dc, 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
-    lines_.Draw(dc, client);
+    if (!background) return false;
+    // A clock tick costs one label: the background comes from the cache.
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, background, area.left, area.top,
+           SRCCOPY);
+    lines_.Draw(dc, area);
+    keyboard_.Draw(dc);
+    return true;
 }
 
 }  // namespace velk

@@ -48,7 +48,6 @@ public:
     Tf_main();
 
     // Builds the window hidden at its design place and runs FormCreate.
-    ~Tf_main() override { Destroy(); }
     bool Create() override;
     void SetCommands(PanelCommands commands) { commands_ = std::move(commands); }
     // The lock a later start from the folder finds the panel in: the window
@@ -115,6 +114,7 @@ private:
     void Zamknijprogram1Click();
     void Uruchamiajrazemzwindows1Click();
     void OnCommand(UINT id);
+    bool MonitoringEnabled() const { return PopupMenu1.IsEnabledAt(kMonitoringMenuPosition); }
     // The menu opens: the start with Windows item shows the truth.
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
 
@@ -130,8 +130,17 @@ private:
     void ApplyPlacement(PanelPlacement placement);
 
     void BuildPopupMenu();
+    void OnTimer(WPARAM id);
+    LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+    LRESULT OnSysKeyDown(WPARAM key, LPARAM lParam);
+    void OnRunLine(WPARAM line);
+    void OnSettingChange(WPARAM action);
+    void OnSysColorChange();
     void OnPaint();
     void OnPrintClient(HDC dc);
+    // The area as the panel shows it, for the screen and for WM_PRINTCLIENT;
+    // false when the system has no bitmap to give for the background.
+    bool PaintContent(HDC dc, const RECT& area);
     void OnMouseMove(POINT point);
     void OnLeftButtonDown(POINT point);
     void OnLeftButtonUp(POINT point);

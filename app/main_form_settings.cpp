@@ -1,10 +1,8 @@
 // LoadSettings: velk.ini applied to the panel, value by value in file order.
-#include <new>
-
 #include "app/main_form.h"
 #include "app/panel_text.h"
+#include "settings/settings_read.h"
 #include "win/exception.h"
-#include "win/file_io.h"
 #include "ui/message_box.h"
 #include "win/text.h"
 
@@ -27,21 +25,13 @@ void Tf_main::ReadAndApplySettings() {
     Monitoring.MonitorShutdowns = false;
     Monitoring.MonitorInfoSeconds = 10;
 
-    const std::wstring path = Monitoring.ProgramDir + L"velk.ini";
+    const std::wstring path = SettingsPath(Monitoring.ProgramDir);
     Settings settings;
-    loadFailed_ = true;
-    {
-        std::optional<LineReader> SettingsStream = OpenLineReader(path);
-        if (!SettingsStream) return ShowCannotOpenSettings(path);
-        try {
-            settings = ReadSettings(*SettingsStream, SettingsReader::Panel);
-            loadFailed_ = false;
-        } catch (const std::bad_alloc&) {
-            // A line too long for memory: nothing of this load is applied.
-            ShowErrorBox(hwnd(), L"Out of memory");
-            return;
-        }
-    }
+    const SettingsFault fault = ReadSettingsFile(hwnd(), path, SettingsReader::Panel, settings);
+    loadFailed_ = fault != SettingsFault::None;
+    if (fault == SettingsFault::CannotOpen) return ShowCannotOpenSettings(path);
+    // A line too long for memory: nothing of this load is applied.
+    if (loadFailed_) return;
     try {
         ApplySettings(settings);
     } catch (const Exception& error) {
@@ -79,16 +69,13 @@ void Tf_main::ApplySettings(const Settings& settings) {
 
 void Tf_main::ApplyPlacement(PanelPlacement placement) {
     DWORD style = 0;
-    // Files dropped on it are taken whatever its frame.
-    DWORD exStyle = WS_EX_ACCEPTFILES;
     switch (placement) {
     case PanelPlacement::FixedPanel: style = kBorderlessStyle; break;
-    case PanelPlacement::ToolWindow:
-        style = kToolWindowStyle;
-        exStyle |= WS_EX_TOOLWINDOW;
-        break;
+    case PanelPlacement::ToolWindow: style = kToolWindowStyle; break;
     default: return;  // another number leaves the border as it is
     }
+    // Files dropped on it are taken whatever its frame.
+    const DWORD exStyle = WS_EX_ACCEPTFILES | (style == kToolWindowStyle ? WS_EX_TOOLWINDOW : 0);
     const auto current = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
     // The caption bar keeps WS_SYSMENU off the window while it is attached,
     // and Windows gives every top-level window WS_CLIPSIBLINGS: a placement

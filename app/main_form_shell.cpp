@@ -1,9 +1,9 @@
 // What the panel does with the shell's files: files dropped on it become
 // shortcuts, and its menu item puts a shortcut to it in the Startup folder.
-#include <optional>
 
 #include "app/drop_slots.h"
 #include "app/main_form.h"
+#include "settings/settings_read.h"
 #include "ui/message_box.h"
 #include "win/dropped_files.h"
 #include "win/file_io.h"
@@ -26,13 +26,14 @@ void Tf_main::WMDropFiles(HDROP drop) {
     // Disabled while the settings dialog is open, whose OK would write over
     // what a drop adds (and while any other window of ours is modal).
     if (!IsWindowEnabled(hwnd())) return;
-    const std::wstring path = Monitoring.ProgramDir + L"velk.ini";
-    std::optional<LineReader> reader = OpenLineReader(path);
+    const std::wstring path = SettingsPath(Monitoring.ProgramDir);
     // A file the last load could not read is not written over with values
     // the panel never showed.
-    if (loadFailed_ || !reader) return ShowCannotOpenSettings(path);
-    Settings settings = ReadSettings(*reader, SettingsReader::Panel);
-    reader.reset();  // closed before it is replaced
+    if (loadFailed_) return ShowCannotOpenSettings(path);
+    Settings settings;
+    const SettingsFault fault = ReadSettingsFile(hwnd(), path, SettingsReader::Panel, settings);
+    if (fault == SettingsFault::CannotOpen) return ShowCannotOpenSettings(path);
+    if (fault != SettingsFault::None) return;
     const int line = SlotAtHeight(files.Point().y, Dpi());
     UINT added = 0;
     for (int slot; added < files.Count() && (slot = SlotForDrop(settings.Shortcuts, line)) >= 0; ++added) {
@@ -56,7 +57,7 @@ void Tf_main::WMDropFiles(HDROP drop) {
     if (added == files.Count()) return;
     wchar_t text[64];
     wsprintfW(text, L"Brak wolnych wierszy. Nie dodano plików: %u.", files.Count() - added);
-    MessageBoxW(hwnd(), text, kInformationTitle, MB_OK);
+    MessageBoxW(hwnd(), text, InformationTitle(), MB_OK);
 }
 
 }  // namespace velk

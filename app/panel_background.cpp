@@ -1,9 +1,9 @@
 #include "app/panel_background.h"
 
 #include "core/picture_format.h"
-#include "ui/label.h"
 #include "ui/message_box.h"
 #include "win/exception.h"
+#include "win/stored_color.h"
 #include "win/text.h"
 
 namespace velk {
@@ -11,28 +11,33 @@ namespace velk {
 void PanelBackground::Apply(const Settings& settings) {
     cache_.Invalidate();
     switch (settings.BackgroundMode) {
-    case BackgroundMode::DesktopColor:
-    case BackgroundMode::OwnColor:
-        stretchedVisible_ = false;
-        texturePath_.clear();
-        color_ = settings.BackgroundMode == BackgroundMode::DesktopColor ? kDesktopColor : settings.BackgroundColor;
-        break;
-    case BackgroundMode::StretchedPicture:
-        texturePath_.clear();
-        // Shown before loading: a picture that fails leaves the previous one.
-        stretchedVisible_ = true;
-        stretched_ = Picture::FromFile(FromCp1250(settings.BackgroundPicture));
-        break;
-    case BackgroundMode::TiledPicture:
-        stretchedVisible_ = false;
-        texturePath_ = FromCp1250(settings.BackgroundPicture);
-        // Naming the path again is the user's way to retry a failed texture.
-        reportedTexturePath_.clear();
-        break;
-    default:  // another number leaves the background as it is
-        break;
+    case BackgroundMode::DesktopColor: ShowColor(kDesktopColor); break;
+    case BackgroundMode::OwnColor: ShowColor(settings.BackgroundColor); break;
+    case BackgroundMode::StretchedPicture: ShowStretched(settings.BackgroundPicture); break;
+    case BackgroundMode::TiledPicture: ShowTiled(settings.BackgroundPicture); break;
+    default: break;  // another number leaves the background as it is
     }
     InvalidateRect(window_, nullptr, FALSE);
+}
+
+inline void PanelBackground::ShowColor(int32_t color) {
+    stretchedVisible_ = false;
+    texturePath_.clear();
+    color_ = color;
+}
+
+inline void PanelBackground::ShowStretched(const std::string& path) {
+    texturePath_.clear();
+    // Shown before loading: a picture that fails leaves the previous one.
+    stretchedVisible_ = true;
+    stretched_ = Picture::FromFile(FromCp1250(path));
+}
+
+inline void PanelBackground::ShowTiled(const std::string& path) {
+    stretchedVisible_ = false;
+    texturePath_ = FromCp1250(path);
+    // Naming the path again is the user's way to retry a failed texture.
+    reportedTexturePath_.clear();
 }
 
 void PanelBackground::LoadTextureOnce() {

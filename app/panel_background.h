@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/stored_color.h"
 #include "settings/settings_file.h"
 #include "ui/picture.h"
 #include "win/back_buffer.h"
@@ -34,9 +35,10 @@ public:
     bool PictureCoversPanel() const { return stretchedVisible_; }
 
 private:
-    // The system colour clBackground.
-    static constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);
-
+    // Steps of Apply, one for each mode; the path is code-page-1250 bytes.
+    void ShowColor(int32_t color);
+    void ShowStretched(const std::string& path);
+    void ShowTiled(const std::string& path);
     void Paint(HDC dc, const RECT& client) const;
     bool TextureLoaded() const { return !texturePath_.empty() && texturePath_ == loadedTexturePath_; }
 

@@ -12,14 +12,9 @@ bool PanelKeyboard::OnKeyDown(WPARAM key) {
     case VK_HOME: SetMark(MoveMark(lines_.Used(), mark_, MarkMove::First)); return true;
     case VK_END: SetMark(MoveMark(lines_.Used(), mark_, MarkMove::Last)); return true;
     case VK_RETURN:
-    case VK_SPACE:
-        if (MarkOnUsedLine()) actions_.RunLine(mark_);
-        return true;
+    case VK_SPACE: RunMarkedLine(); return true;
     case VK_APPS: actions_.OpenMenu(); return true;
-    case VK_F10:
-        if (!shift) return false;
-        actions_.OpenMenu();
-        return true;
+    case VK_F10: if (shift) actions_.OpenMenu(); return shift;  // Shift+F10 only
     default: return false;
     }
 }

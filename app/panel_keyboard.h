@@ -42,6 +42,9 @@ public:
 
 private:
     bool MarkOnUsedLine() const { return mark_ != kNoMark && lines_[mark_].View.Visible; }
+    void RunMarkedLine() {
+        if (MarkOnUsedLine()) actions_.RunLine(mark_);
+    }
     void InvalidateMark() const;
 
     const ShortcutLines& lines_;

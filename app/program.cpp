@@ -5,6 +5,13 @@
 
 namespace velk {
 
+namespace {
+
+// The standard error box's text when a window cannot be made.
+constexpr wchar_t kCannotCreateWindow[] = L"Nie mogę utworzyć okna programu";
+
+}  // namespace
+
 Program::Program()
     : f_setup(LinksForSetup()), f_monitor(f_main.Monitoring), f_lista(f_main.Monitoring.ProgramDir) {
     f_main.SetCommands({.ShowAbout = [this] { if (Ready(f_info)) f_info.ShowModal(); },
@@ -23,11 +30,11 @@ SetupLinks Program::LinksForSetup() {
                       .ShowHelp = ShowHelp};
 }
 
-bool Program::Create() { return EnsureCreated(f_main, nullptr); }
+bool Program::Create() { return EnsureCreated(f_main, nullptr, kCannotCreateWindow); }
 
 int Program::Run() { return Application::Current()->Run(f_main); }
 
-bool Program::Ready(Form& form) { return EnsureCreated(form, f_main.hwnd()); }
+bool Program::Ready(Form& form) { return EnsureCreated(form, f_main.hwnd(), kCannotCreateWindow); }
 
 void Program::RecordStartStep() {
     // The start is recorded even when its window cannot be made.

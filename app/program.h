@@ -27,11 +27,11 @@ public:
     // The settings dialog's links to the panel and the launch log's windows.
     SetupLinks LinksForSetup();
 
-    Tf_main f_main;
-    Tf_setup f_setup;
-    Tf_info f_info;
-    Tf_monitor f_monitor;
-    Tf_lista f_lista;
+    Final<Tf_main> f_main;
+    Final<Tf_setup> f_setup;
+    Final<Tf_info> f_info;
+    Final<Tf_monitor> f_monitor;
+    Final<Tf_lista> f_lista;
 
 private:
     // The form's window, made now if it is not yet; false (after the error

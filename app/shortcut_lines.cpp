@@ -1,20 +1,41 @@
 #include "app/shortcut_lines.h"
 
 #include "win/fonts.h"
+#include "win/stored_color.h"
 #include "win/text.h"
 
 namespace velk {
 
 namespace {
 
-constexpr COLORREF kDesignFontColor = RGB(255, 255, 255);
+void ShowUnused(PanelLabel& label) {
+    label.View.Visible = false;
+    label.View.Align = Alignment::Centre;
+    label.View.Caption.clear();
+    label.Command.clear();
+}
+
+// A clock or date line: its text is the time's, its command the marker.
+void ShowTimeLine(PanelLabel& label, const std::string& marker) {
+    label.View.Visible = true;
+    label.View.Align = Alignment::Centre;
+    label.View.Caption.clear();
+    label.Command = marker;
+}
+
+void ShowShortcut(PanelLabel& label, const ShortcutEntry& slot) {
+    label.View.Visible = true;
+    label.View.Caption = FromCp1250(slot.Text);
+    label.Command = slot.Command;
+    label.View.Align = AlignFromCode(slot.Align);
+}
 
 }  // namespace
 
 ShortcutLines::ShortcutLines() {
     for (PanelLabel& label : labels_) {
         label.View.Caption = L" ";
-        label.View.Color = kDesignFontColor;
+        label.View.Color = static_cast<COLORREF>(kDesignInactiveColor);
     }
 }
 
@@ -41,35 +62,20 @@ void ShortcutLines::Apply(const Settings& settings) {
 
 void ShortcutLines::ApplySlot(int line, const ShortcutEntry& slot) {
     PanelLabel& label = labels_[static_cast<size_t>(line)];
-    Label& view = label.View;
     const SlotKind kind = ClassifySlot(slot.Text);
     switch (kind) {
-    case SlotKind::Unused:
-        view.Visible = false;
-        view.Align = Alignment::Centre;
-        view.Caption.clear();
-        label.Command.clear();
-        break;
+    case SlotKind::Unused: ShowUnused(label); break;
     case SlotKind::Clock:
-    case SlotKind::Date:
-        view.Visible = true;
-        view.Align = Alignment::Centre;
-        view.Caption.clear();
-        label.Command = slot.Text;
-        if (kind == SlotKind::Clock) {
-            clockLine_ = line;
-            clockOn_ = true;
-        } else {
-            dateLine_ = line;
-            dateOn_ = true;
-        }
-        break;
-    case SlotKind::Ordinary:
-        view.Visible = true;
-        view.Caption = FromCp1250(slot.Text);
-        label.Command = slot.Command;
-        view.Align = AlignFromCode(slot.Align);
-        break;
+    case SlotKind::Date: ShowTimeLine(label, slot.Text); break;
+    case SlotKind::Ordinary: ShowShortcut(label, slot); break;
+    }
+    if (kind == SlotKind::Clock) {
+        clockLine_ = line;
+        clockOn_ = true;
+    }
+    if (kind == SlotKind::Date) {
+        dateLine_ = line;
+        dateOn_ = true;
     }
     label.RunsNothing = IsTimeMarker(label.Command);
 }

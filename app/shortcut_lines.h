@@ -76,8 +76,8 @@ private:
     std::array<PanelLabel, kSlotCount> labels_;
     Font font_;
     bool hoverHighlight_ = false;
-    int32_t activeColor_ = 0xFF00FF;
-    int32_t inactiveColor_ = 0xFFFFFF;
+    int32_t activeColor_ = kDesignActiveColor;
+    int32_t inactiveColor_ = kDesignInactiveColor;
     bool clockSeconds_ = false;
     bool clockOn_ = false;
     bool dateOn_ = false;

@@ -7,6 +7,12 @@
 
 namespace velk {
 
+namespace {
+
+constexpr wchar_t kTurnedOffText[] = L"Wyłączono to w Menedżerze zadań: włącz VELK na karcie Uruchamianie.";
+
+}  // namespace
+
 StartupState StartWithWindows::Read() {
     state_ = StartupState::NotSet;
     wchar_t folder[MAX_PATH];
@@ -34,11 +40,7 @@ void StartWithWindows::Toggle(HWND owner) const {
     switch (state_) {
     case StartupState::Set: DeleteFileW(link_.c_str()); return;
     case StartupState::NotSet: SaveLink(link_.c_str(), program_, programDir_.c_str()); return;
-    case StartupState::TurnedOff:
-        MessageBoxW(owner,
-                    L"Wyłączono to w Menedżerze zadań: włącz VELK na karcie Uruchamianie.",
-                    kInformationTitle, MB_OK);
-        return;
+    case StartupState::TurnedOff: MessageBoxW(owner, kTurnedOffText, InformationTitle(), MB_OK); return;
     }
 }
 

@@ -5,23 +5,28 @@ namespace velk::caption {
 ButtonStep ButtonPress::Feed(MouseEvent event, bool enabled, bool inside) {
     switch (event) {
     case MouseEvent::LeftDown:
-    case MouseEvent::LeftDouble:
-        if (!enabled) return {};
-        pressed_ = true;
-        tracking_ = true;
-        return {.capture = true, .repaint = true};
-    case MouseEvent::Move:
-        if (!tracking_ || inside == pressed_) return {};
-        pressed_ = inside;
-        return {.repaint = true};
-    case MouseEvent::LeftUp:
-        if (!tracking_) return {};
-        pressed_ = false;
-        tracking_ = false;
-        return {.releaseCapture = true, .repaint = true, .command = inside};
-    default:
-        return {};  // right and middle buttons press nothing
+    case MouseEvent::LeftDouble: return enabled ? Press() : ButtonStep{};
+    case MouseEvent::Move: return tracking_ && inside != pressed_ ? MoveInside(inside) : ButtonStep{};
+    case MouseEvent::LeftUp: return tracking_ ? Release(inside) : ButtonStep{};
+    default: return {};  // right and middle buttons press nothing
     }
+}
+
+inline ButtonStep ButtonPress::Press() {
+    pressed_ = true;
+    tracking_ = true;
+    return {.capture = true, .repaint = true};
+}
+
+inline ButtonStep ButtonPress::MoveInside(bool inside) {
+    pressed_ = inside;
+    return {.repaint = true};
+}
+
+inline ButtonStep ButtonPress::Release(bool inside) {
+    pressed_ = false;
+    tracking_ = false;
+    return {.releaseCapture = true, .repaint = true, .command = inside};
 }
 
 ButtonStep ButtonPress::Cancel() {

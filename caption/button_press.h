@@ -46,6 +46,12 @@ public:
     bool Tracking() const { return tracking_; }
 
 private:
+    // The steps of a press being tracked: down, a move across the button's
+    // edge, the release (inside: the command).
+    ButtonStep Press();
+    ButtonStep MoveInside(bool inside);
+    ButtonStep Release(bool inside);
+
     bool pressed_ = false;
     bool tracking_ = false;
 };

@@ -77,32 +77,27 @@ void TVoraCaptionSystemButton::ButtonCommand() {
     const LPARAM where = MAKELPARAM(cursor.x, cursor.y);
     const HWND form = FForm;
     switch (FKind) {
-    case sbClose:
-        SendMessageW(form, WM_SYSCOMMAND, SC_CLOSE, where);
-        break;
-    case sbMinimize:
-        SendMessageW(form, WM_SYSCOMMAND, IsIconic(form) ? SC_RESTORE : SC_MINIMIZE, where);
-        break;
-    case sbMaximize:
-        if (IsZoomed(form)) {
-            SendMessageW(form, WM_SYSCOMMAND, SC_RESTORE, where);
-        } else if (IsIconic(form)) {
-            // Maximised straight from minimised, the window keeps the
-            // restore rectangle and minimised place it had before.
-            WINDOWPLACEMENT placement{};
-            placement.length = sizeof placement;
-            GetWindowPlacement(form, &placement);
-            SendMessageW(form, WM_SYSCOMMAND, SC_MAXIMIZE, where);
-            placement.showCmd = SW_SHOWNA;
-            SetWindowPlacement(form, &placement);
-        } else {
-            SendMessageW(form, WM_SYSCOMMAND, SC_MAXIMIZE, where);
-        }
-        break;
-    case sbHelp:
-        SendMessageW(form, WM_SYSCOMMAND, SC_CONTEXTHELP, where);
-        break;
+    case sbClose: SendMessageW(form, WM_SYSCOMMAND, SC_CLOSE, where); break;
+    case sbMinimize: SendMessageW(form, WM_SYSCOMMAND, IsIconic(form) ? SC_RESTORE : SC_MINIMIZE, where); break;
+    case sbMaximize: Maximize(form, where); break;
+    case sbHelp: SendMessageW(form, WM_SYSCOMMAND, SC_CONTEXTHELP, where); break;
     }
+}
+
+inline void TVoraCaptionSystemButton::Maximize(HWND form, LPARAM where) {
+    const bool zoomed = IsZoomed(form);
+    if (zoomed || !IsIconic(form)) {
+        SendMessageW(form, WM_SYSCOMMAND, zoomed ? SC_RESTORE : SC_MAXIMIZE, where);
+        return;
+    }
+    // Maximised straight from minimised, the window keeps the restore
+    // rectangle and minimised place it had before.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(form, &placement);
+    SendMessageW(form, WM_SYSCOMMAND, SC_MAXIMIZE, where);
+    placement.showCmd = SW_SHOWNA;
+    SetWindowPlacement(form, &placement);
 }
 
 }  // namespace velk

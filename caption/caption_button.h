@@ -64,6 +64,9 @@ private:
     UINT Glyph() const;
     bool PointerInside() const;
     void Apply(const caption::ButtonStep& step);
+    // The maximise button's command: restore, maximise, or maximise a
+    // minimised window.
+    static void Maximize(HWND form, LPARAM where);
 
     HWND FForm = nullptr;
     caption::ButtonPress FPress;

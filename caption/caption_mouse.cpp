@@ -42,37 +42,50 @@ NcOutcome CaptionMouse::NonClient(MouseEvent event, bool onCaption, Point p, con
 NcOutcome CaptionMouse::OnCaption(MouseEvent event, Point p, const CaptionScene& scene, uint32_t now,
                                   uint32_t doubleClickTime) {
     switch (event) {
-    case MouseEvent::LeftDown:
-        if (scene.iconRect.Contains(p)) {
-            lastIconClick_ = now;
-            return Step(NcStep::OpenMenuUnderIcon, false);
-        }
-        // A maximised form is not dragged by its caption.
-        return Step(scene.zoomed ? NcStep::PassOnAsNowhere : NcStep::PassOn, false);
-    case MouseEvent::LeftUp: {
-        if (lastIconClick_ == 0) return Step(NcStep::PassOn, false);
-        // The release of a second click on the icon, within the double-click
-        // time of the press that opened the menu, closes the form.
-        const bool inTime = static_cast<int32_t>(now - lastIconClick_) <= static_cast<int32_t>(doubleClickTime);
-        lastIconClick_ = 0;
-        if (!inTime) return Step(NcStep::Handled, false);
-        return {.step = NcStep::SendSysCommand, .command = SysCommand::Close};
+    case MouseEvent::LeftDown: return OnCaptionLeftDown(p, scene, now);
+    case MouseEvent::LeftUp: return OnCaptionLeftUp(now, doubleClickTime);
+    case MouseEvent::LeftDouble: return OnCaptionDoubleClick(p, scene);
+    case MouseEvent::RightDown: return OnCaptionRightDown(p, scene);
+    case MouseEvent::RightUp: return OnCaptionRightUp();
+    default: return Step(NcStep::PassOn, false);
     }
-    case MouseEvent::LeftDouble:
-        if (!scene.textRect.Contains(p)) return Step(NcStep::PassOn, false);
-        if (!scene.canMaximize) return Step(NcStep::Handled, false);
-        return {.step = NcStep::SendSysCommand, .command = scene.zoomed ? SysCommand::Restore : SysCommand::Maximize};
-    case MouseEvent::RightDown:
-        if (p.x >= scene.buttonsRect.left || scene.documentChild) return Step(NcStep::PassOn, false);
-        sysMenuPending_ = true;
-        return Step(NcStep::Handled, false);
-    case MouseEvent::RightUp:
-        if (!sysMenuPending_) return Step(NcStep::PassOn, false);
-        sysMenuPending_ = false;
-        return Step(NcStep::OpenMenuAtPointer, false);
-    default:
-        return Step(NcStep::PassOn, false);
+}
+
+inline NcOutcome CaptionMouse::OnCaptionLeftDown(Point p, const CaptionScene& scene, uint32_t now) {
+    if (scene.iconRect.Contains(p)) {
+        lastIconClick_ = now;
+        return Step(NcStep::OpenMenuUnderIcon, false);
     }
+    // A maximised form is not dragged by its caption.
+    return Step(scene.zoomed ? NcStep::PassOnAsNowhere : NcStep::PassOn, false);
+}
+
+inline NcOutcome CaptionMouse::OnCaptionLeftUp(uint32_t now, uint32_t doubleClickTime) {
+    if (lastIconClick_ == 0) return Step(NcStep::PassOn, false);
+    // The release of a second click on the icon, within the double-click
+    // time of the press that opened the menu, closes the form.
+    const bool inTime = static_cast<int32_t>(now - lastIconClick_) <= static_cast<int32_t>(doubleClickTime);
+    lastIconClick_ = 0;
+    if (!inTime) return Step(NcStep::Handled, false);
+    return {.step = NcStep::SendSysCommand, .command = SysCommand::Close};
+}
+
+inline NcOutcome CaptionMouse::OnCaptionDoubleClick(Point p, const CaptionScene& scene) {
+    if (!scene.textRect.Contains(p)) return Step(NcStep::PassOn, false);
+    if (!scene.canMaximize) return Step(NcStep::Handled, false);
+    return {.step = NcStep::SendSysCommand, .command = scene.zoomed ? SysCommand::Restore : SysCommand::Maximize};
+}
+
+inline NcOutcome CaptionMouse::OnCaptionRightDown(Point p, const CaptionScene& scene) {
+    if (p.x >= scene.buttonsRect.left || scene.documentChild) return Step(NcStep::PassOn, false);
+    sysMenuPending_ = true;
+    return Step(NcStep::Handled, false);
+}
+
+inline NcOutcome CaptionMouse::OnCaptionRightUp() {
+    if (!sysMenuPending_) return Step(NcStep::PassOn, false);
+    sysMenuPending_ = false;
+    return Step(NcStep::OpenMenuAtPointer, false);
 }
 
 IconicMove CaptionMouse::MouseMove(Point client, Point clientOrigin) {

@@ -93,6 +93,11 @@ public:
 
 private:
     NcOutcome OnCaption(MouseEvent event, Point p, const CaptionScene& scene, uint32_t now, uint32_t doubleClickTime);
+    NcOutcome OnCaptionLeftDown(Point p, const CaptionScene& scene, uint32_t now);
+    NcOutcome OnCaptionLeftUp(uint32_t now, uint32_t doubleClickTime);
+    NcOutcome OnCaptionDoubleClick(Point p, const CaptionScene& scene);
+    NcOutcome OnCaptionRightDown(Point p, const CaptionScene& scene);
+    NcOutcome OnCaptionRightUp();
 
     bool sysMenuPending_ = false;
     uint32_t lastIconClick_ = 0;  // 0: none

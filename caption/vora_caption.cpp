@@ -120,6 +120,8 @@ LRESULT TVoraCaption::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
     }
+    // A range of messages has no case of its own.
+    if (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) return OnNcMouse(message, wParam, lParam);
     switch (message) {
     case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);
     case WM_ACTIVATE: PaintCaption(LOWORD(wParam) != WA_INACTIVE); break;
@@ -138,9 +140,7 @@ LRESULT TVoraCaption::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: return OnLeftButtonUp(wParam, lParam);
     case WM_RBUTTONUP: FMouse.RightButtonUp(); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); break;
-    default:
-        if (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) return OnNcMouse(message, wParam, lParam);
-        break;
+    default: break;
     }
     return CallOldWndProc(message, wParam, lParam);
 }

@@ -123,6 +123,8 @@ private:
 
     // The menus.
     caption::CaptionScene Scene() const;
+    void SendSysCommand(caption::SysCommand command);
+    void ForwardToButton(UINT message, const caption::NcOutcome& outcome);
     void OpenMenuUnderIcon();
     void OpenMenuAtPointer() const;
     void OpenIconicMenu();

@@ -112,18 +112,23 @@ LRESULT TVoraCaption::OnNcMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     case NcStep::PassOn: return CallOldWndProc(message, wParam, lParam);
     case NcStep::PassOnAsNowhere: return CallOldWndProc(message, HTNOWHERE, lParam);
     case NcStep::Handled: return 0;
-    case NcStep::ForwardToButton:
-        FButtons[outcome.button]->HandleMessage(message + (WM_MOUSEMOVE - WM_NCMOUSEMOVE), 0,
-                                                MAKELPARAM(outcome.buttonPoint.x, outcome.buttonPoint.y));
-        return 0;
+    case NcStep::ForwardToButton: ForwardToButton(message, outcome); return 0;
     case NcStep::OpenMenuUnderIcon: OpenMenuUnderIcon(); return 0;
     case NcStep::OpenMenuAtPointer: OpenMenuAtPointer(); return 0;
-    case NcStep::SendSysCommand:
-        SendMessageW(FFormHandle, WM_SYSCOMMAND, SystemCommandOf(outcome.command), 0);
-        return 0;
+    case NcStep::SendSysCommand: SendSysCommand(outcome.command); return 0;
     case NcStep::StartIconicPress: SetCapture(FFormHandle); return 0;
     }
     return 0;
+}
+
+inline void TVoraCaption::SendSysCommand(caption::SysCommand command) {
+    SendMessageW(FFormHandle, WM_SYSCOMMAND, SystemCommandOf(command), 0);
+}
+
+// The press of a caption button, as the client mouse message it stands for.
+inline void TVoraCaption::ForwardToButton(UINT message, const caption::NcOutcome& outcome) {
+    FButtons[outcome.button]->HandleMessage(message + (WM_MOUSEMOVE - WM_NCMOUSEMOVE), 0,
+                                            MAKELPARAM(outcome.buttonPoint.x, outcome.buttonPoint.y));
 }
 
 void TVoraCaption::OpenMenuUnderIcon() {

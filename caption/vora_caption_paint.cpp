@@ -9,8 +9,8 @@
 #include "win/back_buffer.h"
 #include "win/handles.h"
 #include "win/rect.h"
+#include "win/stored_color.h"
 #include "win/window_text.h"
-#include "ui/label.h"
 
 namespace velk {
 

@@ -4,7 +4,7 @@
 
 namespace velk {
 
-int ScaleToDpi(int value, int dpi) { return dpi == kDesignDpi ? value : caption::MulDiv(value, dpi, kDesignDpi); }
+int ScaleToDpi(int value, int dpi) { return dpi == kDesignDpi ? value : MulDiv(value, dpi, kDesignDpi); }
 
 Size WindowSizeAtDpi(Size designClient, const Rect& frame, int dpi) {
     return {ScaleToDpi(designClient.width, dpi) + frame.Width(), ScaleToDpi(designClient.height, dpi) + frame.Height()};

@@ -7,6 +7,11 @@
 
 namespace velk {
 
+// The two files' names in the program's folder: the log of every start and
+// shutdown, and the last start alone.
+inline constexpr wchar_t kLaunchLogFileName[] = L"index.asc";
+inline constexpr wchar_t kLastStartFileName[] = L"ostatnio.asc";
+
 struct RecordTime {
     int Day = 0;
     int Month = 0;

@@ -1,6 +1,6 @@
 #include "core/mul_div.h"
 
-namespace velk::caption {
+namespace velk {
 
 int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator) {
     if (denominator == 0) return -1;
@@ -18,4 +18,4 @@ int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator) {
     return static_cast<int32_t>(quotient);
 }
 
-}  // namespace velk::caption
+}  // namespace velk

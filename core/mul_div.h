@@ -5,8 +5,8 @@
 // ±2,147,483,647 gives -1, as the system's does. No Windows header.
 #include <cstdint>
 
-namespace velk::caption {
+namespace velk {
 
 int32_t MulDiv(int32_t number, int32_t numerator, int32_t denominator);
 
-}  // namespace velk::caption
+}  // namespace velk

@@ -28,8 +28,8 @@ std::wstring LastLaunchText(const std::optional<std::string>& lastStartFile) {
 void RecordStart(const MonitoringOptions& options, Tf_monitor& lastLaunchWindow) {
     // Once per run: showing the panel again is no new start of the computer.
     if (!options.MonitorStarts || lastLaunchWindow.HasLaunchTexts()) return;
-    const std::wstring lastStartPath = options.ProgramDir + L"ostatnio.asc";
-    const std::wstring logPath = options.ProgramDir + L"index.asc";
+    const std::wstring lastStartPath = options.ProgramDir + kLastStartFileName;
+    const std::wstring logPath = options.ProgramDir + kLaunchLogFileName;
     const RecordTime now = PresentRecordTime();
 
     // Read before it is overwritten, so the window names the start before
@@ -45,7 +45,7 @@ void RecordStart(const MonitoringOptions& options, Tf_monitor& lastLaunchWindow)
 
 void RecordShutdown(const MonitoringOptions& options) {
     if (!options.MonitorShutdowns) return;
-    AppendToFile(options.ProgramDir + L"index.asc", ShutdownRecordLine(PresentRecordTime()));
+    AppendToFile(options.ProgramDir + kLaunchLogFileName, ShutdownRecordLine(PresentRecordTime()));
 }
 
 }  // namespace velk

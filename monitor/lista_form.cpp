@@ -17,6 +17,11 @@ enum ControlId : int { kMemoId = 100 };
 constexpr FormArgs kWindow{.className = L"Tf_lista", .caption = L"Lista uruchomień", .left = 200, .top = 108,
                            .clientWidth = 184, .clientHeight = 262, .iconResource = 1};
 
+constexpr FontDesign kFonts[] = {
+    {11, FW_NORMAL, DEFAULT_CHARSET, kSansSerifFace},
+    {11, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"},
+};
+
 // The log grows without limit: a view that lays out only the lines in sight
 // opens any length at once, where an edit control measured every line
 // (under Wine, 100,000 lines took over 3 seconds).
@@ -29,28 +34,12 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_lista::Create() {
-    if (!Form::Create(kWindow)) return false;
-
-    MakeFonts();
-    const HFONT fonts[] = {memoFont_.get(), buttonFont_.get()};
-    if (!Controls.Create(hwnd(), kLayout, fonts, Dpi())) return false;
+    if (!Form::Create(kWindow) || !CreateControls(kLayout, kFonts)) return false;
     Memo = Controls[kMemoId];
     return true;
 }
 
-void Tf_lista::MakeFonts() {
-    memoFont_ = MakeFont(Scaled(11), FW_NORMAL, false, DEFAULT_CHARSET, kSansSerifFace);
-    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-}
-
-void Tf_lista::OnDpiChanged(const RECT& suggested) {
-    MakeFonts();
-    const HFONT fonts[] = {memoFont_.get(), buttonFont_.get()};
-    Controls.Rescale(fonts, Dpi());
-    Form::OnDpiChanged(suggested);
-}
-
-std::wstring Tf_lista::LogPath() const { return programDir_ + L"index.asc"; }
+std::wstring Tf_lista::LogPath() const { return programDir_ + kLaunchLogFileName; }
 
 void Tf_lista::OnShow() {
     try {
@@ -77,7 +66,7 @@ void Tf_lista::BitBtn2Click() {
     const FileError error = WriteWholeFile(path, {});
     if (error == FileError::None) {
         SetWindowTextW(Memo, L"");
-        ShowPlainBox(hwnd(), L"Lista uruchomień wyczyszczona!", kInformationTitle);
+        ShowPlainBox(hwnd(), L"Lista uruchomień wyczyszczona!", InformationTitle());
     } else {
         ShowFileErrorBox(hwnd(), L"Nie mogę wyczyścić listy uruchomień!", path, error);
     }

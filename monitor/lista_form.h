@@ -4,7 +4,6 @@
 #include <string>
 
 #include "ui/dialog_form.h"
-#include "win/handles.h"
 
 namespace velk {
 
@@ -12,24 +11,19 @@ class Tf_lista : public DialogForm {
 public:
     // The log lies in programDir, a folder with its trailing backslash.
     explicit Tf_lista(const std::wstring& programDir) : DialogForm({IDOK, true}), programDir_(programDir) {}
-    ~Tf_lista() override { Destroy(); }
     bool Create() override;
 
 protected:
     void OnShow() override;
-    void OnDpiChanged(const RECT& suggested) override;
     void OnCommand(int id, int code) override;
 
 private:
-    void MakeFonts();
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();
     std::wstring LogPath() const;
 
     const std::wstring& programDir_;
-    Font memoFont_;
-    Font buttonFont_;
     HWND Memo = nullptr;
 };
 

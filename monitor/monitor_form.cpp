@@ -1,7 +1,5 @@
 #include "monitor/monitor_form.h"
 
-#include "win/fonts.h"
-#include "ui/form_layout.h"
 
 namespace velk {
 
@@ -15,6 +13,8 @@ enum ControlId : int { kLabel1Id = 100, kLastLabelId, kLabel2Id, kNowLabelId };
 constexpr FormArgs kWindow{.className = L"Tf_monitor", .caption = L" ", .left = 0, .top = 466, .clientWidth = 232,
                            .clientHeight = 80, .iconResource = 1};
 
+constexpr FontDesign kFonts[] = {{13, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"}};
+
 // The two headings and, under each, the value it names.
 constexpr ControlDesign kLayout[] = {
     {ControlKind::Label, kLabel1Id, 0, 0, 8, 230, 16, L"Ostatnie uruchomienie:", 0, SS_CENTER | SS_NOPREFIX},
@@ -26,22 +26,11 @@ constexpr ControlDesign kLayout[] = {
 }  // namespace
 
 bool Tf_monitor::Create() {
-    if (!Form::Create(kWindow)) return false;
-
-    font_ = MakeFont(Scaled(13), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    const HFONT fonts[] = {font_.get()};
-    if (!controls_.Create(hwnd(), kLayout, fonts, Dpi())) return false;
-    LastLabel = controls_[kLastLabelId];
-    NowLabel = controls_[kNowLabelId];
+    if (!Form::Create(kWindow) || !CreateControls(kLayout, kFonts)) return false;
+    LastLabel = Controls[kLastLabelId];
+    NowLabel = Controls[kNowLabelId];
     if (hasLaunchTexts_) ShowLaunchTexts();
     return true;
-}
-
-void Tf_monitor::OnDpiChanged(const RECT& suggested) {
-    font_ = MakeFont(Scaled(13), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
-    const HFONT fonts[] = {font_.get()};
-    controls_.Rescale(fonts, Dpi());
-    Form::OnDpiChanged(suggested);
 }
 
 void Tf_monitor::SetLaunchTexts(const std::wstring& lastLaunch, const std::wstring& now) {
@@ -58,17 +47,22 @@ void Tf_monitor::ShowLaunchTexts() const {
 
 LRESULT Tf_monitor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_TIMER:
-        if (wParam == timer_.Id()) TimerTimer();
-        return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_CTLCOLORSTATIC: return OnLabelColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_WINDOWPOSCHANGED:
-        // Hidden by any means (its own count, the close box, the program):
-        // nothing is left to count.
-        if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) SetTimerEnabled(false);
-        return DefaultHandling(message, wParam, lParam);
-    default: return DefaultHandling(message, wParam, lParam);
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(wParam, lParam);
+    default: return DialogForm::HandleMessage(message, wParam, lParam);
     }
+}
+
+inline void Tf_monitor::OnTimer(WPARAM id) {
+    if (id == timer_.Id()) TimerTimer();
+}
+
+inline LRESULT Tf_monitor::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
+    // Hidden by any means (its own count, the close box, the program):
+    // nothing is left to count.
+    if (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW) SetTimerEnabled(false);
+    return DialogForm::HandleMessage(WM_WINDOWPOSCHANGED, wParam, lParam);
 }
 
 LRESULT Tf_monitor::OnLabelColor(HDC dc, HWND label) const {

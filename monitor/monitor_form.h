@@ -5,17 +5,15 @@
 #include <string>
 
 #include "monitor/monitoring_options.h"
-#include "ui/form.h"
-#include "ui/form_layout.h"
+#include "ui/dialog_form.h"
 #include "ui/window_timer.h"
-#include "win/handles.h"
 
 namespace velk {
 
-class Tf_monitor : public Form {
+class Tf_monitor : public DialogForm {
 public:
-    explicit Tf_monitor(const MonitoringOptions& options) : options_(options) {}
-    ~Tf_monitor() override { Destroy(); }
+    // Enter and Escape press nothing here: it has no button.
+    explicit Tf_monitor(const MonitoringOptions& options) : DialogForm({0, false}), options_(options) {}
     bool Create() override;
 
     // The start step's two texts, given once per run: the previous start
@@ -27,19 +25,17 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
-    void OnDpiChanged(const RECT& suggested) override;
 
 private:
-
     void FormShow();
     void TimerTimer();
+    void OnTimer(WPARAM id);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     void SetTimerEnabled(bool enabled);
     void ShowLaunchTexts() const;
     LRESULT OnLabelColor(HDC dc, HWND label) const;
 
     const MonitoringOptions& options_;
-    Font font_;
-    FormControls controls_;
     // The two value labels; the headings above them never change.
     HWND LastLabel = nullptr;
     HWND NowLabel = nullptr;

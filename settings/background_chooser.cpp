@@ -3,18 +3,18 @@
 #include <new>
 #include <optional>
 
-#include "ui/label.h"
+#include "settings/open_dialog_texts.h"
 #include "ui/message_box.h"
 #include "ui/picture.h"
 #include "win/back_buffer.h"
 #include "win/exception.h"
 #include "win/fonts.h"
+#include "win/stored_color.h"
 
 namespace velk {
 
 namespace {
 
-constexpr int32_t kDesktopColor = static_cast<int32_t>(0x80000001u);
 // The sample texts' places over the preview.
 constexpr POINT kActiveSampleAt{30, 8};
 constexpr POINT kInactiveSampleAt{22, 24};
@@ -37,20 +37,22 @@ void BackgroundChooser::SetDpi(int dpi) {
     sampleFont_ = MakeFont(ScaleToDpi(12, dpi), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
 }
 
+inline bool BackgroundChooser::ChooseOwnColor() {
+    const std::optional<COLORREF> chosen = colorDialog_.Run(owner_);
+    if (!chosen) return false;
+    edited_.BackgroundColor = static_cast<int32_t>(*chosen);
+    ShowShape(edited_.BackgroundColor);
+    return true;
+}
+
 bool BackgroundChooser::Choose(Item item) {
     switch (item) {
     case Item::DesktopColor: ShowShape(kDesktopColor); return true;
-    case Item::OtherColor: {
-        const std::optional<COLORREF> chosen = colorDialog_.Run(owner_);
-        if (!chosen) return false;
-        edited_.BackgroundColor = static_cast<int32_t>(*chosen);
-        ShowShape(edited_.BackgroundColor);
-        return true;
-    }
+    case Item::OtherColor: return ChooseOwnColor();
     case Item::StretchedPicture:
     case Item::TiledPicture: break;
     }
-    const std::optional<std::wstring> path = ChoosePictureToOpen(owner_);
+    const std::optional<std::wstring> path = ChooseFileToOpen(owner_, kOpenTitle, kPictureFilter);
     if (!path) return false;
     try {
         if (item == Item::StretchedPicture)

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/dpi_scale.h"
+#include "settings/settings_file.h"
 #include "ui/common_dialogs.h"
 #include "win/handles.h"
 
@@ -24,8 +25,8 @@ public:
 
     // The values the dialog saves, kept while it is hidden between showings.
     struct Values {
-        int32_t ActiveColor = 0xFF00FF;    // "Napis aktywny", magenta at design
-        int32_t InactiveColor = 0xFFFFFF;  // "Napis nieaktywny", white at design
+        int32_t ActiveColor = kDesignActiveColor;      // "Napis aktywny"
+        int32_t InactiveColor = kDesignInactiveColor;  // "Napis nieaktywny"
         int32_t BackgroundColor = 0;
         std::wstring PicturePath;
     };
@@ -58,6 +59,8 @@ private:
     enum class PreviewKind { Shape, Picture };
 
     void ShowShape(int32_t color);
+    // The colour dialog for "Inny kolor"; false when the user cancels.
+    bool ChooseOwnColor();
     void ShowStretchedPicture(const std::wstring& path);
     void ShowTiledPicture(const std::wstring& path);
     // The preview's own copy of a picture, drawn once at the preview's size.

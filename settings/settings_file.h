@@ -30,6 +30,11 @@ enum class BackgroundMode : int32_t { DesktopColor = 0, OwnColor = 1, StretchedP
 bool ModeHasColor(BackgroundMode mode);
 bool ModeHasPicture(BackgroundMode mode);
 
+// The lines' text colours of the design, before any settings apply: the
+// line under the pointer magenta, the others white.
+inline constexpr int32_t kDesignActiveColor = 0xFF00FF;
+inline constexpr int32_t kDesignInactiveColor = 0xFFFFFF;
+
 struct Settings {
     PanelPlacement Placement = PanelPlacement::FixedPanel;
     int32_t PosX = 0;

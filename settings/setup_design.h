@@ -10,7 +10,11 @@
 namespace velk {
 
 // The dialog's fonts, as the design table's font indices name them.
-enum SetupFont { kTabFont, kButtonFont, kSetupFontCount };
+enum SetupFont { kTabFont, kButtonFont };
+inline constexpr FontDesign kSetupFonts[] = {
+    {11, FW_NORMAL, EASTEUROPE_CHARSET, L"Arial"},
+    {11, FW_BOLD, EASTEUROPE_CHARSET, L"Arial"},
+};
 
 extern const FormArgs kSetupWindow;
 // Every control but the grid, which the dialog makes in the place kept for it.

@@ -1,15 +1,15 @@
 #include "settings/setup_form.h"
 
-#include <new>
 #include <optional>
 #include <variant>
 
+#include "settings/open_dialog_texts.h"
+#include "settings/settings_read.h"
 #include "settings/setup_design.h"
 #include "settings/setup_ids.h"
 #include "ui/common_dialogs.h"
 #include "ui/message_box.h"
 #include "win/file_io.h"
-#include "win/fonts.h"
 #include "win/text.h"
 
 namespace velk {
@@ -25,9 +25,7 @@ bool Tf_setup::Create() {
     if (!Form::Create(kSetupWindow)) return false;
     mrsc.Attach(*this);
     mrsc.SetNumColors(255);
-    MakeFonts();
-    const HFONT fonts[kSetupFontCount] = {tabFont_.get(), buttonFont_.get()};
-    if (!Controls.Create(hwnd(), SetupLayout(), fonts, Dpi())) return false;
+    if (!CreateControls(SetupLayout(), kSetupFonts)) return false;
     background_.Attach(hwnd(), Controls[kDemoId]);
 
     StringGridArgs grid;
@@ -40,7 +38,7 @@ bool Tf_setup::Create() {
     // A file dropped on a row is its command, and names it where it has no text.
     grid.fileColumn = 2;
     grid.nameColumn = 1;
-    grid.font = tabFont_.get();
+    grid.font = FontOf(kTabFont);
     if (!StringGrid1.Create(Controls.ParentOf(kStringGrid1Id), grid)) return false;
     StringGrid1.OnSelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };
     StringGrid1.OnDblClick = [this] { StringGrid1DblClick(); };
@@ -48,26 +46,19 @@ bool Tf_setup::Create() {
     return true;
 }
 
-void Tf_setup::MakeFonts() {
-    tabFont_ = MakeFont(Scaled(11), FW_NORMAL, false, EASTEUROPE_CHARSET, L"Arial");
-    buttonFont_ = MakeFont(Scaled(11), FW_BOLD, false, EASTEUROPE_CHARSET, L"Arial");
+void Tf_setup::ApplyDpi() {
     background_.SetDpi(Dpi());
     mrsc.SetApplicationNameFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, fsBold, clWhite});
     mrsc.SetCaptionFont({L"Arial", -Scaled(11), EASTEUROPE_CHARSET, 0, clWhite});
-}
-
-void Tf_setup::OnDpiChanged(const RECT& suggested) {
-    MakeFonts();
-    const HFONT fonts[kSetupFontCount] = {tabFont_.get(), buttonFont_.get()};
-    Controls.Rescale(fonts, Dpi());
+    // At the creation the grid is made afterwards, at the dpi already.
+    if (!StringGrid1.hwnd()) return;
     const RECT grid = Controls.BoundsOf(kStringGrid1Id);
     SetWindowPos(StringGrid1.hwnd(), nullptr, grid.left, grid.top, grid.right - grid.left, grid.bottom - grid.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     for (int column = 0; column < StringGrid1.ColCount(); ++column)
         StringGrid1.SetColumnWidth(column, Scaled(kGridColumnWidths[static_cast<size_t>(column)]));
     StringGrid1.SetRowHeight(Scaled(kGridRowHeight));
-    SendMessageW(StringGrid1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), TRUE);
-    Form::OnDpiChanged(suggested);
+    SendMessageW(StringGrid1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(kTabFont)), TRUE);
 }
 
 void Tf_setup::FormCreate() {
@@ -85,19 +76,12 @@ void Tf_setup::FormShow() {
     SetWindowTextW(Controls[kXEditId], FromCp1250(std::to_string(position.x)).c_str());
     SetWindowTextW(Controls[kYEditId], FromCp1250(std::to_string(position.y)).c_str());
 
-    std::optional<LineReader> SettingsStream = OpenLineReader(links_.ProgramDir + L"velk.ini");
-    if (!SettingsStream) {
-        ShowPlainBox(hwnd(), kCannotOpenSettings, kErrorTitle);
-        return;
-    }
     Settings settings;
-    try {
-        settings = ReadSettings(*SettingsStream, SettingsReader::Dialog);
-    } catch (const std::bad_alloc&) {
-        // A line too long for memory: the controls stay as they were.
-        ShowErrorBox(hwnd(), L"Out of memory");
-        return;
-    }
+    const SettingsFault fault =
+        ReadSettingsFile(hwnd(), SettingsPath(links_.ProgramDir), SettingsReader::Dialog, settings);
+    if (fault == SettingsFault::CannotOpen) ShowPlainBox(hwnd(), kCannotOpenSettings, ErrorTitle());
+    // A line too long for memory: the controls stay as they were.
+    if (fault != SettingsFault::None) return;
     struct Loading {
         bool& flag;
         explicit Loading(bool& f) : flag(f) { flag = true; }
@@ -147,7 +131,7 @@ void Tf_setup::OKButtonClick() {
     // Written whole beside the old file and put in its place in one step: a
     // failure at any point leaves the old settings as they were, and the
     // dialog stays open with the edits, to try again or cancel.
-    const std::wstring path = links_.ProgramDir + L"velk.ini";
+    const std::wstring path = SettingsPath(links_.ProgramDir);
     const FileError error = ReplaceFileContents(path, FormatSettings(std::get<Settings>(read)));
     if (error != FileError::None) {
         ShowFileErrorBox(hwnd(), kCannotOpenSettings, path, error);
@@ -188,7 +172,7 @@ bool Tf_setup::StringGrid1SelectCell(int column, int row) {
 
 void Tf_setup::StringGrid1DblClick() {
     if (selectedRow_ < 1 || selectedColumn_ != 2) return;
-    if (const std::optional<std::wstring> path = ChooseFileToOpen(hwnd()))
+    if (const std::optional<std::wstring> path = ChooseFileToOpen(hwnd(), kOpenTitle))
         StringGrid1.SetCell(selectedColumn_, selectedRow_, *path);
 }
 

@@ -10,7 +10,6 @@
 #include "settings/setup_fields.h"
 #include "ui/dialog_form.h"
 #include "ui/string_grid.h"
-#include "win/handles.h"
 
 namespace velk {
 
@@ -28,7 +27,6 @@ struct SetupLinks {
 class Tf_setup : public DialogForm {
 public:
     explicit Tf_setup(SetupLinks links);
-    ~Tf_setup() override { Destroy(); }
     bool Create() override;
 
     // The grid of the "Skróty" tab.
@@ -39,12 +37,11 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnShow() override { FormShow(); }
-    void OnDpiChanged(const RECT& suggested) override;
+    // The caption bar's fonts, the samples' and the grid's measures.
+    void ApplyDpi() override;
     void OnCommand(int id, int code) override;
 
 private:
-    // The form's fonts at its dpi, the caption bar's and the samples' among them.
-    void MakeFonts();
 
     void FormCreate();
     void FormShow();
@@ -70,8 +67,6 @@ private:
     void OnPreviewClick();
 
     SetupLinks links_;
-    Font tabFont_;
-    Font buttonFont_;
 
     // Kept while the dialog is hidden between showings.
     int selectedColumn_ = 0;

@@ -106,14 +106,15 @@ HRESULT AccessibleList::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* pa
             }
             return got;
         };
+        const auto childCount = [&] {
+            LONG count = 0;
+            const HRESULT got = get_accChildCount(&count);
+            if (got == S_OK) SetLong(out, count);
+            return got;
+        };
         HRESULT got = S_OK;
         switch (member) {
-        case DISPID_ACC_CHILDCOUNT: {
-            LONG count = 0;
-            got = get_accChildCount(&count);
-            if (got == S_OK) SetLong(out, count);
-            break;
-        }
+        case DISPID_ACC_CHILDCOUNT: got = childCount(); break;
         case DISPID_ACC_NAME: got = text(get_accName(child, &value)); break;
         case DISPID_ACC_DEFAULTACTION: got = text(get_accDefaultAction(child, &value)); break;
         case DISPID_ACC_ROLE: got = get_accRole(child, out); break;

@@ -13,7 +13,8 @@ constexpr wchar_t kWindowClass[] = L"TApplication";
 
 }  // namespace
 
-Application::Application(std::wstring title) : title_(std::move(title)), outerErrorBoxTitle_(ErrorBoxTitle()) {
+Application::Application(std::wstring title, BoxTitles boxTitles)
+    : title_(std::move(title)), boxTitles_(boxTitles), outerErrorBoxTitle_(ErrorBoxTitle()) {
     current_ = this;
     SetErrorBoxTitle(title_.c_str());
     RegisterWindowClass({kWindowClass, 0, 0, 1});
@@ -33,15 +34,18 @@ Application::~Application() {
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SETFOCUS:
-        if (mainForm_ && mainForm_->hwnd() && IsWindowVisible(mainForm_->hwnd())) SetFocus(mainForm_->hwnd());
-        return 0;
-    case WM_CLOSE:
-        if (mainForm_ && mainForm_->hwnd()) PostMessageW(mainForm_->hwnd(), WM_CLOSE, 0, 0);
-        return 0;
-    default:
-        return Form::SessionHandling(hwnd(), message, wParam, lParam);
+    case WM_SETFOCUS: OnSetFocus(); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    default: return Form::SessionHandling(hwnd(), message, wParam, lParam);
     }
+}
+
+inline void Application::OnSetFocus() {
+    if (mainForm_ && mainForm_->hwnd() && IsWindowVisible(mainForm_->hwnd())) SetFocus(mainForm_->hwnd());
+}
+
+inline void Application::OnClose() {
+    if (mainForm_ && mainForm_->hwnd()) PostMessageW(mainForm_->hwnd(), WM_CLOSE, 0, 0);
 }
 
 int Application::Run(Form& mainForm) {

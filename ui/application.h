@@ -13,15 +13,23 @@ namespace velk {
 
 class Form;
 
-class Application : public WindowBase {
+// The titles of the program's own boxes (ui/message_box.h), in its language.
+struct BoxTitles {
+    const wchar_t* error = nullptr;        // a failure
+    const wchar_t* information = nullptr;  // a confirmation
+};
+
+class Application final : public WindowBase {
 public:
     // Sets the title, also of the error boxes, and creates the owner window.
     // Gone, it gives the error boxes back the title they had before it.
-    explicit Application(std::wstring title);
-    ~Application() override;
+    explicit Application(std::wstring title, BoxTitles boxTitles = {});
+    ~Application();
 
     // The object alive now, or null before it is made and after it is gone.
     static Application* Current() { return current_; }
+
+    const BoxTitles& Boxes() const { return boxTitles_; }
 
     // Owner of every form; its title is the application title.
     HWND Handle() const { return hwnd(); }
@@ -44,8 +52,14 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The focus goes on to the main form; a close (the taskbar's) asks the
+    // main form to close.
+    void OnSetFocus();
+    void OnClose();
+
     static Application* current_;
     std::wstring title_;
+    BoxTitles boxTitles_;
     const wchar_t* outerErrorBoxTitle_;
     Form* mainForm_ = nullptr;
 };

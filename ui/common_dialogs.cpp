@@ -16,15 +16,9 @@ const SystemLibrary& CommonDialogs() {
     return library;
 }
 
-constexpr wchar_t kOpenTitle[] = L"Wybierz plik do otwarcia...";
-// The filter with its '|' separators as the file dialog wants them: NULs,
-// the list ended by two.
-constexpr wchar_t kPictureFilter[] =
-    L"Wszystkie akceptowane (*.bmp, *.wmf, *.emf, *.png, *.jpg, *.gif)\0*.bmp;*.wmf;*.emf;*.png;*.jpg;*.jpeg;*.gif\0"
-    L"Bitmapy (*.bmp)\0*.bmp\0Metapliki (*.wmf)\0*.wmf\0Rozszerzone metapliki (*.emf)\0*.emf\0"
-    L"Obrazy (*.png, *.jpg, *.gif)\0*.png;*.jpg;*.jpeg;*.gif\0";
+}  // namespace
 
-std::optional<std::wstring> RunOpenDialog(HWND owner, const wchar_t* filter) {
+std::optional<std::wstring> ChooseFileToOpen(HWND owner, const wchar_t* title, const wchar_t* filter) {
     // Room for the longest path the system knows.
     std::vector<wchar_t> file(32768, L'\0');
     OPENFILENAMEW dialog{};
@@ -33,19 +27,13 @@ std::optional<std::wstring> RunOpenDialog(HWND owner, const wchar_t* filter) {
     dialog.lpstrFilter = filter;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrTitle = kOpenTitle;
+    dialog.lpstrTitle = title;
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_EXPLORER;
     static const auto getOpenFileName = CommonDialogs().Find<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
     if (!getOpenFileName || !getOpenFileName(&dialog)) return std::nullopt;
     TakeStorableName(file.data(), file.size());
     return std::wstring(file.data());
 }
-
-}  // namespace
-
-std::optional<std::wstring> ChooseFileToOpen(HWND owner) { return RunOpenDialog(owner, nullptr); }
-
-std::optional<std::wstring> ChoosePictureToOpen(HWND owner) { return RunOpenDialog(owner, kPictureFilter); }
 
 std::optional<COLORREF> ColorDialog::Run(HWND owner) {
     CHOOSECOLORW dialog{};

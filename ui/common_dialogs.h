@@ -10,11 +10,11 @@
 
 namespace velk {
 
-// "Wybierz plik do otwarcia...", any existing file; its full path as the
-// settings file can hold it (win/text.h), or nullopt when the user cancels.
-std::optional<std::wstring> ChooseFileToOpen(HWND owner);
-// The same dialog offering only the pictures the program can show.
-std::optional<std::wstring> ChoosePictureToOpen(HWND owner);
+// The open dialog with its title, for an existing file of the filter's kinds
+// (its entries ended by NULs, the list by two; null: any file); the file's
+// full path as the settings file can hold it (win/text.h), or nullopt when
+// the user cancels.
+std::optional<std::wstring> ChooseFileToOpen(HWND owner, const wchar_t* title, const wchar_t* filter = nullptr);
 
 // One colour dialog, opened full with any colour allowed; it opens on the
 // colour it last gave (black at first) and keeps its custom colours between

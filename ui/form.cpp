@@ -23,10 +23,10 @@ void Form::Destroy() {
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool EnsureCreated(Form& form, HWND owner) {
+bool EnsureCreated(Form& form, HWND owner, const wchar_t* failureText) {
     if (form.hwnd() || form.Create()) return true;
     form.Destroy();
-    ShowErrorBox(owner, L"Nie mogę utworzyć okna programu");
+    ShowErrorBox(owner, failureText);
     return false;
 }
 
@@ -227,15 +227,19 @@ LRESULT Form::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
     return SessionHandling(hwnd(), message, wParam, lParam);
 }
 
+namespace {
+
+void OnEndSession(WPARAM ending) {
+    if (ending) Application::EndSession();
+}
+
+}  // namespace
+
 LRESULT Form::SessionHandling(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_QUERYENDSESSION:
-        return TRUE;
-    case WM_ENDSESSION:
-        if (wParam) Application::EndSession();
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION: OnEndSession(wParam); return 0;
+    default: return DefWindowProcW(hwnd, message, wParam, lParam);
     }
 }
 

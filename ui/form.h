@@ -5,8 +5,8 @@
 //
 // A form's window must be destroyed while the whole object still stands: its
 // controls hold the form's fonts and brushes, and the messages of the
-// destruction belong to the derived form's handling. So every final form
-// calls Destroy() from its own destructor.
+// destruction belong to the derived form's handling. So a form is made only
+// as Final<T> (below), whose destructor, the first to run, destroys it.
 #include <windows.h>
 
 #include <initializer_list>
@@ -105,6 +105,10 @@ protected:
     virtual void OnCloseRequest();
 
 private:
+    // Overridden by Final alone: every class above Form stays abstract, so a
+    // form cannot be made without the destructor that destroys its window.
+    virtual void MadeFinal() = 0;
+
     void RunModalLoop();
     // The window's frame at a dpi, around an empty client area.
     Rect FrameAt(int dpi) const;
@@ -117,10 +121,23 @@ private:
     int modalResult_ = mrNone;
 };
 
+// A form as it is made: T with the last class's destructor, which runs
+// before T's own and its members' and destroys the window while all of them
+// stand; no class above Form has to remember it.
+template <typename T>
+class Final final : public T {
+public:
+    using T::T;
+    ~Final() { this->Destroy(); }
+
+private:
+    void MadeFinal() override {}
+};
+
 // The form's window, made now unless it stands. When it cannot be made, the
-// standard error box (owned by owner) says so, what was made of it goes, so
+// standard error box (owned by owner) shows failureText, what was made of it goes, so
 // that the next need tries afresh, and false is returned: a form without its
 // window must not be shown, as its modal showing would wait for ever.
-bool EnsureCreated(Form& form, HWND owner);
+bool EnsureCreated(Form& form, HWND owner, const wchar_t* failureText);
 
 }  // namespace velk

@@ -54,7 +54,7 @@ int TextWidth(HWND window, const wchar_t* text, HFONT font) {
 
 }  // namespace
 
-bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi) {
+bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std::span<const Font> fonts, int dpi) {
     // A form created again after Destroy() starts from its table anew.
     form_ = form;
     placed_.clear();
@@ -117,8 +117,8 @@ bool FormControls::Create(HWND form, std::span<const ControlDesign> design, std:
     return true;
 }
 
-HFONT FormControls::FontOf(const ControlDesign& entry, std::span<const HFONT> fonts) {
-    return static_cast<size_t>(entry.font) < fonts.size() ? fonts[static_cast<size_t>(entry.font)] : nullptr;
+HFONT FormControls::FontOf(const ControlDesign& entry, std::span<const Font> fonts) {
+    return static_cast<size_t>(entry.font) < fonts.size() ? fonts[static_cast<size_t>(entry.font)].get() : nullptr;
 }
 
 RECT FormControls::PlaceOf(const ControlDesign& entry, POINT offset, int tabsId, HFONT font, int dpi) const {
@@ -137,7 +137,7 @@ RECT FormControls::PlaceOf(const ControlDesign& entry, POINT offset, int tabsId,
     return bounds;
 }
 
-void FormControls::Rescale(std::span<const HFONT> fonts, int dpi) {
+void FormControls::Rescale(std::span<const Font> fonts, int dpi) {
     // In creation order: an enclosing entry has its new place before the
     // entries it encloses.
     for (Placed& placed : placed_) {

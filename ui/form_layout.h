@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/glyph_button.h"
+#include "win/handles.h"
 #include "win/window_text.h"
 
 namespace velk {
@@ -42,6 +43,15 @@ struct ControlDesign {
     ButtonKind glyph = bkOK;
 };
 
+// One of a form's fonts, its character height in pixels at 96 dpi.
+struct FontDesign {
+    int height;
+    int weight;
+    DWORD charset;
+    const wchar_t* face;
+    bool italic = false;
+};
+
 // The whole text of a control (the forms' name for WindowText).
 inline std::wstring ControlText(HWND control) { return WindowText(control); }
 
@@ -49,11 +59,11 @@ class FormControls {
 public:
     // Creates every control of the design; false when one of them fails.
     // Positions and sizes are scaled from 96 dpi to dpi.
-    bool Create(HWND form, std::span<const ControlDesign> design, std::span<const HFONT> fonts, int dpi);
+    bool Create(HWND form, std::span<const ControlDesign> design, std::span<const Font> fonts, int dpi);
 
     // Moves and sizes every control for another dpi and gives it its font
     // from the form's fonts made anew for that dpi.
-    void Rescale(std::span<const HFONT> fonts, int dpi);
+    void Rescale(std::span<const Font> fonts, int dpi);
 
     // The control with this id, or null.
     HWND operator[](int id) const;
@@ -82,7 +92,7 @@ private:
         int tabsId;  // pages: their tab control
         const ControlDesign* design;  // the entry in the form's table, which outlives the form
     };
-    static HFONT FontOf(const ControlDesign& entry, std::span<const HFONT> fonts);
+    static HFONT FontOf(const ControlDesign& entry, std::span<const Font> fonts);
     RECT PlaceOf(const ControlDesign& entry, POINT offset, int tabsId, HFONT font, int dpi) const;
     const Placed* Find(int id) const;
     HWND CreateOne(const ControlDesign& entry, HWND parent, const RECT& bounds, HFONT font);

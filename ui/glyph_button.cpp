@@ -3,14 +3,11 @@
 #include "core/dpi_scale.h"
 #include "win/dpi.h"
 #include "win/handles.h"
-#include "ui/subclass.h"
 
 namespace velk {
 
 namespace {
 
-// Marks a button as a glyph button and leads to its object.
-constexpr wchar_t kObjectProperty[] = L"VelkGlyphButton";
 constexpr int kGlyphSize = 16;
 constexpr int kGlyphSpacing = 4;
 
@@ -115,34 +112,24 @@ void DrawGlyph(HDC dc, ButtonKind kind, POINT at, int dpi, bool enabled) {
 
 }  // namespace
 
-GlyphButton::~GlyphButton() {
-    // Normally gone with its form's window already; a button that outlives
-    // it must not leave a window that calls back into this object.
-    if (hwnd_) DestroyWindow(hwnd_);
-}
-
 bool GlyphButton::Create(HWND parent, const GlyphButtonArgs& args) {
     kind_ = args.kind;
     caption_ = args.caption;
     isDefault_ = args.isDefault;
     font_ = args.font;
     textColor_ = args.textColor;
-    hwnd_ = CreateWindowExW(0, L"BUTTON", caption_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW,
-                            args.left, args.top, args.width, args.height, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), GetModuleHandleW(nullptr),
-                            nullptr);
-    if (!hwnd_) return false;
-    SetPropW(hwnd_, kObjectProperty, this);
-    Subclass<GlyphButton, &GlyphButton::HandleMessage>::Attach(hwnd_, *this);
-    return true;
+    const RECT place{args.left, args.top, args.left + args.width, args.top + args.height};
+    return CreateSubclassed(0, L"BUTTON", caption_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, place,
+                            parent, args.id) != nullptr;
 }
 
-GlyphButton* GlyphButton::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<GlyphButton*>(GetPropW(hwnd, kObjectProperty)) : nullptr;
+GlyphButton* GlyphButton::Of(HWND hwnd) {
+    SubclassedControl* control = FromControl(hwnd);
+    return control ? control->AsGlyphButton() : nullptr;
 }
 
 bool GlyphButton::DrawItem(const DRAWITEMSTRUCT& item) {
-    const GlyphButton* button = item.CtlType == ODT_BUTTON ? FromHandle(item.hwndItem) : nullptr;
+    const GlyphButton* button = item.CtlType == ODT_BUTTON ? Of(item.hwndItem) : nullptr;
     if (!button) return false;
     button->Draw(item);
     return true;
@@ -150,13 +137,8 @@ bool GlyphButton::DrawItem(const DRAWITEMSTRUCT& item) {
 
 bool GlyphButton::LooksDefault() const {
     const HWND focus = GetFocus();
-    if (focus == hwnd_) return true;
-    return isDefault_ && !(focus && GetParent(focus) == GetParent(hwnd_) && FromHandle(focus));
-}
-
-void GlyphButton::Detach() {
-    RemovePropW(hwnd_, kObjectProperty);
-    hwnd_ = nullptr;
+    if (focus == hwnd()) return true;
+    return isDefault_ && !(focus && GetParent(focus) == GetParent(hwnd()) && Of(focus));
 }
 
 void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
@@ -177,7 +159,7 @@ void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
     RECT measured{};
     DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
     // Picture and caption side by side, centred together.
-    const int dpi = WindowDpi(hwnd_);
+    const int dpi = WindowDpi(hwnd());
     const int glyphSize = ScaleToDpi(kGlyphSize, dpi);
     const int spacing = ScaleToDpi(kGlyphSpacing, dpi);
     const int width = glyphSize + spacing + (measured.right - measured.left);
@@ -200,38 +182,38 @@ void GlyphButton::Draw(const DRAWITEMSTRUCT& item) const {
 }
 
 LRESULT GlyphButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND hwnd = hwnd_;
     switch (message) {
-    case WM_GETDLGCODE:
-        return DLGC_BUTTON | (LooksDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_GETDLGCODE: return DLGC_BUTTON | (LooksDefault() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     // The dialog manager moves the default by restyling push buttons; this
     // one would lose its owner-drawn type, and it draws the default look
     // itself.
     case BM_SETSTYLE: return 0;
-    // The caption is drawn here in the font given, also a later one.
-    case WM_SETFONT:
-        font_ = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
+    case WM_SETFONT: return OnSetFont(reinterpret_cast<HFONT>(wParam), LOWORD(lParam) != 0);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     // An owner-drawn button reports a quick second click as a double click;
     // an ordinary push button counts it as one more click.
-    case WM_LBUTTONDBLCLK: return DefaultSubclassProcedure(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return Default(WM_LBUTTONDOWN, wParam, lParam);
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-        const LRESULT result = DefaultSubclassProcedure(hwnd, message, wParam, lParam);
-        // The default look follows the focus among the buttons.
-        for (HWND sibling = GetWindow(GetParent(hwnd), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
-            if (FromHandle(sibling)) InvalidateRect(sibling, nullptr, FALSE);
-        return result;
+    case WM_KILLFOCUS: return OnFocusChange(message, wParam, lParam);
+    default: return Default(message, wParam, lParam);
     }
-    case WM_NCDESTROY: {
-        const LRESULT result = DefaultSubclassProcedure(hwnd, message, wParam, lParam);
-        Detach();
-        return result;
-    }
-    default: return DefaultSubclassProcedure(hwnd, message, wParam, lParam);
-    }
+}
+
+// The handlers below are called from the switch alone: inline, they cost
+// no call of their own.
+inline LRESULT GlyphButton::OnSetFont(HFONT font, bool redraw) {
+    // The caption is drawn here in the font given, also a later one.
+    font_ = font;
+    if (redraw) InvalidateRect(hwnd(), nullptr, TRUE);
+    return 0;
+}
+
+inline LRESULT GlyphButton::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Default(message, wParam, lParam);
+    // The default look follows the focus among the buttons.
+    for (HWND sibling = GetWindow(GetParent(hwnd()), GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT))
+        if (Of(sibling)) InvalidateRect(sibling, nullptr, FALSE);
+    return result;
 }
 
 }  // namespace velk

@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "ui/subclass.h"
+
 namespace velk {
 
 enum ButtonKind { bkOK, bkHelp, bkAbort, bkList, bkClock };
@@ -26,32 +28,26 @@ struct GlyphButtonArgs {
     COLORREF textColor = RGB(0, 0, 0);
 };
 
-class GlyphButton {
+class GlyphButton final : public SubclassedControl {
 public:
-    GlyphButton() = default;
-    ~GlyphButton();
-    GlyphButton(const GlyphButton&) = delete;
-    GlyphButton& operator=(const GlyphButton&) = delete;
-
     bool Create(HWND parent, const GlyphButtonArgs& args);
-    HWND hwnd() const { return hwnd_; }
+    GlyphButton* AsGlyphButton() override { return this; }
 
     // The parent's WM_DRAWITEM: draws the item when it is a glyph button and
     // says whether it was one.
     static bool DrawItem(const DRAWITEMSTRUCT& item);
 
 private:
-    static GlyphButton* FromHandle(HWND hwnd);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static GlyphButton* Of(HWND hwnd);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnSetFont(HFONT font, bool redraw);
+    LRESULT OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Draw(const DRAWITEMSTRUCT& item) const;
     // Framed as the default: the focused button, or the default one while
     // the focus is on no other button.
     bool LooksDefault() const;
-    // The window is going: the object no longer answers for it.
-    void Detach();
 
-    HWND hwnd_ = nullptr;
     ButtonKind kind_ = bkOK;
     std::wstring caption_;
     bool isDefault_ = false;

@@ -23,10 +23,4 @@ UINT AlignmentFormat(Alignment align) {
     return DT_CENTER;
 }
 
-COLORREF ResolveColor(int32_t value) {
-    const auto bits = static_cast<uint32_t>(value);
-    if (bits & 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
-    return static_cast<COLORREF>(bits & 0x00FFFFFFu);
-}
-
 }  // namespace velk

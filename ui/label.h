@@ -3,7 +3,6 @@
 // its own edges, hit-tested by its rectangle.
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
 #include "core/alignment.h"
@@ -23,9 +22,5 @@ struct Label {
     bool Contains(POINT point) const { return Visible && PtInRect(&Bounds, point); }
     void Draw(HDC dc, HFONT font) const;
 };
-
-// A stored colour value: 0x00BBGGRR, or with the top bit set a system colour
-// whose index is the low byte.
-COLORREF ResolveColor(int32_t value);
 
 }  // namespace velk

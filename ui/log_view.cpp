@@ -116,9 +116,7 @@ private:
         case VK_NEXT: OnScroll(SB_PAGEDOWN); break;
         case VK_HOME: OnScroll(SB_TOP); break;
         case VK_END: OnScroll(SB_BOTTOM); break;
-        case 'C':
-            if (control) WriteClipboardText(hwnd(), text_);
-            break;
+        case 'C': if (control) WriteClipboardText(hwnd(), text_); break;
         default: break;
         }
     }

@@ -1,6 +1,14 @@
 #include "ui/message_box.h"
 
+#include "ui/application.h"
+
 namespace velk {
+
+const wchar_t* ErrorTitle() { return Application::Current() ? Application::Current()->Boxes().error : nullptr; }
+
+const wchar_t* InformationTitle() {
+    return Application::Current() ? Application::Current()->Boxes().information : nullptr;
+}
 
 void ShowErrorBoxFormatted(HWND owner, const wchar_t* format, const DWORD_PTR* inserts) {
     struct LocalText {
@@ -10,12 +18,7 @@ void ShowErrorBoxFormatted(HWND owner, const wchar_t* format, const DWORD_PTR* i
     FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_ARGUMENT_ARRAY, format,
                    0, 0, reinterpret_cast<wchar_t*>(&message.text), 0,
                    reinterpret_cast<va_list*>(const_cast<DWORD_PTR*>(inserts)));
-    MessageBoxW(owner, message.text, kErrorTitle, MB_OK);
-}
-
-void ShowUnstorableTextBox(HWND owner, const wchar_t* place, const wchar_t* number) {
-    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(place), reinterpret_cast<DWORD_PTR>(number)};
-    ShowErrorBoxFormatted(owner, L"%1%2 ma znaki spoza strony kodowej 1250!", inserts);
+    MessageBoxW(owner, message.text, ErrorTitle(), MB_OK);
 }
 
 void ShowPlainBox(HWND owner, const std::wstring& text, const wchar_t* title) {

@@ -132,34 +132,27 @@ Picture Picture::BitmapFromFile(const std::wstring& path) {
 }
 
 void Picture::DrawStretched(HDC dc, const RECT& target) const {
+    const auto [left, top, right, bottom] = target;
+    switch (kind_) {
+    case PictureKind::Bitmap:
+    case PictureKind::Decoded: DrawBitmap(dc, target); break;
+    case PictureKind::Icon: DrawIconEx(dc, left, top, icon_.get(), right - left, bottom - top, 0, {}, DI_NORMAL); break;
+    case PictureKind::Metafile:
+    case PictureKind::EnhancedMetafile: PlayEnhMetaFile(dc, metafile_.get(), &target); break;
+    case PictureKind::Unknown: break;
+    }
+}
+
+// A bitmap stretched, a decoded picture blended by its alpha.
+inline void Picture::DrawBitmap(HDC dc, const RECT& target) const {
     const int width = target.right - target.left;
     const int height = target.bottom - target.top;
-    switch (kind_) {
-    case PictureKind::Bitmap: {
-        const MemoryDc source(CreateCompatibleDC(dc));
-        if (!source) return;
-        const SelectGuard select(source.get(), bitmap_.get());
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
-        break;
-    }
-    case PictureKind::Decoded: {
-        const MemoryDc source(CreateCompatibleDC(dc));
-        if (!source) return;
-        const SelectGuard select(source.get(), bitmap_.get());
-        Blend(dc, source.get(), target.left, target.top, width, height);
-        break;
-    }
-    case PictureKind::Icon:
-        DrawIconEx(dc, target.left, target.top, icon_.get(), width, height, 0, nullptr, DI_NORMAL);
-        break;
-    case PictureKind::Metafile:
-    case PictureKind::EnhancedMetafile:
-        PlayEnhMetaFile(dc, metafile_.get(), &target);
-        break;
-    case PictureKind::Unknown:
-        break;
-    }
+    const MemoryDc source(CreateCompatibleDC(dc));
+    if (!source) return;
+    const SelectGuard select(source.get(), bitmap_.get());
+    if (kind_ == PictureKind::Decoded) return Blend(dc, source.get(), target.left, target.top, width, height);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, target.left, target.top, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
 }
 
 void Picture::DrawCopies(HDC dc, const std::vector<DrawOrigin>& origins) const {

@@ -40,6 +40,7 @@ private:
     static Picture DecodedFrom(std::string_view bytes, const wchar_t* refusal);
     // A decoded image's pixels blended over what the target holds.
     void Blend(HDC dc, HDC source, int left, int top, int width, int height) const;
+    void DrawBitmap(HDC dc, const RECT& target) const;
     static Picture MetafileFrom(PictureKind kind, const std::string& bytes);
 
     PictureKind kind_ = PictureKind::Unknown;

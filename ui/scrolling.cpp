@@ -2,6 +2,19 @@
 
 namespace velk {
 
+namespace {
+
+// Where the thumb is being dragged to (or was dropped), in its 32 bits.
+int TrackPosition(HWND hwnd, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    GetScrollInfo(hwnd, bar, &info);
+    return info.nTrackPos;
+}
+
+}  // namespace
+
 std::optional<int> ScrollRequestTarget(HWND hwnd, int bar, UINT request, int first, int page, int last) {
     switch (request) {
     case SB_LINEUP: return first - 1;
@@ -11,13 +24,7 @@ std::optional<int> ScrollRequestTarget(HWND hwnd, int bar, UINT request, int fir
     case SB_TOP: return 0;
     case SB_BOTTOM: return last;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(hwnd, bar, &info);
-        return info.nTrackPos;
-    }
+    case SB_THUMBPOSITION: return TrackPosition(hwnd, bar);
     default: return std::nullopt;
     }
 }

@@ -54,50 +54,23 @@ bool StringGrid::Create(HWND parent, const StringGridArgs& args) {
 
 LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_NCCREATE:
-        NoteAcquired(ObjectKind::Window);
-        return DefWindowProcW(hwnd(), message, wParam, lParam);
-    case WM_CREATE: return CreateEditor() ? 0 : -1;
-    case WM_SIZE:
-        UpdateScrollBars();
-        PlaceEditor(false);
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        return 0;
+    case WM_NCCREATE: NoteAcquired(ObjectKind::Window); return DefWindowProcW(hwnd(), message, wParam, lParam);
+    case WM_CREATE: return editor_.Create(hwnd(), font_) ? 0 : -1;
+    case WM_SIZE: OnSize(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(); return 0;
-    case WM_SETFONT:
-        font_ = reinterpret_cast<HFONT>(wParam);
-        if (editor_) SendMessageW(editor_, WM_SETFONT, wParam, lParam);
-        if (LOWORD(lParam)) InvalidateRect(hwnd(), nullptr, FALSE);
-        return 0;
+    case WM_SETFONT: return OnSetFont(wParam, lParam);
     case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
-    case WM_SETFOCUS:
-        if (editor_ && IsWindowVisible(editor_)) SetFocus(editor_);
-        return 0;
+    case WM_SETFOCUS: OnFocus(); return 0;
     case WM_GETDLGCODE: return DialogCode(DLGC_WANTARROWS | DLGC_WANTCHARS, reinterpret_cast<const MSG*>(lParam));
-    case WM_KEYDOWN:
-        // The editor is hidden with its cell out of sight: a key brings both back.
-        ShowCurrent();
-        if (!OnNavigationKey(static_cast<UINT>(wParam), false) && editor_ && GetFocus() == editor_)
-            SendMessageW(editor_, message, wParam, lParam);
-        return 0;
-    case WM_CHAR:
-        ShowCurrent();
-        if (editor_ && GetFocus() == editor_) SendMessageW(editor_, message, wParam, lParam);
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        OnMouseDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam, message == WM_LBUTTONDBLCLK);
-        return 0;
+    case WM_KEYDOWN: OnKeyDown(wParam, lParam); return 0;
+    case WM_CHAR: OnChar(wParam, lParam); return 0;
+    case WM_LBUTTONDOWN: OnMouseDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam, false); return 0;
+    case WM_LBUTTONDBLCLK: OnMouseDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, wParam, true); return 0;
     case WM_MOUSEMOVE: OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}); return 0;
-    case WM_LBUTTONUP:
-        if (GetCapture() == hwnd()) ReleaseCapture();
-        drag_ = Drag::None;
-        return 0;
+    case WM_LBUTTONUP: OnMouseUp(); return 0;
     case WM_CAPTURECHANGED: drag_ = Drag::None; return 0;
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == hwnd() && LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
-        return DefWindowProcW(hwnd(), message, wParam, lParam);
+    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
@@ -105,6 +78,47 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     default: return DefWindowProcW(hwnd(), message, wParam, lParam);
     }
+}
+
+// The handlers below are called from the switch alone: inline, they cost
+// no call of their own.
+inline void StringGrid::OnSize() {
+    UpdateScrollBars();
+    PlaceEditor(false);
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+inline LRESULT StringGrid::OnSetFont(WPARAM font, LPARAM redraw) {
+    font_ = reinterpret_cast<HFONT>(font);
+    if (Editor()) SendMessageW(Editor(), WM_SETFONT, font, redraw);
+    if (LOWORD(redraw)) InvalidateRect(hwnd(), nullptr, FALSE);
+    return 0;
+}
+
+inline void StringGrid::OnFocus() {
+    if (Editor() && IsWindowVisible(Editor())) SetFocus(Editor());
+}
+
+inline void StringGrid::OnKeyDown(WPARAM key, LPARAM lParam) {
+    // The editor is hidden with its cell out of sight: a key brings both back.
+    ShowCurrent();
+    if (!OnNavigationKey(static_cast<UINT>(key), false) && Editor() && GetFocus() == Editor())
+        SendMessageW(Editor(), WM_KEYDOWN, key, lParam);
+}
+
+inline void StringGrid::OnChar(WPARAM character, LPARAM lParam) {
+    ShowCurrent();
+    if (Editor() && GetFocus() == Editor()) SendMessageW(Editor(), WM_CHAR, character, lParam);
+}
+
+inline void StringGrid::OnMouseUp() {
+    if (GetCapture() == hwnd()) ReleaseCapture();
+    drag_ = Drag::None;
+}
+
+inline LRESULT StringGrid::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(wParam) == hwnd() && LOWORD(lParam) == HTCLIENT && SetResizeCursor()) return TRUE;
+    return DefWindowProcW(hwnd(), WM_SETCURSOR, wParam, lParam);
 }
 
 grid::Size StringGrid::ClientSize() const {
@@ -190,7 +204,7 @@ bool StringGrid::MoveTo(grid::Cell cell, bool extend, const grid::View* preferre
 }
 
 void StringGrid::ShowCurrent() {
-    if (editor_ && !IsWindowVisible(editor_)) ScrollTo(grid::Showing(layout_, view_, current_, ClientSize()));
+    if (Editor() && !IsWindowVisible(Editor())) ScrollTo(grid::Showing(layout_, view_, current_, ClientSize()));
 }
 
 void StringGrid::ScrollTo(grid::View view) {
@@ -232,7 +246,7 @@ void StringGrid::UpdateScrollBars() {
 
 void StringGrid::OnMouseDown(POINT point, WPARAM keys, bool doubleClick) {
     const HWND focus = GetFocus();
-    if (focus != hwnd() && focus != editor_) SetFocus(hwnd());
+    if (focus != hwnd() && focus != Editor()) SetFocus(hwnd());
     if (!hwnd()) return;
     const grid::Size client = ClientSize();
     const Point at{point.x, point.y};
@@ -260,22 +274,24 @@ void StringGrid::OnMouseDown(POINT point, WPARAM keys, bool doubleClick) {
 
 void StringGrid::OnMouseMove(POINT point) {
     if (GetCapture() != hwnd()) drag_ = Drag::None;
-    const Point at{point.x, point.y};
     switch (drag_) {
-    case Drag::Resize:
-        SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
-        SetColumnWidth(resizeColumn_, grid::ResizedWidth(resizeStartWidth_, resizeStartX_, point.x));
-        break;
-    case Drag::Select: {
-        const grid::Cell target = grid::DragTarget(layout_, view_, at, ClientSize());
-        if (target != current_) MoveTo(target, true);
-        break;
-    }
+    case Drag::Resize: DragColumnEdge(point.x); break;
+    case Drag::Select: DragSelection(Point{point.x, point.y}); break;
     case Drag::None: break;
     }
 }
 
-bool StringGrid::OnSetCursor() {
+inline void StringGrid::DragColumnEdge(int x) {
+    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    SetColumnWidth(resizeColumn_, grid::ResizedWidth(resizeStartWidth_, resizeStartX_, x));
+}
+
+inline void StringGrid::DragSelection(Point at) {
+    const grid::Cell target = grid::DragTarget(layout_, view_, at, ClientSize());
+    if (target != current_) MoveTo(target, true);
+}
+
+bool StringGrid::SetResizeCursor() {
     POINT point{};
     GetCursorPos(&point);
     ScreenToClient(hwnd(), &point);
@@ -319,9 +335,6 @@ void StringGrid::OnDropFiles(HDROP drop) {
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
-void StringGrid::OnUnbound() {
-    editor_ = nullptr;
-    NoteReleased(ObjectKind::Window);
-}
+void StringGrid::OnUnbound() { NoteReleased(ObjectKind::Window); }
 
 }  // namespace velk

@@ -14,11 +14,13 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/grid_geometry.h"
 #include "core/wheel.h"
+#include "ui/subclass.h"
 #include "ui/window.h"
 
 namespace velk {
@@ -42,13 +44,13 @@ struct StringGridArgs {
 class StringGrid final : public WindowBase {
 public:
     StringGrid() = default;
-    ~StringGrid() override;  // destroys its window if it still exists
+    ~StringGrid();  // destroys its window if it still exists
 
     // Creates the window and its editor, the current cell being the first
     // scrollable one; false when Windows refuses. A grid created again
     // starts with empty cells.
     bool Create(HWND parent, const StringGridArgs& args);
-    HWND Editor() const { return editor_; }  // the in-place EDIT child
+    HWND Editor() const { return editor_.hwnd(); }  // the in-place EDIT child
 
     int ColCount() const { return layout_.Columns(); }
 
@@ -87,11 +89,31 @@ private:
     static constexpr int kTextLeft = 2;
     static constexpr int kTextTop = 2;
 
+    // The in-place editor, an EDIT on the skeleton's subclass form: its
+    // keys, double clicks, wheel and clipboard go through the grid.
+    class InPlaceEditor final : public SubclassedControl {
+    public:
+        explicit InPlaceEditor(StringGrid& grid) : grid_(grid) {}
+        bool Create(HWND grid, HFONT font);
+
+    private:
+        LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+        LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+        LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+        LRESULT OnChar(WPARAM character, LPARAM lParam);
+        LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
+        LRESULT OnLeftButtonDown(WPARAM keys, LPARAM lParam);
+        LRESULT OnDoubleClick(WPARAM keys, LPARAM lParam);
+        LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+        // The second click of a double click whose first moved the editor
+        // under the pointer.
+        bool IsSecondClick(LPARAM lParam) const;
+
+        StringGrid& grid_;
+    };
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnUnbound() override;
-    LRESULT HandleEditorMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    bool CreateEditor();
     grid::Size ClientSize() const;
     std::wstring& Stored(grid::Cell cell) const { return cells_[layout_.StorageIndex(cell)]; }
     // The current cell keeps what its editor holds.
@@ -108,6 +130,8 @@ private:
     void InvalidateRange(const grid::Range& range);
 
     bool OnNavigationKey(UINT key, bool inEditor);
+    static constexpr std::optional<grid::Move> kNoMove{};
+    std::optional<grid::Move> MoveOfKey(UINT key, bool inEditor) const;
     void LeaveGrid(bool backwards);
     // The editor's selection and text length.
     struct EditorCaret {
@@ -120,9 +144,19 @@ private:
     bool CaretAtRight() const;
     LRESULT DialogCode(LRESULT code, const MSG* message) const;
 
+    void OnSize();
+    LRESULT OnSetFont(WPARAM font, LPARAM redraw);
+    void OnFocus();
+    void OnKeyDown(WPARAM key, LPARAM lParam);
+    void OnChar(WPARAM character, LPARAM lParam);
+    void OnMouseUp();
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
     void OnMouseDown(POINT point, WPARAM keys, bool doubleClick);
     void OnMouseMove(POINT point);
-    bool OnSetCursor();
+    // Steps of a drag: a column's right edge, or the selection.
+    void DragColumnEdge(int x);
+    void DragSelection(Point at);
+    bool SetResizeCursor();
     void OnScroll(int bar, UINT request);
     void OnWheel(int delta);
     void FireDblClick();
@@ -130,7 +164,7 @@ private:
     void Paste();
     void Paint();
 
-    HWND editor_ = nullptr;
+    InPlaceEditor editor_{*this};
     HFONT font_ = nullptr;
     grid::Layout layout_;
     grid::View view_;

@@ -58,7 +58,7 @@ void StringGrid::Paint() {
         Fill(dc, RECT{bounds.right, bounds.top, outer.right, outer.bottom}, fixed ? fixedLine : line);
         Fill(dc, RECT{bounds.left, bounds.bottom, outer.right, outer.bottom}, fixed ? fixedLine : line);
         // The current cell's text is its editor's.
-        if (cell == current_ && editor_ && IsWindowVisible(editor_)) return;
+        if (cell == current_ && Editor() && IsWindowVisible(Editor())) return;
         const std::wstring& value = Stored(cell);
         if (value.empty()) return;
         SetTextColor(dc, text);

@@ -1,31 +1,38 @@
 #pragma once
-// A system control (a button, an EDIT) whose messages an object of ours sees
-// first: Handle is the object's member, which passes what it does not take
-// on with DefaultSubclassProcedure. It runs inside the guarded call; after it has
-// handled WM_NCDESTROY the binding is removed.
+// The skeleton's second form, for a system control (a button, an EDIT) that
+// needs behaviour of its own: the control is created by its system class
+// with the object bound to it (the library's subclassing, the object as the
+// subclass's data), found by WindowBase::FromHandle like every window of
+// ours, and unbound after WM_NCDESTROY, when OnUnbound runs. HandleMessage
+// runs inside the guarded call and passes on what it does not take with
+// Default, the control's own handling.
 #include <windows.h>
-#include "win/common_controls.h"
-#include "win/guarded_call.h"
+
+#include "ui/window.h"
 
 namespace velk {
 
-template <typename T, LRESULT (T::*Handle)(UINT message, WPARAM wParam, LPARAM lParam)>
-class Subclass {
+class SubclassedControl : public WindowBase {
 public:
-    static bool Attach(HWND control, T& object) {
-        return AttachSubclass(control, Procedure, kId, reinterpret_cast<DWORD_PTR>(&object)) != FALSE;
-    }
+    // The object of a control subclassed so, or null.
+    static SubclassedControl* FromControl(HWND control);
+    // The glyph button this object is, or null (as Form's AsForm).
+    virtual class GlyphButton* AsGlyphButton() { return nullptr; }
+
+protected:
+    SubclassedControl() = default;
+    // A control still standing is unbound first, then destroyed.
+    ~SubclassedControl();
+
+    // CreateWindowExW of a system class with this object bound to the new
+    // control; null when Windows refuses.
+    HWND CreateSubclassed(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style,
+                          const RECT& place, HWND parent, int id = 0);
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
-    static constexpr UINT_PTR kId = 1;
-
     static LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR object) {
-        T& self = *reinterpret_cast<T*>(object);
-        const LRESULT result = GuardedCall(control, [&] { return (self.*Handle)(message, wParam, lParam); });
-        if (message == WM_NCDESTROY) DetachSubclass(control, Procedure, kId);
-        return result;
-    }
+                                      DWORD_PTR object);
 };
 
 }  // namespace velk

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "ui/subclass.h"
 #include "win/dpi.h"
 #include "win/guarded_call.h"
 
@@ -44,7 +45,9 @@ HWND WindowBase::CreateBound(DWORD exStyle, const wchar_t* className, const wcha
 }
 
 WindowBase* WindowBase::FromHandle(HWND hwnd) {
-    if (!hwnd || GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Procedure)) return nullptr;
+    if (!hwnd) return nullptr;
+    if (GetClassLongPtrW(hwnd, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Procedure))
+        return SubclassedControl::FromControl(hwnd);
     return reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 

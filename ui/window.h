@@ -23,9 +23,11 @@ public:
     WindowBase& operator=(const WindowBase&) = delete;
 
     HWND hwnd() const { return hwnd_; }
-    // The object of a window of ours (one whose class procedure is the
-    // skeleton's, also while a component has replaced the window's own
-    // procedure); null for any other window.
+    // The object of a window of ours, in either form of the skeleton: a
+    // window of a class of ours (its class procedure is the skeleton's, also
+    // while a component has replaced the window's own procedure) or a system
+    // control subclassed by its object (ui/subclass.h); null for any other
+    // window.
     static WindowBase* FromHandle(HWND hwnd);
     // The form this window object is, or null: found without RTTI, which
     // the program is built without to stay small.
@@ -38,9 +40,12 @@ protected:
     WindowBase() = default;
     // A window still standing is unbound first: nothing of the derived
     // object may be reached any more, so its last messages go to the
-    // default. A derived object whose handling must see its window's
-    // destruction destroys it in its own destructor.
-    virtual ~WindowBase();
+    // default. A form's handling sees its window's destruction: the form is
+    // made as Final<T> (ui/form.h), whose destructor destroys it first.
+    // Not virtual: a window object is never deleted through a base (a
+    // self-owned control deletes itself as its own final class), and each
+    // class's vtable stays two entries shorter.
+    ~WindowBase();
 
     // Registers the class with the skeleton's procedure (or one that leads
     // to it); a second registration finds it there.
@@ -56,6 +61,9 @@ protected:
     virtual void OnUnbound() {}
 
 private:
+    // The skeleton's other form binds its controls itself.
+    friend class SubclassedControl;
+
     HWND hwnd_ = nullptr;
 };
 

@@ -37,4 +37,10 @@ LRESULT DefaultSubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return next ? next(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+BOOL FindSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR* data) {
+    if (!GetModuleHandleW(L"comctl32.dll")) return FALSE;
+    static const auto find = Library().Find<decltype(GetWindowSubclass)>("GetWindowSubclass");
+    return find ? find(window, procedure, id, data) : FALSE;
+}
+
 }  // namespace velk

@@ -18,5 +18,9 @@ bool UseCommonControls();
 BOOL AttachSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR data);
 BOOL DetachSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
 LRESULT DefaultSubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The data of the window's subclass by that procedure and id; FALSE where it
+// has none. Asked of any window: it does not load the library, no window
+// being subclassed before it is loaded.
+BOOL FindSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id, DWORD_PTR* data);
 
 }  // namespace velk

@@ -21,7 +21,6 @@ constexpr int kPaints = 10000;
 class BenchForm : public Form {
 public:
     explicit BenchForm(FormArgs args) : args_(std::move(args)) {}
-    ~BenchForm() override { Destroy(); }
     bool Create() override { return Form::Create(args_); }
 
 private:
@@ -79,8 +78,8 @@ double MedianPaintMicroseconds(TVoraCaption& caption) {
 
 int main() {
     Application application(L"=VELK=");
-    BenchForm panel(PanelLike());
-    BenchForm dialog(DialogLike());
+    Final<BenchForm> panel(PanelLike());
+    Final<BenchForm> dialog(DialogLike());
     if (!panel.Create() || !dialog.Create()) return 1;
     ShowWindow(panel.hwnd(), SW_SHOWNOACTIVATE);
     ShowWindow(dialog.hwnd(), SW_SHOWNOACTIVATE);

@@ -44,9 +44,9 @@ int main() {
 
     int status = 0;
     {
-        Tf_main panel;
+        Final<Tf_main> panel;
         panel.Monitoring.ProgramDir = folder;
-        Tf_lista list(panel.Monitoring.ProgramDir);
+        Final<Tf_lista> list(panel.Monitoring.ProgramDir);
         if (!list.Create()) return 1;
         for (int lines : {1000, 10000, 100000}) {
             const std::string log = LogOfLines(lines);

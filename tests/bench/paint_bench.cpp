@@ -86,7 +86,7 @@ int main() {
 
     int status = 0;
     {
-        Tf_main panel;
+        Final<Tf_main> panel;
         for (const Mode& mode : modes) {
             Settings settings = test::ClockPanelSettings(mode.mode, mode.value);
             settings.PosX = 100;

@@ -93,7 +93,7 @@ protected:
     }
 
     ScratchSettings file_;
-    Tf_main panel_;
+    Final<Tf_main> panel_;
     std::vector<std::wstring> files_;
 };
 
@@ -126,6 +126,25 @@ TEST_F(BackgroundTest, ThePanelColourSurvivesThePictureModes) {
         EXPECT_EQ(answerer.Title(), L"=VELK=");
     }
     EXPECT_EQ(Snapshot(panel_.hwnd()).At(5, 5), RGB(255, 0, 0));
+}
+
+// What the panel prints (WM_PRINTCLIENT, as PrintWindow asks for it) is what
+// it paints: the keyboard's mark too, a dotted line over black along the
+// marked line's top edge.
+TEST_F(BackgroundTest, APrintedPanelShowsTheKeyboardsMark) {
+    Settings settings = WithBackground(1, "", 0x000000);
+    settings.Shortcuts[0] = {"Jeden", "", "L"};
+    Load(settings);
+    const RECT line = panel_.Labels()[0].View.Bounds;
+    const auto dotsOnTopEdge = [&] {
+        const Snapshot printed(panel_.hwnd());
+        int dots = 0;
+        for (int x = line.left; x < line.right; ++x) dots += printed.At(x, line.top) != RGB(0, 0, 0);
+        return dots;
+    };
+    EXPECT_EQ(dotsOnTopEdge(), 0) << "no mark before the keyboard is used";
+    SendMessageW(panel_.hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_GT(dotsOnTopEdge(), (line.right - line.left) / 4) << "the mark on the first line";
 }
 
 TEST_F(BackgroundTest, AStretchedPictureThatFailsStopsTheLoadAndKeepsThePreviousPicture) {

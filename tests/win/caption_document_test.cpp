@@ -27,7 +27,6 @@ bool Saw(const Seen& seen, UINT message, WPARAM wParam) {
 
 class DocumentFrame : public Form {
 public:
-    ~DocumentFrame() override { Destroy(); }
     bool Create() override {
         if (!Form::Create({.className = L"CaptionDocumentFrame", .caption = L"Ramka",
                            .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, .left = 100, .top = 100,
@@ -76,9 +75,6 @@ LRESULT CALLBACK OnDocumentCreation(int code, WPARAM wParam, LPARAM lParam) {
 class DocumentChild : public Form {
 public:
     explicit DocumentChild(const DocumentFrame& frame) : frame_(frame) {}
-    ~DocumentChild() override {
-        if (hwnd()) SendMessageW(frame_.Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(hwnd()), 0);
-    }
     bool Create() override {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -127,8 +123,8 @@ protected:
         ASSERT_TRUE(child_.Create());
         ASSERT_TRUE(Form::FromHandle(child_.hwnd()) == &child_) << "the document child is a form";
     }
-    DocumentFrame frame_;
-    DocumentChild child_{frame_};
+    Final<DocumentFrame> frame_;
+    Final<DocumentChild> child_{frame_};
 };
 
 TEST_F(CaptionDocuments, AChildCarriesTheSystemMenuStyleExactlyWhileMaximised) {
@@ -210,7 +206,7 @@ TEST_F(CaptionDocuments, AttachingToAChildRepaintsTheFrameWhenAMaximisedChildSha
     EXPECT_TRUE(TakePostedNcPaint(child_.hwnd()));
     EXPECT_FALSE(TakePostedNcPaint(frame_.hwnd())) << "one frame, no maximised child";
 
-    DocumentChild second(frame_);
+    Final<DocumentChild> second(frame_);
     ASSERT_TRUE(second.Create());
     SendMessageW(child_.hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     ASSERT_TRUE(IsZoomed(child_.hwnd()));

@@ -23,7 +23,6 @@ using namespace caption;
 class RecordingForm : public Form {
 public:
     explicit RecordingForm(FormArgs args) : args_(std::move(args)) {}
-    ~RecordingForm() override { Destroy(); }
     bool Create() override { return Form::Create(args_); }
 
     bool Saw(UINT message, std::optional<WPARAM> wParam = {}, std::optional<LPARAM> lParam = {}) const {
@@ -115,7 +114,7 @@ TEST(CaptionMenu, TheSystemMenuFollowsTheFormAndItsState) {
     };
     for (const auto& example : cases) {
         SCOPED_TRACE(testing::Message() << example.args.className << " shown " << example.show);
-        RecordingForm form(example.args);
+        Final<RecordingForm> form(example.args);
         ASSERT_TRUE(form.Create());
         TVoraCaption mrsc(form);
         ShowWindow(form.hwnd(), example.show);
@@ -153,7 +152,7 @@ protected:
         return {Close().ButtonLeft + Close().ButtonWidth / 2, Close().ButtonTop + Close().ButtonHeight / 2};
     }
 
-    RecordingForm form_{DialogLike()};
+    Final<RecordingForm> form_{DialogLike()};
     TVoraCaption mrsc_;
 };
 
@@ -267,7 +266,7 @@ TEST_F(CaptionButtons, WhatDrawsTheSystemsCaptionReachesTheFormOnlyToldNotToAndT
 }
 
 TEST(CaptionMouse, AMaximisedFormIsNotDraggedAndItsTextDoubleClickRestores) {
-    RecordingForm form(Sizeable());
+    Final<RecordingForm> form(Sizeable());
     ASSERT_TRUE(form.Create());
     ShowWindow(form.hwnd(), SW_SHOWMAXIMIZED);
     TVoraCaption mrsc(form);
@@ -285,7 +284,7 @@ TEST(CaptionMouse, AMaximisedFormIsNotDraggedAndItsTextDoubleClickRestores) {
 }
 
 TEST(CaptionMouse, AMinimisedCaptionIsDraggedAndClickedForItsMenu) {
-    RecordingForm form(Sizeable());
+    Final<RecordingForm> form(Sizeable());
     ASSERT_TRUE(form.Create());
     ShowWindow(form.hwnd(), SW_SHOW);
     TVoraCaption mrsc(form);

@@ -29,7 +29,6 @@ constexpr COLORREF kNavy = RGB(0, 0, 128), kBlue = RGB(0, 0, 255), kGray = RGB(1
 class TestForm : public Form {
 public:
     explicit TestForm(FormArgs args) : args_(std::move(args)) {}
-    ~TestForm() override { Destroy(); }
     // Shown, not activated.
     bool Create() override {
         if (!Form::Create(args_)) return false;
@@ -82,7 +81,7 @@ const auto kOffGradient = [](COLORREF pixel, COLORREF gradient) { return pixel !
 
 TEST(CaptionAttach, AttachingAndDetachingPutTheProcedureAndTheStyleBackExactly) {
     for (const bool shown : {false, true}) {
-        TestForm form(PanelLike());
+        Final<TestForm> form(PanelLike());
         ASSERT_TRUE(form.Create());
         if (!shown) ShowWindow(form.hwnd(), SW_HIDE);
         const LONG_PTR procedure = GetWindowLongPtrW(form.hwnd(), GWLP_WNDPROC);
@@ -106,7 +105,7 @@ TEST(CaptionAttach, AttachingAndDetachingPutTheProcedureAndTheStyleBackExactly) 
 TEST(CaptionAttach, OnlyAFormWithItsWindowOwnsACaptionAndTheWindowMayGoFirst) {
     Window plain(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr));
     const LONG_PTR procedure = GetWindowLongPtrW(plain.get(), GWLP_WNDPROC);
-    TestForm notCreated(PanelLike());
+    Final<TestForm> notCreated(PanelLike());
     TVoraCaption mrsc;
     for (HWND owner : {plain.get(), notCreated.hwnd()}) {
         try {
@@ -119,7 +118,7 @@ TEST(CaptionAttach, OnlyAFormWithItsWindowOwnsACaptionAndTheWindowMayGoFirst) {
     EXPECT_EQ(GetWindowLongPtrW(plain.get(), GWLP_WNDPROC), procedure) << "nothing was attached";
     const long live = LiveObjects();
     {
-        TestForm form(PanelLike());
+        Final<TestForm> form(PanelLike());
         ASSERT_TRUE(form.Create());
         mrsc.Attach(form);
         TVoraCaption second;
@@ -131,7 +130,7 @@ TEST(CaptionAttach, OnlyAFormWithItsWindowOwnsACaptionAndTheWindowMayGoFirst) {
 }
 
 TEST(CaptionPaint, TheBarsFollowTheGradientWithTheIconTextAndCloseButton) {
-    TestForm panel(PanelLike());
+    Final<TestForm> panel(PanelLike());
     ASSERT_TRUE(panel.Create());
     TVoraCaption panelCaption(panel);
     panelCaption.SetNumColors(255);
@@ -141,7 +140,7 @@ TEST(CaptionPaint, TheBarsFollowTheGradientWithTheIconTextAndCloseButton) {
     panelCaption.PaintCaption(false);
     EXPECT_EQ(TopRow(panel.hwnd(), bar), Columns(kGray, kSilver, 255, bar));
 
-    TestForm dialog(DialogLike());
+    Final<TestForm> dialog(DialogLike());
     ASSERT_TRUE(dialog.Create());
     TVoraCaption mrsc(dialog);
     mrsc.SetNumColors(255);
@@ -176,7 +175,7 @@ void ApplyPlacement(HWND window, bool toolWindow, bool frameChanged) {
 }
 
 TEST(CaptionStyle, AChangeOfPlacementKeepsTheSystemMenuOffAndShowsTheBarAgainAtOnce) {
-    TestForm form(PanelLike());
+    Final<TestForm> form(PanelLike());
     ASSERT_TRUE(form.Create());
     TVoraCaption mrsc(form);
     mrsc.SetNumColors(255);
@@ -208,7 +207,7 @@ TEST(CaptionStyle, AChangeOfPlacementKeepsTheSystemMenuOffAndShowsTheBarAgainAtO
 }
 
 TEST(CaptionPaint, BadInputPaintsSanely) {
-    TestForm form(PanelLike());
+    Final<TestForm> form(PanelLike());
     ASSERT_TRUE(form.Create());
     TVoraCaption mrsc(form);
     mrsc.SetNumColors(255);
@@ -263,7 +262,7 @@ TEST(CaptionPaint, BadInputPaintsSanely) {
 // past the owners exhausts the system's table in the soak's 100,000 paints
 // (make soak).
 void ExpectPaintsOfThePanelsBarLeaveNothing(bool active) {
-    TestForm form(PanelLike());
+    Final<TestForm> form(PanelLike());
     ASSERT_TRUE(form.Create());
     TVoraCaption mrsc(form);
     mrsc.SetNumColors(255);
@@ -286,8 +285,8 @@ TEST(CaptionLeaks, InactivePaintsOfThePanelsBarLeaveNoObjectAlive) {
 }
 
 TEST(CaptionLeaks, ActivationChangesAndTheDialogsIconLeaveNoObjectAlive) {
-    TestForm panel(PanelLike());
-    TestForm dialog(DialogLike());
+    Final<TestForm> panel(PanelLike());
+    Final<TestForm> dialog(DialogLike());
     ASSERT_TRUE(panel.Create() && dialog.Create());
     TVoraCaption panelCaption(panel);
     TVoraCaption dialogCaption(dialog);
@@ -311,8 +310,8 @@ TEST(CaptionMulDiv, RoundsAsTheSystemsOverMillionsOfValues) {
     int64_t differing = 0;
     const auto compare = [&](int32_t a, int32_t b, int32_t c) {
         ++compared;
-        if (caption::MulDiv(a, b, c) != ::MulDiv(a, b, c) && ++differing <= 5)
-            ADD_FAILURE() << "MulDiv(" << a << ", " << b << ", " << c << "): " << caption::MulDiv(a, b, c)
+        if (velk::MulDiv(a, b, c) != ::MulDiv(a, b, c) && ++differing <= 5)
+            ADD_FAILURE() << "MulDiv(" << a << ", " << b << ", " << c << "): " << velk::MulDiv(a, b, c)
                           << ", the system's " << ::MulDiv(a, b, c);
     };
     // Every small case, halves of every sign among them.
@@ -330,13 +329,13 @@ TEST(CaptionMulDiv, RoundsAsTheSystemsOverMillionsOfValues) {
     // Worked out by hand: the exact quotient rounded half away from zero; -1
     // for a zero divisor or a quotient beyond 32 bits; the product in between
     // may pass 32 bits.
-    EXPECT_EQ(caption::MulDiv(3, 5, 2), 8);     // 7.5
-    EXPECT_EQ(caption::MulDiv(-3, 5, 2), -8);   // -7.5
-    EXPECT_EQ(caption::MulDiv(3, -5, -2), 8);   // 7.5
-    EXPECT_EQ(caption::MulDiv(7, 1, 3), 2);     // 2.33
-    EXPECT_EQ(caption::MulDiv(5, 1, 0), -1);
-    EXPECT_EQ(caption::MulDiv(INT32_MAX, 2, 1), -1);
-    EXPECT_EQ(caption::MulDiv(65536, 65536, 65536), 65536);
+    EXPECT_EQ(velk::MulDiv(3, 5, 2), 8);     // 7.5
+    EXPECT_EQ(velk::MulDiv(-3, 5, 2), -8);   // -7.5
+    EXPECT_EQ(velk::MulDiv(3, -5, -2), 8);   // 7.5
+    EXPECT_EQ(velk::MulDiv(7, 1, 3), 2);     // 2.33
+    EXPECT_EQ(velk::MulDiv(5, 1, 0), -1);
+    EXPECT_EQ(velk::MulDiv(INT32_MAX, 2, 1), -1);
+    EXPECT_EQ(velk::MulDiv(65536, 65536, 65536), 65536);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 namespace velk {
 namespace {
 
+constexpr wchar_t kCannotCreate[] = L"Nie mogę utworzyć okna programu";
+
 FormArgs TestFormArgs(const wchar_t* className) {
     FormArgs args;
     args.className = className;
@@ -28,7 +30,6 @@ FormArgs TestFormArgs(const wchar_t* className) {
 class RecordingForm : public Form {
 public:
     RecordingForm(bool* sawDestroy, bool* fontAlive) : sawDestroy_(sawDestroy), fontAlive_(fontAlive) {}
-    ~RecordingForm() override { Destroy(); }
     bool Create() override {
         if (!Form::Create(TestFormArgs(L"RecordingForm"))) return false;
         font_ = MakeFont(11, FW_BOLD, false, DEFAULT_CHARSET, L"Arial");
@@ -61,7 +62,7 @@ TEST(Forms, AFormsWindowIsDestroyedWhileTheDerivedFormAndItsFontsStand) {
     const long before = LiveObjects();
     HWND window = nullptr;
     {
-        RecordingForm form(&sawDestroy, &fontAlive);
+        Final<RecordingForm> form(&sawDestroy, &fontAlive);
         ASSERT_TRUE(form.Create());
         window = form.hwnd();
     }
@@ -74,7 +75,6 @@ TEST(Forms, AFormsWindowIsDestroyedWhileTheDerivedFormAndItsFontsStand) {
 // Refuses its creation, as a window whose class or resources fail would.
 class RefusingForm : public Form {
 public:
-    ~RefusingForm() override { Destroy(); }
     bool Create() override { return Form::Create(TestFormArgs(L"RefusingForm")); }
 
 protected:
@@ -86,25 +86,24 @@ protected:
 
 class PlainForm : public Form {
 public:
-    ~PlainForm() override { Destroy(); }
     bool Create() override { return Form::Create(TestFormArgs(L"PlainForm")); }
 };
 
 TEST(Forms, AFormThatCannotBeCreatedIsReportedWhenNeededAndTriedAgainNextTime) {
-    PlainForm plain;
-    RefusingForm refusing;
+    Final<PlainForm> plain;
+    Final<RefusingForm> refusing;
     {
         test::BoxAnswerer answerer;
-        EXPECT_TRUE(EnsureCreated(plain, nullptr));
+        EXPECT_TRUE(EnsureCreated(plain, nullptr, kCannotCreate));
         EXPECT_FALSE(answerer.Answered());
     }
     const HWND made = plain.hwnd();
     EXPECT_TRUE(made);
-    EXPECT_TRUE(EnsureCreated(plain, nullptr));
+    EXPECT_TRUE(EnsureCreated(plain, nullptr, kCannotCreate));
     EXPECT_EQ(plain.hwnd(), made) << "a form that stands is not made again";
     for (int need = 0; need < 2; ++need) {
         test::BoxAnswerer answerer;
-        EXPECT_FALSE(EnsureCreated(refusing, nullptr));
+        EXPECT_FALSE(EnsureCreated(refusing, nullptr, kCannotCreate));
         ASSERT_TRUE(answerer.Answered()) << need;
         EXPECT_EQ(answerer.Title(), L"=VELK=");
         EXPECT_EQ(answerer.Text(), L"Nie mogę utworzyć okna programu.");
@@ -116,7 +115,6 @@ TEST(Forms, AFormThatCannotBeCreatedIsReportedWhenNeededAndTriedAgainNextTime) {
 // be loaded makes one, and with the standard library's.
 class FailingForm : public Form {
 public:
-    ~FailingForm() override { Destroy(); }
     bool Create() override { return Form::Create(TestFormArgs(L"FailingForm")); }
 
 protected:
@@ -129,7 +127,7 @@ protected:
 };
 
 TEST(Forms, AnErrorEndsOnlyItsHandlerAndIsShownInTheStandardErrorBox) {
-    FailingForm form;
+    Final<FailingForm> form;
     ASSERT_TRUE(form.Create());
     const struct {
         UINT message;

@@ -16,7 +16,6 @@ namespace {
 
 class ButtonsForm : public Form {
 public:
-    ~ButtonsForm() override { Destroy(); }
     bool Create() override {
         FormArgs args;
         args.className = L"VelkGlyphButtonTest";
@@ -87,7 +86,7 @@ protected:
         return (SendMessageW(button.hwnd(), WM_GETDLGCODE, 0, 0) & flag) != 0;
     }
 
-    ButtonsForm form_;
+    Final<ButtonsForm> form_;
 };
 
 TEST_F(GlyphButtons, EnterPressesTheDefaultButtonOrTheFocusedOne) {

@@ -2,10 +2,11 @@
 // with the call that matches the acquire; the text conversion keeps Polish.
 #include <gtest/gtest.h>
 
+#include "ui/label.h"
 #include "win/back_buffer.h"
 #include "win/handles.h"
-#include "ui/label.h"
 #include "win/object_count.h"
+#include "win/stored_color.h"
 #include "win/text.h"
 
 namespace velk {

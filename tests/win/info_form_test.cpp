@@ -17,7 +17,7 @@ namespace {
 class InfoForm : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(info_.Create()); }
-    Tf_info info_;
+    Final<Tf_info> info_;
 };
 
 TEST_F(InfoForm, ShowsTheVersionAndTheStoredLineDeciphered) {
@@ -51,7 +51,7 @@ public:
 };
 
 TEST(CryptLabel, ConstructionDrawsAKeyFromOneTo254) {
-    NoWindow owner;
+    Final<NoWindow> owner;
     std::set<int> keys;
     for (int i = 0; i < 3000; ++i) keys.insert(TCryptLabel(owner).Key());
     EXPECT_GE(*keys.begin(), 1);
@@ -60,7 +60,7 @@ TEST(CryptLabel, ConstructionDrawsAKeyFromOneTo254) {
 }
 
 TEST(CryptLabel, ACaptionSetAtRunTimeIsKeptEncipheredWhateverItsLengthAndBytes) {
-    NoWindow owner;
+    Final<NoWindow> owner;
     TCryptLabel label(owner);
     label.SetKey(83);
     // 'Q' in the second place enciphers to a zero byte, which cuts nothing.
@@ -80,7 +80,7 @@ TEST(CryptLabel, ACaptionSetAtRunTimeIsKeptEncipheredWhateverItsLengthAndBytes) 
 }
 
 TEST(CryptLabel, AnEmptyCaptionDrawsANewKeyAndANewKeyChangesOnlyTheDrawnText) {
-    NoWindow owner;
+    Final<NoWindow> owner;
     TCryptLabel label(owner);
     std::set<int> keys;
     for (int i = 0; i < 10; ++i) {
@@ -117,7 +117,7 @@ private:
 };
 
 TEST(CryptLabel, EncryptAndDecryptCanBeReplaced) {
-    NoWindow owner;
+    Final<NoWindow> owner;
     ShiftLabel label(owner);
     label.SetKey(1);
     label.SetCaption("HAL");

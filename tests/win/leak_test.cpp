@@ -47,17 +47,17 @@ void ShowAndPaint(const Form& form) {
 // settings dialog and the monitoring windows belong to.
 struct FormMaker {
     const char* name;
-    std::function<std::unique_ptr<Form>()> make;
+    std::function<std::shared_ptr<Form>()> make;
 };
 
 std::vector<FormMaker> EveryForm(Program& program) {
     Tf_main& panel = program.f_main;
     return {
-        {"Tf_main", [] { return std::make_unique<Tf_main>(); }},
-        {"Tf_setup", [&] { return std::make_unique<Tf_setup>(program.LinksForSetup()); }},
-        {"Tf_info", [] { return std::make_unique<Tf_info>(); }},
-        {"Tf_monitor", [&] { return std::make_unique<Tf_monitor>(panel.Monitoring); }},
-        {"Tf_lista", [&] { return std::make_unique<Tf_lista>(panel.Monitoring.ProgramDir); }},
+        {"Tf_main", [] { return std::make_shared<Final<Tf_main>>(); }},
+        {"Tf_setup", [&] { return std::make_shared<Final<Tf_setup>>(program.LinksForSetup()); }},
+        {"Tf_info", [] { return std::make_shared<Final<Tf_info>>(); }},
+        {"Tf_monitor", [&] { return std::make_shared<Final<Tf_monitor>>(panel.Monitoring); }},
+        {"Tf_lista", [&] { return std::make_shared<Final<Tf_lista>>(panel.Monitoring.ProgramDir); }},
     };
 }
 
@@ -79,7 +79,7 @@ TEST_F(FormLeaks, CreatingAndDestroyingEveryFormLeavesNothingAlive) {
         SCOPED_TRACE(name);
         const long before = LiveObjects();
         for (int cycle = 0; cycle < kCycles; ++cycle) {
-            std::unique_ptr<Form> form = make();
+            std::shared_ptr<Form> form = make();
             ASSERT_TRUE(form->Create()) << cycle;
             ShowAndPaint(*form);
             ASSERT_GT(LiveObjects(), before) << "a live form's objects are counted";
@@ -98,7 +98,7 @@ TEST_F(FormLeaks, CreatingAndDestroyingEveryFormLeavesNothingAlive) {
 TEST_F(FormLeaks, AFormCreatedAgainAfterDestroyHoldsWhatItsFirstWindowHeld) {
     for (const auto& [name, make] : EveryForm(program_)) {
         SCOPED_TRACE(name);
-        std::unique_ptr<Form> form = make();
+        std::shared_ptr<Form> form = make();
         ASSERT_TRUE(form->Create());
         ShowAndPaint(*form);
         const long firstWindow = LiveObjects();
@@ -116,7 +116,7 @@ TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
     const std::wstring bitmap = ExecutableFolder() + L"leak-tlo.bmp";
     ASSERT_EQ(WriteWholeFile(bitmap, MakeBitmapFile(16, 16, [](int x, int y) { return RGB(x * 16, y * 16, 7); })),
               FileError::None);
-    Tf_main panel;
+    Final<Tf_main> panel;
     for (int mode = 0; mode <= 3; ++mode) {
         file.Write(test::ClockPanelSettings(mode, ToCp1250(bitmap)));
         if (!panel.hwnd()) {
@@ -134,8 +134,8 @@ TEST(PaintLeaks, RepaintsInEveryBackgroundModeLeaveNothingAlive) {
         UpdateWindow(panel.hwnd());
         EXPECT_EQ(LiveObjects(), before) << "mode " << mode;
     }
-    Tf_info info;
-    Tf_lista list(panel.Monitoring.ProgramDir);
+    Final<Tf_info> info;
+    Final<Tf_lista> list(panel.Monitoring.ProgramDir);
     ASSERT_TRUE(info.Create());
     ASSERT_TRUE(list.Create());
     for (Form* form : {static_cast<Form*>(&info), static_cast<Form*>(&list)}) {

@@ -49,7 +49,7 @@ protected:
     }
 
     ScratchSettings file_;
-    Tf_main panel_;
+    Final<Tf_main> panel_;
 };
 
 TEST_F(PanelTest, SlotsBecomeLabelsWithTheirTextsCommandsAndAlignment) {

@@ -56,8 +56,8 @@ protected:
     void Tick() const { SendMessageW(window_.hwnd(), WM_TIMER, 1, 0); }
 
     ScratchFolder folder_;
-    Tf_main panel_;
-    Tf_monitor window_{panel_.Monitoring};
+    Final<Tf_main> panel_;
+    Final<Tf_monitor> window_{panel_.Monitoring};
 };
 
 TEST_F(MonitorForms, AStartIsRecordedOncePerRun) {
@@ -86,7 +86,7 @@ TEST_F(MonitorForms, AStartIsRecordedOncePerRun) {
 
 TEST_F(MonitorForms, AStartIsRecordedWithoutItsWindowWhichShowsTheTextsWhenMadeLater) {
     panel_.Monitoring.MonitorStarts = panel_.Monitoring.MonitorInfoWindow = true;
-    Tf_monitor unmade{panel_.Monitoring};
+    Final<Tf_monitor> unmade{panel_.Monitoring};
     RecordStart(panel_.Monitoring, unmade);
     EXPECT_TRUE(ParseLastStart(folder_.Read(L"ostatnio.asc")).has_value());
     ASSERT_TRUE(unmade.Create());
@@ -180,7 +180,7 @@ protected:
         memo_ = FindWindowExW(list_.hwnd(), nullptr, L"VelkLogView", nullptr);
         ASSERT_NE(memo_, nullptr);
     }
-    Tf_lista list_{panel_.Monitoring.ProgramDir};
+    Final<Tf_lista> list_{panel_.Monitoring.ProgramDir};
     HWND memo_ = nullptr;
 };
 

@@ -38,7 +38,6 @@ StringGridArgs SettingsGridArgs(HFONT font) {
 class GridForm : public Form {
 public:
     explicit GridForm(bool onPage) : onPage_(onPage) {}
-    ~GridForm() override { Destroy(); }
     bool Create() override {
         FormArgs args;
         args.className = L"VelkStringGridTest";
@@ -168,7 +167,7 @@ protected:
         Drain();
     }
 
-    GridForm form_;
+    Final<GridForm> form_;
 };
 
 TEST_F(StringGridTest, CreatesWithItsEditorOnTheFirstCell) {

@@ -8,6 +8,6 @@
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     velk::UseCom();
-    velk::Application application(L"=VELK=");
+    velk::Application application(L"=VELK=", {.error = L"Błąd!", .information = L"Informacja"});
     return RUN_ALL_TESTS();
 }

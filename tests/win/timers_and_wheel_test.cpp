@@ -28,7 +28,7 @@ TEST(Timers, ThePanelTicksOnlyWhileAClockOrDateLineIsThere) {
     settings.MonitorInfoSeconds = "10";
     settings.Shortcuts[0] = {"Notatnik", "notepad.exe", ""};
     file.Write(settings);
-    Tf_main panel;
+    Final<Tf_main> panel;
     ASSERT_TRUE(panel.Create());
     EXPECT_FALSE(TimerRuns(panel.hwnd(), kClockTimer)) << "no clock, no date: no tick";
 
@@ -45,9 +45,9 @@ TEST(Timers, ThePanelTicksOnlyWhileAClockOrDateLineIsThere) {
 }
 
 TEST(Timers, TheLastLaunchWindowStopsCountingWhenHiddenByAnyMeans) {
-    Tf_main panel;
+    Final<Tf_main> panel;
     panel.Monitoring.MonitorInfoSeconds = 10;
-    Tf_monitor window(panel.Monitoring);
+    Final<Tf_monitor> window(panel.Monitoring);
     ASSERT_TRUE(window.Create());
     window.Show();
     EXPECT_TRUE(TimerRuns(window.hwnd(), kMonitorTimer));
