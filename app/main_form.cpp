@@ -78,9 +78,10 @@ Size Tf_main::DesignClientSize() const { return {kPanelClientWidth, PanelClientH
 bool Tf_main::Create() {
     // The design: a tool window at its design place; the settings then give
     // the placement. The panel paints all of its client area itself.
+    // Files dropped on it are taken with no shell32 loaded until then.
     const FormArgs window{.className = L"Tf_main", .caption = L" ", .style = kToolWindowStyle,
-                          .exStyle = WS_EX_TOOLWINDOW, .classStyle = CS_DBLCLKS, .left = kPanelDesignLeft,
-                          .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
+                          .exStyle = WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, .classStyle = CS_DBLCLKS,
+                          .left = kPanelDesignLeft, .top = kPanelDesignTop, .clientWidth = kPanelClientWidth,
                           .clientHeight = kPanelDesignClientHeight, .classBackground = 0};
     if (!Form::Create(window)) return false;
     if (lock_) lock_->Publish(hwnd());
@@ -114,6 +115,7 @@ void Tf_main::BuildPopupMenu() {
     Mnu_Monitoring.AddItem(kLaunchListCommand, L"Wyświetl listę wszystkich uruchomień", {FCONTROL, 'L'});
     PopupMenu1.AddSubmenu(std::move(Mnu_Monitoring), L"Monitoring");
     PopupMenu1.AddSeparator();
+    PopupMenu1.AddItem(kStartupCommand, L"&Uruchamiaj razem z Windows");
     PopupMenu1.AddItem(kCloseCommand, L"&Zakończ program", {FALT, VK_F4});
     accelerators_ = MakeAcceleratorTable(PopupMenu1.Accelerators());
 }
@@ -191,6 +193,8 @@ LRESULT Tf_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_INITMENUPOPUP: return OnInitMenuPopup(wParam, lParam);
+    case WM_DROPFILES: WMDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     default:
         if (message == bringForwardMessage_ && message != 0) return BringForward();
         return DefaultHandling(message, wParam, lParam);
@@ -222,6 +226,7 @@ void Tf_main::OnCommand(UINT id) {
         if (PopupMenu1.IsEnabledAt(kMonitoringMenuPosition)) Wywietllistwszystkichuruchomie1Click();
         break;
     case kCloseCommand: Zamknijprogram1Click(); break;
+    case kStartupCommand: Uruchamiajrazemzwindows1Click(); break;
     default: break;
     }
 }

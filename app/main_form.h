@@ -3,6 +3,9 @@
 // popup menu; its close ends the program. The lines, the background, the
 // keyboard and the screen reader's view each keep their own state; the
 // window wires them to its messages.
+#include <windows.h>
+#include <shellapi.h>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -13,6 +16,7 @@
 #include "app/panel_lock.h"
 #include "app/panel_screen_reader.h"
 #include "app/shortcut_lines.h"
+#include "app/start_with_windows.h"
 #include "app/win_reboot.h"
 #include "caption/vora_caption.h"
 #include "monitor/monitoring_options.h"
@@ -82,6 +86,7 @@ private:
         kLastLaunchCommand,
         kLaunchListCommand,
         kCloseCommand,
+        kStartupCommand,
     };
     static constexpr UINT kMonitoringMenuPosition = 4;
     static constexpr DWORD kBorderlessStyle = WS_POPUP | WS_CLIPCHILDREN;
@@ -108,10 +113,18 @@ private:
     void Podajczasostatniegouruchomienia1Click();
     void Wywietllistwszystkichuruchomie1Click();
     void Zamknijprogram1Click();
+    void Uruchamiajrazemzwindows1Click();
     void OnCommand(UINT id);
+    // The menu opens: the start with Windows item shows the truth.
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+
+    // Files dropped on the panel fill unused slots, saved at once.
+    void WMDropFiles(HDROP drop);
 
     // Steps of LoadSettings.
     void ReadAndApplySettings();
+    // The "Błąd!" box of a velk.ini that cannot be read.
+    void ShowCannotOpenSettings(const std::wstring& path);
     void UpdateClockTimer();
     void ApplySettings(const Settings& settings);
     void ApplyPlacement(PanelPlacement placement);
@@ -130,6 +143,8 @@ private:
     PanelCommands commands_;
     const PanelLock* lock_ = nullptr;
     bool closed_ = false;  // the shutdown step has run
+    bool loadFailed_ = false;  // the last load could not read velk.ini
+    StartWithWindows startup_{Monitoring.ProgramDir};
     TWinReboot WinReboot;
     // The caption bar of the movable tool window.
     TVoraCaption mrsc;

@@ -29,14 +29,13 @@ void Tf_main::ReadAndApplySettings() {
 
     const std::wstring path = Monitoring.ProgramDir + L"velk.ini";
     Settings settings;
+    loadFailed_ = true;
     {
         std::optional<LineReader> SettingsStream = OpenLineReader(path);
-        if (!SettingsStream) {
-            ShowPlainBox(hwnd(), L"Nie mogę otworzyć pliku ustawień " + path + L" !", kErrorTitle);
-            return;
-        }
+        if (!SettingsStream) return ShowCannotOpenSettings(path);
         try {
             settings = ReadSettings(*SettingsStream, SettingsReader::Panel);
+            loadFailed_ = false;
         } catch (const std::bad_alloc&) {
             // A line too long for memory: nothing of this load is applied.
             ShowErrorBox(hwnd(), L"Out of memory");
@@ -50,6 +49,11 @@ void Tf_main::ReadAndApplySettings() {
         InvalidateRect(hwnd(), nullptr, FALSE);
         ShowErrorBox(hwnd(), error.Message());
     }
+}
+
+void Tf_main::ShowCannotOpenSettings(const std::wstring& path) {
+    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(path.c_str())};
+    ShowErrorBoxFormatted(hwnd(), L"Nie mogę otworzyć pliku ustawień %1 !", inserts);
 }
 
 void Tf_main::ApplySettings(const Settings& settings) {
@@ -75,12 +79,13 @@ void Tf_main::ApplySettings(const Settings& settings) {
 
 void Tf_main::ApplyPlacement(PanelPlacement placement) {
     DWORD style = 0;
-    DWORD exStyle = 0;
+    // Files dropped on it are taken whatever its frame.
+    DWORD exStyle = WS_EX_ACCEPTFILES;
     switch (placement) {
     case PanelPlacement::FixedPanel: style = kBorderlessStyle; break;
     case PanelPlacement::ToolWindow:
         style = kToolWindowStyle;
-        exStyle = WS_EX_TOOLWINDOW;
+        exStyle |= WS_EX_TOOLWINDOW;
         break;
     default: return;  // another number leaves the border as it is
     }

@@ -3,8 +3,8 @@
 # and -win32.zip, and SHA256SUMS over both (cmake/dist_zip.cmake).
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(VELK_WIN32_BUILD_DIR ${CMAKE_SOURCE_DIR}/build/win32)
-    # Every file in the zips carries this time, the release's day, so that two
-    # builds give the same bytes.
+    # Every file in the zips carries this time, the release's day, and a signed
+    # velk.exe has it as its signing time, so that two builds give the same bytes.
     set(VELK_RELEASE_TIME "2026-12-09 00:00:00 UTC")
     add_custom_target(velk_win32
         COMMAND ${CMAKE_COMMAND} -D PRESET=win32 -D TREE=${VELK_WIN32_BUILD_DIR} -D TARGET=velk

@@ -1,6 +1,8 @@
 # Makes the release zips from the two velk.exe files and the texts in dist/,
-# checks what each zip holds, and writes SHA256SUMS over them. Run by the
-# dist target (cmake/dist.cmake):
+# checks what each zip holds, and writes SHA256SUMS over them. Both velk.exe
+# files are signed (cmake/sign_exe.cmake) when the environment names a
+# certificate: VELK_SIGN_PFX and VELK_SIGN_PASSWORD_FILE, optionally
+# VELK_SIGN_TIMESTAMP_URL. Run by the dist target (cmake/dist.cmake):
 #   cmake -D VERSION=4.0.0 -D FILE_TIME=... -D WIN64_EXE=... -D WIN32_EXE=...
 #         -D TEXTS_DIR=<source>/dist -D DIST_DIR=<source>/build/dist -P dist_zip.cmake
 cmake_minimum_required(VERSION 3.25)
@@ -54,7 +56,15 @@ function(make_zip arch exe machine)
     set(zip velk-${VERSION}-${arch}.zip)
     set(stage ${DIST_DIR}/${arch}-stage)
     set(unpacked ${DIST_DIR}/${arch}-check)
-    file(REMOVE_RECURSE ${stage} ${unpacked} ${DIST_DIR}/${zip})
+    set(signed ${DIST_DIR}/${arch}-signed)
+    # The zip gets a signed copy: the built velk.exe stays as the tests know it.
+    if(sign_pfx)
+        file(MAKE_DIRECTORY ${signed})
+        run(${CMAKE_COMMAND} -D EXE=${exe} -D SIGNED=${signed}/velk.exe -D PFX=${sign_pfx}
+            -D PASSWORD_FILE=${sign_password_file} -D TIME=${FILE_TIME} -D TIMESTAMP_URL=${sign_timestamp_url}
+            -P ${CMAKE_CURRENT_LIST_DIR}/sign_exe.cmake)
+        set(exe ${signed}/velk.exe)
+    endif()
     # Fixed permissions: the zip stores them, and a checkout's may differ.
     file(COPY ${exe} DESTINATION ${stage}/velk
          FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -77,7 +87,7 @@ function(make_zip arch exe machine)
     foreach(file velk.exe velk.ini CZYTAJMNIE.txt pomoc.html)
         run(${CMAKE_COMMAND} -E compare_files ${unpacked}/velk/${file} ${stage}/velk/${file})
     endforeach()
-    file(REMOVE_RECURSE ${stage} ${unpacked})
+    file(REMOVE_RECURSE ${stage} ${unpacked} ${signed})
 endfunction()
 
 # Info-ZIP's zip, not cmake -E tar: that one stores each file's access and
@@ -87,6 +97,30 @@ find_program(TOUCH touch)
 if(NOT ZIP OR NOT TOUCH)
     fail("zip and touch are needed (scripts/deps.sh installs zip)")
 endif()
+set(sign_pfx "$ENV{VELK_SIGN_PFX}")
+set(sign_password_file "$ENV{VELK_SIGN_PASSWORD_FILE}")
+set(sign_timestamp_url "$ENV{VELK_SIGN_TIMESTAMP_URL}")
+if(sign_pfx AND sign_password_file)
+    foreach(file ${sign_pfx} ${sign_password_file})
+        if(NOT EXISTS ${file})
+            fail("no file ${file} to sign with")
+        endif()
+    endforeach()
+    if(sign_timestamp_url)
+        message(STATUS "Signing both velk.exe files with ${sign_pfx} and a timestamp from ${sign_timestamp_url}: "
+                       "the zips differ from build to build")
+    else()
+        message(STATUS "Signing both velk.exe files with ${sign_pfx}, at ${FILE_TIME}, without a timestamp: "
+                       "Windows trusts them only while the certificate is valid")
+    endif()
+elseif(sign_pfx OR sign_password_file OR sign_timestamp_url)
+    fail("signing needs both VELK_SIGN_PFX and VELK_SIGN_PASSWORD_FILE")
+else()
+    message(STATUS "The release is unsigned: VELK_SIGN_PFX and VELK_SIGN_PASSWORD_FILE name no certificate")
+endif()
+# The folder holds this release alone: one that fails leaves nothing of an
+# earlier one.
+file(REMOVE_RECURSE ${DIST_DIR})
 file(MAKE_DIRECTORY ${DIST_DIR})
 make_zip(win64 ${WIN64_EXE} 8664)
 make_zip(win32 ${WIN32_EXE} 014c)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ googletest libgtest-dev g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
           g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
           wine wine64 libwine fonts-wine fonts-liberation xvfb xauth imagemagick
-          clang-14 libclang-rt-14-dev zip)
+          clang-14 libclang-rt-14-dev zip osslsigncode openssl)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

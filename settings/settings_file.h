@@ -11,6 +11,9 @@ namespace velk {
 
 constexpr int kSlotCount = 20;
 
+// The "Błąd!" box's text when velk.ini cannot be read or written.
+inline constexpr wchar_t kCannotOpenSettings[] = L"Nie mogę otworzyć pliku ustawień!";
+
 // One shortcut slot; the three texts are code-page-1250 bytes.
 struct ShortcutEntry {
     std::string Text;

@@ -14,12 +14,6 @@
 
 namespace velk {
 
-namespace {
-
-constexpr wchar_t kCannotOpenSettings[] = L"Nie mogę otworzyć pliku ustawień!";
-
-}  // namespace
-
 Tf_setup::Tf_setup(SetupLinks links)
     // Enter and Escape press nothing here: no button is the default.
     : DialogForm({0, false}),
@@ -43,6 +37,9 @@ bool Tf_setup::Create() {
     grid.rows = kSlotCount + 1;
     for (int width : kGridColumnWidths) grid.columnWidths.push_back(Scaled(width));
     grid.rowHeight = Scaled(kGridRowHeight);
+    // A file dropped on a row is its command, and names it where it has no text.
+    grid.fileColumn = 2;
+    grid.nameColumn = 1;
     grid.font = tabFont_.get();
     if (!StringGrid1.Create(Controls.ParentOf(kStringGrid1Id), grid)) return false;
     StringGrid1.OnSelectCell = [this](int column, int row) { return StringGrid1SelectCell(column, row); };

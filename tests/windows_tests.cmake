@@ -94,6 +94,7 @@ velk_e2e_program(e2e_tests
     e2e/save_test.cpp
     e2e/setup_test.cpp
     e2e/single_panel_test.cpp
+    e2e/startup_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid)
 add_dependencies(e2e_tests record_args planted)

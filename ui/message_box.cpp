@@ -13,6 +13,11 @@ void ShowErrorBoxFormatted(HWND owner, const wchar_t* format, const DWORD_PTR* i
     MessageBoxW(owner, message.text, kErrorTitle, MB_OK);
 }
 
+void ShowUnstorableTextBox(HWND owner, const wchar_t* place, const wchar_t* number) {
+    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(place), reinterpret_cast<DWORD_PTR>(number)};
+    ShowErrorBoxFormatted(owner, L"%1%2 ma znaki spoza strony kodowej 1250!", inserts);
+}
+
 void ShowPlainBox(HWND owner, const std::wstring& text, const wchar_t* title) {
     MessageBoxW(owner, text.c_str(), title, MB_OK);
 }

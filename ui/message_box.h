@@ -29,9 +29,6 @@ void ShowErrorBoxFormatted(HWND owner, const wchar_t* format, const DWORD_PTR* i
 // The "Błąd!" box of a text that the settings file cannot hold (win/text.h),
 // naming the place where it stands and its number, if it has one
 // ("Linia " and "3").
-inline void ShowUnstorableTextBox(HWND owner, const wchar_t* place, const wchar_t* number) {
-    const DWORD_PTR inserts[] = {reinterpret_cast<DWORD_PTR>(place), reinterpret_cast<DWORD_PTR>(number)};
-    ShowErrorBoxFormatted(owner, L"%1%2 ma znaki spoza strony kodowej 1250!", inserts);
-}
+void ShowUnstorableTextBox(HWND owner, const wchar_t* place, const wchar_t* number);
 
 }  // namespace velk

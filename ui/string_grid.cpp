@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
+#include "core/dropped_name.h"
 #include "ui/scrolling.h"
 #include "win/dpi.h"
+#include "win/dropped_files.h"
 #include "win/object_count.h"
 #include "win/rect.h"
 
@@ -39,9 +41,12 @@ bool StringGrid::Create(HWND parent, const StringGridArgs& args) {
     font_ = args.font;
     drag_ = Drag::None;
     clickMovedEditor_ = false;
+    fileColumn_ = args.fileColumn;
+    nameColumn_ = args.nameColumn;
 
-    if (!CreateBound(WS_EX_CLIENTEDGE, kStringGridClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
-                     args.bounds, parent, args.id))
+    const DWORD exStyle = WS_EX_CLIENTEDGE | (fileColumn_ >= 0 ? WS_EX_ACCEPTFILES : 0);
+    if (!CreateBound(exStyle, kStringGridClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, args.bounds,
+                     parent, args.id))
         return false;
     UpdateScrollBars();
     PlaceEditor(true);
@@ -98,6 +103,7 @@ LRESULT StringGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_COMMAND: return 0;  // the editor's notifications
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     default: return DefWindowProcW(hwnd(), message, wParam, lParam);
     }
 }
@@ -298,6 +304,20 @@ void StringGrid::OnWheel(int delta) {
     grid::View view = view_;
     view.firstRow -= WheelLines(wheel_, delta, grid::VisibleRows(layout_, view_, ClientSize().height));
     ScrollTo(view);
+}
+
+void StringGrid::OnDropFiles(HDROP drop) {
+    const DroppedFiles files(drop);
+    const POINT at = files.Point();
+    const std::optional<grid::Cell> cell = grid::CellAt(layout_, view_, Point{at.x, at.y}, ClientSize());
+    if (!cell || cell->row < layout_.fixedRows || !files.Count()) return;
+    Commit();
+    std::wstring& path = Stored({fileColumn_, cell->row});
+    path = files.Path(0);
+    std::wstring& name = Stored({nameColumn_, cell->row});
+    if (name.empty()) name.assign(DroppedName(path));
+    if (current_.row == cell->row) PlaceEditor(true);
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void StringGrid::OnUnbound() {

@@ -11,6 +11,7 @@
 // its window or destroy it (its destructor does). The cells keep their
 // texts after the window is gone.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -31,6 +32,11 @@ struct StringGridArgs {
     std::vector<int> columnWidths;  // pixels, one per column (missing ones: 64)
     int rowHeight = 18;             // pixels
     HFONT font = nullptr;           // owned by the form, alive as long as the grid
+    // A file dropped on a row (the first of several) goes into the row's
+    // cell of fileColumn, and its name (core/dropped_name.h) into that of
+    // nameColumn where that is empty; -1: the grid takes no files.
+    int fileColumn = -1;
+    int nameColumn = -1;
 };
 
 class StringGrid final : public WindowBase {
@@ -120,6 +126,7 @@ private:
     void OnScroll(int bar, UINT request);
     void OnWheel(int delta);
     void FireDblClick();
+    void OnDropFiles(HDROP drop);
     void Paste();
     void Paint();
 
@@ -132,6 +139,8 @@ private:
     mutable std::vector<std::wstring> cells_;
     WheelAccumulator wheel_;
     bool updatingBars_ = false;
+    int fileColumn_ = -1;
+    int nameColumn_ = -1;
 
     Drag drag_ = Drag::None;
     int resizeColumn_ = 0;

@@ -39,9 +39,13 @@ HMODULE LoadSystemDll(const wchar_t* name) {
     return LoadLibraryExW(path, nullptr, 0);
 }
 
+const SystemLibrary& Shell32() {
+    static const SystemLibrary library(L"shell32.dll");
+    return library;
+}
+
 HINSTANCE ShellOpen(HWND owner, const wchar_t* file, const wchar_t* parameters, const wchar_t* directory) {
-    static const SystemLibrary shell(L"shell32.dll");
-    static const auto execute = shell.Find<decltype(ShellExecuteW)>("ShellExecuteW");
+    static const auto execute = Shell32().Find<decltype(ShellExecuteW)>("ShellExecuteW");
     if (!execute) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     // The shell may hand the command to an extension that is a COM object:
     // ShellExecuteW's documentation asks for COM on the thread first.

@@ -36,6 +36,9 @@ private:
     HMODULE module_;
 };
 
+// shell32, loaded at its first use and kept.
+const SystemLibrary& Shell32();
+
 // The shell's ShellExecuteW with the verb "open", in the thread's COM
 // apartment; its result as the shell's (a value of 32 or less is a
 // failure), SE_ERR_DLLNOTFOUND when the shell cannot be loaded. Null

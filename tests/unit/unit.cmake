@@ -17,6 +17,7 @@ add_executable(unit_tests
     unit/screen_fit_test.cpp
     unit/settings_file_test.cpp
     unit/shell_command_test.cpp
+    unit/shell_entries_test.cpp
     unit/setup_values_test.cpp
     unit/storable_name_test.cpp
     unit/wheel_test.cpp

@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "app/panel_text.h"
+#include "win/file_io.h"
 #include "win/text.h"
 #include "ui/application.h"
 #include "win_test_support.h"
@@ -278,6 +279,48 @@ TEST_F(PanelTest, PlacementChangesTheFrameAndKeepsTheClientWidth) {
     panel_.LoadSettings();
     EXPECT_EQ(GetWindowLongW(panel_.hwnd(), GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_EQ(ClientSize().cx, 130);
+}
+
+TEST_F(PanelTest, DroppedFilesFillUnusedSlotsFromTheirLineAndAreSavedAtOnce) {
+    Settings settings = BaseSettings();
+    for (ShortcutEntry& slot : settings.Shortcuts) slot = {"x", "x.exe", ""};
+    settings.Shortcuts[1].Text = settings.Shortcuts[3].Text = "";
+    Create(settings);
+    EXPECT_NE(GetWindowLongW(panel_.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0) << "borderless, it still takes files";
+    SetWindowPos(panel_.hwnd(), nullptr, 150, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Three files on line 3; the file after them is what drop() gives.
+    const auto drop = [&](const std::wstring& box) {
+        test::BoxAnswerer answerer;
+        SendMessageW(panel_.hwnd(), WM_DROPFILES,
+                     test::DropOf({20, 45}, {L"C:\\Gry\\Łódź.exe", L"C:\\Menu\\Notatnik.lnk", L"C:\\x.txt"}), 0);
+        EXPECT_EQ(answerer.Opened() ? answerer.Title() + L" " + answerer.Text() : L"", box);
+        return ReadWholeFile(file_.Path()).value_or("");
+    };
+    // Line 4, then from the top line 2; the third finds no room. The place is the panel's.
+    const std::string written = drop(L"Informacja Brak wolnych wierszy. Nie dodano plików: 1.");
+    settings.PosX = 150, settings.PosY = 60;
+    settings.Shortcuts[3] = {"\xA3\xF3\x64\x9F.exe", "C:\\Gry\\\xA3\xF3\x64\x9F.exe", "L"};  // "Łódź"
+    settings.Shortcuts[1] = {"Notatnik", "C:\\Menu\\Notatnik.lnk", "L"};
+    EXPECT_EQ(written, FormatSettings(settings));
+    EXPECT_EQ(Label(4).View.Caption, L"Łódź.exe") << "loaded at once";
+    // Nothing is written: with no room; while disabled, as under the settings
+    // dialog; after a load that could not read the file, even once it is back.
+    settings.PosX = 7;
+    const auto expectKept = [&](const std::wstring& box) {
+        file_.Write(settings);
+        EXPECT_EQ(drop(box), FormatSettings(settings));
+    };
+    expectKept(L"Informacja Brak wolnych wierszy. Nie dodano plików: 3.");
+    settings.Shortcuts[1].Text = "";
+    EnableWindow(panel_.hwnd(), FALSE);
+    expectKept(L"");
+    EnableWindow(panel_.hwnd(), TRUE);
+    file_.Remove();
+    {
+        test::BoxAnswerer answerer;
+        panel_.LoadSettings();
+    }
+    expectKept(L"Błąd! Nie mogę otworzyć pliku ustawień " + file_.Path() + L" !");
 }
 
 TEST_F(PanelTest, AShortFileReadsAsZerosAndEmptyTexts) {

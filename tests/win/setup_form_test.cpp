@@ -239,6 +239,18 @@ TEST_F(SetupFormTest, AChangedCellIsSavedAndShownOnThePanelAtOnce) {
     EXPECT_EQ(panel_.Labels()[0].View.Caption, L"Zażółć gęślą");
 }
 
+TEST_F(SetupFormTest, AFileDroppedOnARowIsItsCommandAndNamesItWhereItHasNoText) {
+    setup_.Show();
+    StringGrid& grid = setup_.StringGrid1;
+    for (const int row : {1, 3}) {
+        const RECT cell = grid.CellBounds(0, row);
+        SendMessageW(grid.hwnd(), WM_DROPFILES, test::DropOf({cell.left + 2, cell.top + 2}, {L"D:\\Menu\\Gra.lnk"}), 0);
+    }
+    EXPECT_EQ(grid.Cell(1, 1) + L"|" + grid.Cell(2, 1), L"Notatnik|D:\\Menu\\Gra.lnk");
+    EXPECT_EQ(grid.Cell(1, 3) + L"|" + grid.Cell(2, 3), L"Gra|D:\\Menu\\Gra.lnk");
+    EXPECT_EQ(FileBytes(), FormatSettings(Known())) << "saved by OK only";
+}
+
 TEST_F(SetupFormTest, ACoordinateThatIsNoWholeNumberIsRefusedAndNothingIsWritten) {
     setup_.Show();
     const std::string before = FileBytes();

@@ -1,9 +1,12 @@
 #pragma once
 // Support for tests that create the program's windows in-process.
 #include <windows.h>
+#include <shlobj.h>
 
 #include <atomic>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "settings/settings_file.h"
@@ -27,6 +30,18 @@ public:
 private:
     std::wstring path_;
 };
+
+// Paths dropped at a client point, as the shell hands them to the window
+// they were dropped on, which frees them.
+inline WPARAM DropOf(POINT at, std::initializer_list<std::wstring_view> paths) {
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + 32768);
+    auto* const drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    *drop = DROPFILES{sizeof(DROPFILES), at, FALSE, TRUE};
+    auto* text = reinterpret_cast<wchar_t*>(drop + 1);
+    for (const std::wstring_view path : paths) text += path.copy(text, path.size()) + 1;
+    GlobalUnlock(memory);
+    return reinterpret_cast<WPARAM>(memory);
+}
 
 // A visible dialog box (class #32770: a message, file or colour box) of this
 // process, or null.
