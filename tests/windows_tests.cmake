@@ -96,7 +96,7 @@ velk_e2e_program(e2e_tests
     e2e/single_panel_test.cpp
     e2e/startup_test.cpp
 )
-target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid)
+target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid version)
 add_dependencies(e2e_tests record_args planted)
 velk_discover_tests(e2e_tests e2e ${VELK_IN_SHARED_SESSION})
 

@@ -8,9 +8,11 @@ namespace {
 
 // What the hook shares with this side (tools/barrier_hook.cpp).
 constexpr wchar_t kPingName[] = L"velk-test-barrier";
-constexpr ULONG_PTR kTagMark = 0x7E57;
 // A program that takes nothing for this long hangs.
 constexpr DWORD kTakenWithinMs = 10000;
+// How often a ping is posted again while the thread still has messages
+// queued behind the last one.
+constexpr DWORD kPingEveryMs = 20;
 
 HOOKPROC HookProcedure(HMODULE* module) {
     static HMODULE loaded = [] {
@@ -20,20 +22,18 @@ HOOKPROC HookProcedure(HMODULE* module) {
         return LoadLibraryW((folder + L"barrier_hook.dll").c_str());
     }();
     *module = loaded;
-    return loaded ? reinterpret_cast<HOOKPROC>(GetProcAddress(loaded, "BarrierHook")) : nullptr;
+    return loaded ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(loaded, "BarrierHook"))) : nullptr;
 }
 
-// The driver's part of the names, in the bits the input's tag has room for.
-DWORD DriverKey() { return GetCurrentProcessId() & 0xFFFF; }
-
-// A fresh named event for one barrier, and its number.
+// A fresh named event for one barrier, and its number; the hook names it
+// from the driver's process id and the number the ping carries.
 class ArrivalEvent {
 public:
     ArrivalEvent() {
         static DWORD count = 0;
         number_ = ++count;
         wchar_t name[64];
-        wsprintfW(name, L"velk-barrier-%lx-%lx", DriverKey(), number_);
+        wsprintfW(name, L"velk-barrier-%lx-%lx", GetCurrentProcessId(), number_);
         event_ = CreateEventW(nullptr, TRUE, FALSE, name);
     }
     ~ArrivalEvent() {
@@ -44,19 +44,11 @@ public:
 
     DWORD Number() const { return number_; }
     HANDLE Handle() const { return event_; }
-    ULONG_PTR Tag() const { return kTagMark << 48 | ULONG_PTR{DriverKey()} << 32 | number_; }
 
 private:
     DWORD number_;
     HANDLE event_;
 };
-
-void Tag(INPUT& input, ULONG_PTR tag) {
-    if (input.type == INPUT_MOUSE)
-        input.mi.dwExtraInfo = tag;
-    else
-        input.ki.dwExtraInfo = tag;
-}
 
 }  // namespace
 
@@ -70,28 +62,24 @@ ThreadBarrier::~ThreadBarrier() {
     if (hook_) UnhookWindowsHookEx(hook_);
 }
 
-bool ThreadBarrier::Arrived(HANDLE event, bool* ended) const {
-    const HANDLE either[] = {event, process_};
-    const DWORD got = WaitForMultipleObjects(2, either, FALSE, kTakenWithinMs);
-    *ended = got == WAIT_OBJECT_0 + 1;
-    return got == WAIT_OBJECT_0 || *ended;
-}
-
 bool ThreadBarrier::Ping() const {
     static const UINT ping = RegisterWindowMessageW(kPingName);
     const ArrivalEvent arrival;
-    bool ended = false;
-    return hook_ && arrival.Handle() && PostThreadMessageW(thread_, ping, DriverKey(), arrival.Number()) &&
-           Arrived(arrival.Handle(), &ended) && !ended;
+    if (!hook_ || !arrival.Handle()) return false;
+    const HANDLE either[] = {arrival.Handle(), process_};
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kTakenWithinMs) {
+        if (!PostThreadMessageW(thread_, ping, GetCurrentProcessId(), arrival.Number())) return false;
+        const DWORD got = WaitForMultipleObjects(2, either, FALSE, kPingEveryMs);
+        if (got == WAIT_OBJECT_0) return true;
+        if (got != WAIT_TIMEOUT) return false;
+    }
+    return false;
 }
 
 bool ThreadBarrier::Give(std::vector<INPUT> inputs) const {
-    const ArrivalEvent arrival;
-    if (!inputs.empty()) Tag(inputs.back(), arrival.Tag());
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    bool ended = false;
-    if (!hook_ || !arrival.Handle() || !Arrived(arrival.Handle(), &ended)) return false;
-    return ended || Ping() || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+    return Ping() || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
 }
 
 }  // namespace velk::e2e

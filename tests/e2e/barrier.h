@@ -3,13 +3,14 @@
 // given, through a message hook the system loads into the program's process
 // (tools/barrier_hook.cpp): the program itself knows nothing of it.
 //
-// A ping posted to the thread comes off its queue after every message
-// posted before it has been dispatched (or inside a modal loop that one of
-// them opened). Input comes off after posted messages, so a ping says
-// nothing about input still queued: input gets its last event tagged, and
-// once that event has come off the queue a ping posted behind it shows that
-// it was handled. (A sent WM_NULL is handled before all of them and proves
-// nothing about them; WaitForInputIdle waits only once per process.)
+// A ping posted to the thread comes off its queue before input still queued
+// (posted messages come first), so one ping proves nothing about input; a
+// ping that comes off with nothing queued behind it, no input and no posted
+// message, does: every message given before it has been taken and
+// dispatched (or has opened the modal loop that took the ping). The driver
+// posts pings until one comes off so. (A sent WM_NULL is handled before
+// posted and input messages and proves nothing about them; WaitForInputIdle
+// waits only once per process.)
 #include <windows.h>
 
 #include <vector>
@@ -24,17 +25,15 @@ public:
     ThreadBarrier(const ThreadBarrier&) = delete;
     ThreadBarrier& operator=(const ThreadBarrier&) = delete;
 
-    // True once a ping posted now has come off the thread's queue; false
-    // when the process ended first, or its thread never took it.
+    // True once a ping has come off the thread's queue with nothing queued
+    // behind it; false when the process ended first, or the thread took no
+    // such ping within the time a program that runs takes.
     bool Ping() const;
     // Gives the input; true once the thread has handled all of it (or the
-    // process ended while it did), false when it never took its last event.
+    // process ended while it did).
     bool Give(std::vector<INPUT> inputs) const;
 
 private:
-    // Waits for the event the hook sets: true when it was set or the process
-    // ended; *ended says which.
-    bool Arrived(HANDLE event, bool* ended) const;
 
     DWORD thread_;
     HANDLE process_;

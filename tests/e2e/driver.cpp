@@ -84,11 +84,18 @@ void SendInputs(std::vector<INPUT> inputs) {
 // Input for the window's thread: given through the barrier when the window
 // is the program's, else only sent.
 void GiveInput(HWND target, std::vector<INPUT> inputs) {
+    if (inputs.empty()) return;
     DWORD processId = 0;
     const DWORD thread = target ? GetWindowThreadProcessId(target, &processId) : 0;
     for (const VelkRun* run : LiveRuns()) {
         if (thread && run->ProcessId() == processId) {
-            EXPECT_TRUE(run->BarrierOf(thread).Give(std::move(inputs))) << "the program's thread did not take the input";
+            wchar_t className[64] = {};
+            GetClassNameW(target, className, 64);
+            const INPUT last = inputs.back();
+            EXPECT_TRUE(run->BarrierOf(thread).Give(std::move(inputs)))
+                << "the program's thread did not take the input for "
+                << std::string(className, className + wcslen(className)) << ", last "
+                << (last.type == INPUT_MOUSE ? last.mi.dwFlags : last.ki.wVk);
             return;
         }
     }
@@ -297,6 +304,23 @@ HWND VelkRun::WaitForWindow(const wchar_t* className, const wchar_t* title, DWOR
 }
 
 bool VelkRun::Settled() const { return BarrierOf(process_.dwThreadId).Ping(); }
+
+bool VelkRun::Painted(HWND window) const {
+    // A paint clears its update region as it begins: the ping behind it
+    // comes off the queue once the paint has ended.
+    const auto nothingToPaint = [&] {
+        bool clean = !GetUpdateRect(window, nullptr, FALSE);
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM clean) {
+                if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(clean) = false;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&clean));
+        return clean;
+    };
+    return WaitUntil(nothingToPaint, 5000) && Settled();
+}
 
 HWND VelkRun::AnyDialog() const {
     WindowQuery query{process_.dwProcessId, L"#32770", nullptr, false, nullptr};
