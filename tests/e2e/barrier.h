@@ -34,7 +34,6 @@ public:
     bool Give(std::vector<INPUT> inputs) const;
 
 private:
-
     DWORD thread_;
     HANDLE process_;
     HHOOK hook_ = nullptr;

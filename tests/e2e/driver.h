@@ -61,7 +61,8 @@ public:
     bool Settled() const;
     // The barrier before reading a window's pixels: true once it and every
     // window inside it have painted all they had to (nothing left to paint,
-    // then a ping behind the last paint).
+    // then a ping behind the last paint). The screen shows the paint once
+    // the thread next waits for messages.
     bool Painted(HWND window) const;
     // A dialog box of the program (#32770: a message, file or colour box),
     // shown or still to be shown when its modal loop first idles; null when
