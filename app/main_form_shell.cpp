@@ -4,7 +4,6 @@
 
 #include "app/drop_slots.h"
 #include "app/main_form.h"
-#include "core/dropped_name.h"
 #include "ui/message_box.h"
 #include "win/dropped_files.h"
 #include "win/file_io.h"
@@ -42,7 +41,7 @@ void Tf_main::WMDropFiles(HDROP drop) {
         bool lost = false;
         entry.Command = ToCp1250(file, &lost);
         if (lost) return ShowUnstorableTextBox(hwnd(), file.c_str(), L"");
-        entry.Text = ToCp1250(DroppedName(file));
+        entry.Text = ToCp1250(DisplayName(file));
         entry.Align = "L";
     }
     if (added > 0) {

@@ -1,6 +1,6 @@
 #pragma once
-// The text a file dropped on the panel or the settings grid is shown by: the
-// name in its path. No Windows header: tested natively.
+// The text a dropped file is shown by when the shell cannot name it (a path
+// it cannot reach): the name in its path. No Windows header: tested natively.
 #include <string_view>
 
 namespace velk {

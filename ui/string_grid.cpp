@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "core/dropped_name.h"
 #include "ui/scrolling.h"
 #include "win/dpi.h"
 #include "win/dropped_files.h"
@@ -315,7 +314,7 @@ void StringGrid::OnDropFiles(HDROP drop) {
     std::wstring& path = Stored({fileColumn_, cell->row});
     path = files.Path(0);
     std::wstring& name = Stored({nameColumn_, cell->row});
-    if (name.empty()) name.assign(DroppedName(path));
+    if (name.empty()) name = DisplayName(path);
     if (current_.row == cell->row) PlaceEditor(true);
     InvalidateRect(hwnd(), nullptr, FALSE);
 }

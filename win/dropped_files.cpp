@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "core/dropped_name.h"
+#include "win/com_apartment.h"
 #include "win/system_library.h"
 #include "win/text.h"
 
@@ -13,6 +15,7 @@ struct DropFunctions {
     decltype(DragQueryFileW)* query = Shell32().Find<decltype(DragQueryFileW)>("DragQueryFileW");
     decltype(DragQueryPoint)* point = Shell32().Find<decltype(DragQueryPoint)>("DragQueryPoint");
     decltype(DragFinish)* finish = Shell32().Find<decltype(DragFinish)>("DragFinish");
+    decltype(SHGetFileInfoW)* fileInfo = Shell32().Find<decltype(SHGetFileInfoW)>("SHGetFileInfoW");
 };
 
 const DropFunctions& Drop() {
@@ -20,10 +23,16 @@ const DropFunctions& Drop() {
     return functions;
 }
 
+bool Storable(const wchar_t* text) {
+    bool lost = false;
+    ToCp1250(text, &lost);
+    return !lost;
+}
+
 }  // namespace
 
 DroppedFiles::DroppedFiles(HDROP drop) : drop_(drop) {
-    // All three are there, or shell32 is not.
+    // All of them are there, or shell32 is not.
     if (!Drop().finish) return;
     count_ = Drop().query(drop_, 0xFFFFFFFF, nullptr, 0);
     Drop().point(drop_, &point_);
@@ -40,6 +49,15 @@ std::wstring DroppedFiles::Path(UINT index) const {
     TakeStorableName(path.data(), path.size());
     path.resize(wcslen(path.c_str()));
     return path;
+}
+
+std::wstring DisplayName(const std::wstring& path) {
+    SHFILEINFOW info{};
+    // SHGetFileInfoW's documentation asks for COM on the thread first.
+    if (Drop().fileInfo && UseCom() && Drop().fileInfo(path.c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME) &&
+        info.szDisplayName[0] && Storable(info.szDisplayName))
+        return info.szDisplayName;
+    return std::wstring(DroppedName(path));
 }
 
 }  // namespace velk

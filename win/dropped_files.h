@@ -30,4 +30,10 @@ private:
     POINT point_{};
 };
 
+// The name Explorer shows the file by (its setting for known extensions, a
+// drive's label, a shortcut without ".lnk"), or the path's last part where
+// the shell cannot tell or where code page 1250 cannot hold its name (a file
+// taken by its short name).
+std::wstring DisplayName(const std::wstring& path);
+
 }  // namespace velk
