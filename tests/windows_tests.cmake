@@ -70,13 +70,17 @@ target_link_options(record_args PRIVATE -municode)
 add_library(planted SHARED tools/planted_dll.cpp)
 set_target_properties(planted PROPERTIES PREFIX "")
 target_link_libraries(planted PRIVATE velk_warnings)
+# The driver's message hook, which the system loads into velk.exe.
+add_library(barrier_hook SHARED tools/barrier_hook.cpp)
+set_target_properties(barrier_hook PROPERTIES PREFIX "")
+target_link_libraries(barrier_hook PRIVATE velk_warnings)
 
 # The e2e driver, and the programs built on it.
 function(velk_e2e_program target)
-    add_executable(${target} e2e/driver.cpp ${ARGN})
+    add_executable(${target} e2e/driver.cpp e2e/barrier.cpp ${ARGN})
     target_link_libraries(${target} PRIVATE velk_win velk_portable velk_object_count_none gtest gtest_main)
     velk_test_program(${target})
-    add_dependencies(${target} shipped_velk)
+    add_dependencies(${target} shipped_velk barrier_hook)
 endfunction()
 
 velk_e2e_program(e2e_tests
@@ -92,7 +96,7 @@ velk_e2e_program(e2e_tests
     e2e/single_panel_test.cpp
     e2e/startup_test.cpp
 )
-target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid)
+target_link_libraries(e2e_tests PRIVATE ole32 oleaut32 oleacc uuid version)
 add_dependencies(e2e_tests record_args planted)
 velk_discover_tests(e2e_tests e2e ${VELK_IN_SHARED_SESSION})
 

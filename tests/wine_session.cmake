@@ -43,7 +43,7 @@ target_link_options(session_keeper PRIVATE -municode)
 # The shared sessions, one per slot of the resource "wine" that CTest hands
 # out (the resource file the test preset names), each in a copy of the
 # prefix, started before the tests of fixture wine and ended after them.
-set(VELK_WINE_SESSIONS 1 CACHE STRING "How many Wine sessions run the Windows tests side by side")
+set(VELK_WINE_SESSIONS 2 CACHE STRING "How many Wine sessions run the Windows tests side by side")
 set(VELK_WINE_POOL ${CMAKE_BINARY_DIR}/wine-sessions)
 set(slots)
 foreach(session RANGE 1 ${VELK_WINE_SESSIONS})

@@ -8,13 +8,36 @@
 namespace velk::e2e {
 namespace {
 
-constexpr wchar_t kDescription[] =
-    L"Program szybkiego dostępu. Umożliwia szybki \r\n"
-    L"dostęp do programów, plików, katalogów, dysków, \r\n"
-    L"prosto z okienka otwierającego się na pulpicie.\r\n"
-    L"Program ten jest darmowy (freeware) i można go\r\n"
-    L"rozpowszechniać do woli. Aby zdobyć najnowszą \r\n"
-    L"wersję programu, zajrzyj w internecie na stronę";
+// What the program's version resource says of it: "VELK - <full name>" and
+// its version's first number, which the about box names as well.
+struct VersionResource {
+    std::wstring description;
+    std::wstring major;
+};
+
+VersionResource VersionOf(const std::wstring& program) {
+    std::vector<char> block(GetFileVersionInfoSizeW(program.c_str(), nullptr));
+    if (block.empty() || !GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(block.size()), block.data()))
+        return {};
+    void* value = nullptr;
+    UINT length = 0;
+    VersionResource version;
+    if (VerQueryValueW(block.data(), L"\\StringFileInfo\\041504B0\\FileDescription", &value, &length))
+        version.description = static_cast<const wchar_t*>(value);
+    if (VerQueryValueW(block.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO))
+        version.major = std::to_wstring(HIWORD(static_cast<const VS_FIXEDFILEINFO*>(value)->dwFileVersionMS));
+    return version;
+}
+
+std::vector<std::wstring> SplitLines(const std::wstring& text, const std::wstring& end) {
+    std::vector<std::wstring> lines;
+    size_t from = 0;
+    for (size_t at; (at = text.find(end, from)) != std::wstring::npos; from = at + end.size())
+        lines.push_back(text.substr(from, at - from));
+    lines.push_back(text.substr(from));
+    return lines;
+}
+
 constexpr wchar_t kDecipheredLine[] = L"Ten napis jest zapisany szyfrem.";
 constexpr RECT kCryptLabel{0, 160, 241, 177};
 
@@ -60,7 +83,7 @@ protected:
     void ExpectClosed(HWND about) {
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }, 2000));
         EXPECT_TRUE(IsWindow(about)) << "hidden, not destroyed";
-        EXPECT_FALSE(run_.WaitForExit(100));
+        EXPECT_TRUE(run_.Settled()) << "the program runs on";
     }
 
     VelkRun run_;
@@ -83,12 +106,27 @@ TEST_F(AboutBox, OpensFromTheMenuWithItsTextsAndTheLastLineDeciphered) {
     EXPECT_EQ(aboutClient.right - aboutClient.left, 422);
     EXPECT_EQ(aboutClient.bottom - aboutClient.top, 179);
 
+    // The name and version as the program's version resource gives them:
+    // "VELK v.<major>" above, the full name opening the description, which
+    // is six lines (1, 2 and 5 ending in a space, none wrapped) whose last
+    // leads into the web address below it.
+    const VersionResource version = VersionOf(run_.Folder() + L"velk.exe");
+    ASSERT_TRUE(version.description.starts_with(L"VELK - ") && !version.major.empty());
+    const std::wstring fullName = version.description.substr(7);
     const std::vector<HWND> labels = ChildWindows(about, L"Static");
-    ASSERT_FALSE(labels.empty());
-    EXPECT_EQ(WindowText(labels.front()), L"VELK v.4");
+    ASSERT_GE(labels.size(), 2u);
+    EXPECT_EQ(WindowText(labels.front()), L"VELK v." + version.major);
     const std::vector<HWND> memos = ChildWindows(about, L"Edit");
     ASSERT_FALSE(memos.empty());
-    EXPECT_EQ(WindowText(memos.front()), kDescription);
+    const std::vector<std::wstring> lines = SplitLines(WindowText(memos.front()), L"\r\n");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(SendMessageW(memos.front(), EM_GETLINECOUNT, 0, 0), 6);
+    EXPECT_TRUE(lines[0].starts_with(fullName + L". ")) << lines[0];
+    for (size_t line = 0; line < lines.size(); ++line)
+        EXPECT_EQ(lines[line].ends_with(L' '), line == 0 || line == 1 || line == 4) << line;
+    EXPECT_NE(lines[3].find(L"(freeware)"), std::wstring::npos);
+    EXPECT_TRUE(lines[5].ends_with(L"na stronę"));
+    EXPECT_TRUE(WindowText(labels[1]).starts_with(L"http")) << "the address below";
 
     const RECT label{aboutClient.left + kCryptLabel.left, aboutClient.top + kCryptLabel.top,
                      aboutClient.left + kCryptLabel.right, aboutClient.top + kCryptLabel.bottom};
@@ -108,15 +146,21 @@ TEST_F(AboutBox, MoreInformationReturnsToTheBoxAndOkClosesIt) {
     ClickAt(CentreOnScreen(more));
     HWND box = run_.WaitForWindow(L"#32770", L"Więcej informacyj...", 3000);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box),
-              L"VELK - Program szybkiego dostępu v.4\n"
-              L"Ta wersja programu VELK pochodzi z dnia 31.VII.2000.\n"
-              L"----------------\n"
-              L"Dziękujemy za korzystanie z programu VELK.\n"
-              L"Miłej pracy z programem!\n");
+    // Five lines, each ended: the name, full name and version, the date of
+    // this version, sixteen hyphens, two lines of thanks.
+    const VersionResource version = VersionOf(run_.Folder() + L"velk.exe");
+    const std::vector<std::wstring> lines = SplitLines(MessageBoxText(box), L"\n");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], version.description + L" v." + version.major);
+    EXPECT_EQ(lines[1], L"Ta wersja programu VELK pochodzi z dnia 31.VII.2000.");
+    EXPECT_EQ(lines[2], std::wstring(16, L'-'));
+    EXPECT_FALSE(lines[3].empty());
+    EXPECT_FALSE(lines[4].empty());
+    EXPECT_EQ(lines[5], L"") << "the last line ended too";
     EXPECT_EQ(GetWindow(box, GW_OWNER), about);
     PressOk(box);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 2000));
+    ASSERT_TRUE(run_.Settled());
     EXPECT_TRUE(IsWindowVisible(about)) << "the box stays open";
 
     HWND ok = ChildWithText(about, L"&OK");

@@ -90,9 +90,6 @@ bool MenuClosed(const VelkRun& run) {
     return WaitUntil([&] { return run.WaitForWindow(L"#32768", nullptr, 0) == nullptr; }, 3000);
 }
 
-// Nothing happens within a while: the window stays as it was.
-bool StaysVisible(HWND hwnd) { return !WaitUntil([&] { return !IsWindowVisible(hwnd); }, 700); }
-
 class Caption : public ::testing::Test {
 protected:
     HWND StartPanel() {
@@ -111,6 +108,8 @@ protected:
         dialog_ = run_.WaitForWindow(L"Tf_setup", kTitle);
         return dialog_;
     }
+    // Still shown once the program has handled all it was given.
+    bool StaysVisible(HWND hwnd) const { return run_.Settled() && IsWindowVisible(hwnd); }
     bool DialogClosed() const { return WaitUntil([&] { return !IsWindowVisible(dialog_); }, 5000); }
     // "stałe miejsce" or "przesuwalne okienko" on the "Wygląd" tab, then OK.
     bool ChoosePlacement(int radioId) {
@@ -122,6 +121,7 @@ protected:
         HWND radio = DescendantWithId(dialog_, radioId);
         if (!WaitUntil([&] { return IsWindowVisible(radio) != FALSE; }, 2000)) return false;
         ClickAt(CentreOnScreen(radio));
+        if (!WaitUntil([&] { return SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 2000)) return false;
         ClickAt(CentreOnScreen(DescendantWithId(dialog_, kOKButtonId)));
         return DialogClosed();
     }

@@ -71,13 +71,44 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
     return FALSE;
 }
 
-// Lets real input settle after the input helpers: from another process
-// nothing says when the program's thread has taken the events SendInput
-// queued. The tests then wait for what the input brings about (WaitUntil).
-void Pause(DWORD ms) { Sleep(ms); }
+// The runs whose programs are started, for the input helpers.
+std::vector<const VelkRun*>& LiveRuns() {
+    static std::vector<const VelkRun*> runs;
+    return runs;
+}
 
 void SendInputs(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Input for the window's thread: given through the barrier when the window
+// is the program's, else only sent.
+void GiveInput(HWND target, std::vector<INPUT> inputs) {
+    if (inputs.empty()) return;
+    DWORD processId = 0;
+    const DWORD thread = target ? GetWindowThreadProcessId(target, &processId) : 0;
+    for (const VelkRun* run : LiveRuns()) {
+        if (thread && run->ProcessId() == processId) {
+            wchar_t className[64] = {};
+            GetClassNameW(target, className, 64);
+            EXPECT_TRUE(run->BarrierOf(thread).Give(std::move(inputs)))
+                << "the program's thread did not handle the input given to "
+                << std::string(className, className + wcslen(className));
+            return;
+        }
+    }
+    SendInputs(std::move(inputs));
+}
+
+// Where the keys go: the foreground window's thread.
+HWND KeyboardTarget() { return GetForegroundWindow(); }
+
+// Where the mouse goes: the window that holds it, else the one at the point.
+HWND MouseTarget(POINT screen) {
+    GUITHREADINFO foreground{};
+    foreground.cbSize = sizeof foreground;
+    if (GetGUIThreadInfo(0, &foreground) && foreground.hwndCapture) return foreground.hwndCapture;
+    return WindowFromPoint(screen);
 }
 
 INPUT KeyInput(WORD key, WORD unicode, DWORD flags) {
@@ -151,9 +182,12 @@ VelkRun::VelkRun() {
               std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++counter) + L"\\";
     CreateDirectoryW(folder_.c_str(), nullptr);
     CopyProgram(L"velk.exe");
+    LiveRuns().push_back(this);
 }
 
 VelkRun::~VelkRun() {
+    std::erase(LiveRuns(), this);
+    barriers_.clear();
     if (process_.hProcess) {
         if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
             TerminateProcess(process_.hProcess, 1);
@@ -200,19 +234,9 @@ void VelkRun::Start() {
     std::wstring commandLine = L"\"" + folder_ + L"velk.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    // Under a busy Wine server a start now and then fails at once; a few
-    // more tries tell that apart from a program that cannot be started.
-    DWORD error = 0;
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
-                           &process_)) {
-            WaitForInputIdle(process_.hProcess, 5000);
-            return;
-        }
-        error = GetLastError();
-        Sleep(300);
-    }
-    FAIL() << "velk.exe could not be started, error " << error;
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                               &startup, &process_))
+        << "velk.exe could not be started, error " << GetLastError();
 }
 
 HWND VelkRun::StartWith(const Settings& settings) {
@@ -277,6 +301,37 @@ HWND VelkRun::WaitForWindow(const wchar_t* className, const wchar_t* title, DWOR
     return query.found;
 }
 
+bool VelkRun::Settled() const { return BarrierOf(process_.dwThreadId).Ping(); }
+
+bool VelkRun::Painted(HWND window) const {
+    // A paint clears its update region as it begins: the ping behind it
+    // comes off the queue once the paint has ended.
+    const auto nothingToPaint = [&] {
+        bool clean = !GetUpdateRect(window, nullptr, FALSE);
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM clean) {
+                if (GetUpdateRect(child, nullptr, FALSE)) *reinterpret_cast<bool*>(clean) = false;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&clean));
+        return clean;
+    };
+    return WaitUntil(nothingToPaint, 5000) && Settled();
+}
+
+HWND VelkRun::AnyDialog() const {
+    WindowQuery query{process_.dwProcessId, L"#32770", nullptr, false, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+const ThreadBarrier& VelkRun::BarrierOf(DWORD thread) const {
+    std::unique_ptr<ThreadBarrier>& barrier = barriers_[thread];
+    if (!barrier) barrier = std::make_unique<ThreadBarrier>(thread, process_.hProcess);
+    return *barrier;
+}
+
 bool VelkRun::WaitForExit(DWORD timeoutMs, DWORD* code) const {
     if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     if (code) GetExitCodeProcess(process_.hProcess, code);
@@ -316,78 +371,48 @@ void ClickAt(POINT screen, bool right) {
     const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
     const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     MoveMouseTo(screen);
-    SendInputs({MouseInput(screen, down), MouseInput(screen, up)});
-    Pause(100);
+    GiveInput(MouseTarget(screen), {MouseInput(screen, down), MouseInput(screen, up)});
 }
 
 void PressKeys(const std::vector<WORD>& keys) {
     std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *key;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInputs(inputs);
-    Pause(100);
+    for (WORD key : keys) inputs.push_back(KeyInput(key, 0, 0));
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) inputs.push_back(KeyInput(*key, 0, KEYEVENTF_KEYUP));
+    GiveInput(KeyboardTarget(), std::move(inputs));
 }
 
 void DoubleClickAt(POINT screen) {
-    SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
-                MouseInput(screen, MOUSEEVENTF_LEFTUP), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
-                MouseInput(screen, MOUSEEVENTF_LEFTUP)});
-    Pause(100);
+    GiveInput(MouseTarget(screen), {MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                                    MouseInput(screen, MOUSEEVENTF_LEFTUP), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                                    MouseInput(screen, MOUSEEVENTF_LEFTUP)});
 }
 
 void DragFromTo(POINT from, POINT to) {
-    const HWND pressed = WindowFromPoint(from);
-    const HWND form = GetAncestor(pressed, GA_ROOT);
+    const HWND form = GetAncestor(WindowFromPoint(from), GA_ROOT);
     const RECT before = WindowRect(form);
-    const DWORD thread = GetWindowThreadProcessId(pressed, nullptr);
-    SendInputs({MouseInput(from, MOUSEEVENTF_MOVE), MouseInput(from, MOUSEEVENTF_LEFTDOWN)});
-    // Moves sent with the press are lost to a window-move loop that has not
-    // begun yet (Wine then moved the window by the first step alone): the
-    // hand moves once the pressed window holds the mouse.
-    WaitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(thread, &info) && info.hwndCapture;
-        },
-        2000);
-    std::vector<INPUT> inputs;
+    // The press handled before the hand moves: moves sent with it were lost
+    // to a window-move loop that had not begun yet (Wine then moved the
+    // window by the first step alone). The loop holds the mouse, so the
+    // moves and the release go where the press went.
+    GiveInput(MouseTarget(from), {MouseInput(from, MOUSEEVENTF_MOVE), MouseInput(from, MOUSEEVENTF_LEFTDOWN)});
+    std::vector<INPUT> moves;
     constexpr int kSteps = 8;
     for (int step = 1; step <= kSteps; ++step) {
         const POINT at{from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps};
-        inputs.push_back(MouseInput(at, MOUSEEVENTF_MOVE));
+        moves.push_back(MouseInput(at, MOUSEEVENTF_MOVE));
     }
-    SendInputs(inputs);
-    // A release queued behind moves the loop has not read yet ends the move
-    // at the last one it read (seen on a busy machine: 6 steps of 8): a form
-    // that the drag moves is let go once it has followed the whole way.
+    GiveInput(MouseTarget(to), std::move(moves));
     const auto movedBy = [&](LONG dx, LONG dy) {
         const RECT now = WindowRect(form);
         return now.left - before.left == dx && now.top - before.top == dy;
     };
-    const auto followedAll = [&] { return movedBy(to.x - from.x, to.y - from.y); };
-    const bool moving = WaitUntil([&] { return !movedBy(0, 0); }, 150);
-    bool followed = moving && WaitUntil(followedAll, 2000);
-    // Moves the loop missed (seen under load: the form stopped after the
-    // first step) are given again, as a hand that goes on moving gives them.
-    for (int again = 0; moving && !followed && again < 3; ++again) {
-        SendInputs({MouseInput(POINT{to.x - 1, to.y}, MOUSEEVENTF_MOVE), MouseInput(to, MOUSEEVENTF_MOVE)});
-        followed = WaitUntil(followedAll, 1000);
-    }
-    if (!followed) Pause(150);
-    SendInputs({MouseInput(to, MOUSEEVENTF_LEFTUP)});
-    Pause(100);
+    // Moves a form's move loop missed (seen under load: the form stopped
+    // after the first step) are given again, as a hand that goes on moving
+    // gives them, until the form has followed the whole way.
+    const bool moving = !movedBy(0, 0);
+    for (int again = 0; moving && !movedBy(to.x - from.x, to.y - from.y) && again < 3; ++again)
+        GiveInput(MouseTarget(to), {MouseInput(POINT{to.x - 1, to.y}, MOUSEEVENTF_MOVE), MouseInput(to, MOUSEEVENTF_MOVE)});
+    GiveInput(MouseTarget(to), {MouseInput(to, MOUSEEVENTF_LEFTUP)});
 }
 
 void TypeText(const std::wstring& text) {
@@ -406,8 +431,7 @@ void TypeText(const std::wstring& text) {
         inputs.push_back(KeyInput(LOBYTE(key), 0, KEYEVENTF_KEYUP));
         if (shifted) inputs.push_back(KeyInput(VK_SHIFT, 0, KEYEVENTF_KEYUP));
     }
-    SendInputs(inputs);
-    Pause(100);
+    GiveInput(KeyboardTarget(), std::move(inputs));
 }
 
 std::vector<COLORREF> CapturePixels(const RECT& screen) {

@@ -3,10 +3,13 @@
 // started there, its windows found and inspected, input sent as a user would.
 #include <windows.h>
 
+#include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "barrier.h"
 #include "settings/settings_file.h"
 #include "support/bitmap_file.h"
 #include "support/find_control.h"
@@ -48,13 +51,30 @@ public:
     // True when the process ended within the time; its exit code in *code.
     bool WaitForExit(DWORD timeoutMs, DWORD* code = nullptr) const;
     DWORD ProcessId() const { return process_.dwProcessId; }
-    // How many processes the program started are still running.
     // The names of the processes the program started that still run.
     std::vector<std::wstring> RunningChildren() const;
+
+    // The barrier before a check that nothing happened: true once the
+    // program's thread has handled every message posted to it before (and
+    // what its input helpers gave it, which wait for themselves); false when
+    // the program ended first.
+    bool Settled() const;
+    // The barrier before reading a window's pixels: true once it and every
+    // window inside it have painted all they had to (nothing left to paint,
+    // then a ping behind the last paint). The screen shows the paint once
+    // the thread next waits for messages.
+    bool Painted(HWND window) const;
+    // A dialog box of the program (#32770: a message, file or colour box),
+    // shown or still to be shown when its modal loop first idles; null when
+    // there is none.
+    HWND AnyDialog() const;
+    // The barrier of one of the program's threads, for the input helpers.
+    const ThreadBarrier& BarrierOf(DWORD thread) const;
 
 private:
     std::wstring folder_;
     PROCESS_INFORMATION process_{};
+    mutable std::map<DWORD, std::unique_ptr<ThreadBarrier>> barriers_;
 };
 
 // The text of a message box's message.
@@ -64,7 +84,9 @@ std::wstring FileFailure(const std::wstring& path, DWORD error);
 // Presses the box's OK button.
 void PressOk(HWND box);
 
-// Real input, as a user gives it.
+// Real input, as a user gives it. Clicks, keys and drags given to a window
+// of a running VelkRun return once the window's thread has handled them
+// (ThreadBarrier); a move returns once the pointer is there.
 void ClickAt(POINT screen, bool right = false);
 void MoveMouseTo(POINT screen);
 void PressKeys(const std::vector<WORD>& keys);  // held in order, released in reverse

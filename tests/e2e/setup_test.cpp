@@ -372,7 +372,8 @@ TEST_F(SetupDialog, ACancelledOrFailedBackgroundChoiceFallsBackAndAChosenColourR
     ASSERT_NE(Open(), nullptr);
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(kTloColorId, BN_CLICKED),
                  reinterpret_cast<LPARAM>(Control(kTloColorId)));
-    EXPECT_FALSE(WaitUntil([&] { return run_.WaitForWindow(L"#32770", nullptr, 0) != nullptr; }, 1500));
+    ASSERT_TRUE(run_.Settled());
+    EXPECT_EQ(run_.AnyDialog(), nullptr);
     EXPECT_TRUE(Checked(kTloColorId));
 }
 
@@ -480,6 +481,7 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
         EXPECT_FALSE(ShowsAnIcon(box)) << "a plain box";
         PressOk(box);
         ASSERT_TRUE(BoxClosed(box));
+        ASSERT_TRUE(run_.Settled()) << "what followed the box is done";
         EXPECT_TRUE(IsWindowVisible(dialog_)) << "the dialog stays open with its edits";
         EXPECT_EQ(WindowText(Control(kXEditId)), L"300");
         EXPECT_EQ(run_.ReadFile(L"velk.ini"), saved);
@@ -514,6 +516,7 @@ TEST_F(SetupDialog, ASaveThatCannotBeMadeOrABadPlaceKeepsTheFileWholeAndTheDialo
         EXPECT_TRUE(ShowsTheErrorIcon(box));
         PressOk(box);
         ASSERT_TRUE(BoxClosed(box));
+        ASSERT_TRUE(run_.Settled());
         EXPECT_TRUE(IsWindowVisible(dialog_));
         EXPECT_EQ(WindowText(Control(bad.box)), bad.text);
         EXPECT_EQ(run_.ReadFile(L"velk.ini"), saved);

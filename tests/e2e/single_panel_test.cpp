@@ -76,7 +76,7 @@ TEST(SinglePanel, ASecondStartFromTheFolderOnlyBringsThePanelOrItsDialogForwardW
         << "no panel more, none gone";
     EXPECT_EQ(first.ReadFile(L"index.asc"), log);
     EXPECT_EQ(first.ReadFile(L"ostatnio.asc"), lastStart);
-    EXPECT_FALSE(first.WaitForExit(0));
+    EXPECT_TRUE(first.Settled()) << "the first panel runs on";
     PressKeys({VK_CONTROL, 'K'});
     const HWND dialog = first.WaitForWindow(L"Tf_setup", nullptr);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 3000));
@@ -85,7 +85,7 @@ TEST(SinglePanel, ASecondStartFromTheFolderOnlyBringsThePanelOrItsDialogForwardW
     ASSERT_TRUE(WaitUntil(otherInFront, 3000));
     EXPECT_EQ(StartAgainAndWait(first.Folder(), 10000), 0u);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 3000));
-    SendMessageW(panel, WM_NULL, 0, 0);  // handled after what the second start sent
+    ASSERT_TRUE(first.Settled()) << "what the second start posted is handled";
     EXPECT_EQ(GetForegroundWindow(), dialog) << "not the disabled panel";
 }
 

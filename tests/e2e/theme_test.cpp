@@ -53,6 +53,9 @@ TEST(Theme, APageShowsTheTabBodyBehindItsControlsAndInsideItsGroupBoxes) {
     const POINT corner{2, onPage.bottom - onPage.top - 3};  // below the group boxes
     const COLORREF body = TabBodyAt(dialog, {0, 0, onPage.right - onPage.left, onPage.bottom - onPage.top}, corner);
     ASSERT_NE(body, GetSysColor(COLOR_BTNFACE)) << "the theme's page body differs from a plain window's";
+    // Every control painted, then the page on the screen: Wine puts a
+    // window's paint on the screen when its thread next waits.
+    ASSERT_TRUE(run.Painted(dialog));
     EXPECT_TRUE(WaitUntil([&] { return PixelAt({onPage.left + corner.x, onPage.top + corner.y}) == body; }, 3000));
     for (int id : {kLabel2Id, kKolBoxId, kTloDesktopId})
         EXPECT_EQ(MostCommonColour(DescendantWithId(dialog, id)), body) << id;

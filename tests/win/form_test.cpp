@@ -1,13 +1,17 @@
-// The form base: destruction while the derived form still stands, creation
-// failures that stop the program, errors that end only their handler.
+// The form base: a real form destroyed while the derived form still stands,
+// creation failures that stop the program, errors that end only their
+// handler.
 #include <gtest/gtest.h>
 
 #include <new>
 #include <stdexcept>
 
+#include <windows.h>
+
+#include "about/info_form.h"
 #include "win/exception.h"
-#include "win/fonts.h"
 #include "ui/form.h"
+#include "win/handles.h"
 #include "win/object_count.h"
 #include "win_test_support.h"
 
@@ -24,50 +28,48 @@ FormArgs TestFormArgs(const wchar_t* className) {
     return args;
 }
 
-// Records what its own handling sees while its window is destroyed: the
-// message must reach the derived form, and the font its control holds must
-// still be alive.
-class RecordingForm : public Form {
-public:
-    RecordingForm(bool* sawDestroy, bool* fontAlive) : sawDestroy_(sawDestroy), fontAlive_(fontAlive) {}
-    bool Create() override {
-        if (!Form::Create(TestFormArgs(L"RecordingForm"))) return false;
-        font_ = MakeFont(11, FW_BOLD, false, DEFAULT_CHARSET, L"Arial");
-        label_ = CreateWindowExW(0, L"STATIC", L"Napis", WS_CHILD | WS_VISIBLE, 0, 0, 80, 20, hwnd(), nullptr,
-                                 nullptr, nullptr);
-        SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        return label_ != nullptr;
-    }
-
-protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_DESTROY) {
-            *sawDestroy_ = true;
-            const auto held = reinterpret_cast<HGDIOBJ>(SendMessageW(label_, WM_GETFONT, 0, 0));
-            *fontAlive_ = held == font_.get() && GetObjectType(held) == OBJ_FONT;
-        }
-        return DefaultHandling(message, wParam, lParam);
-    }
-
-private:
-    bool* sawDestroy_;
-    bool* fontAlive_;
-    Font font_;
-    HWND label_ = nullptr;
+// What a control of the about box sees at its own WM_DESTROY: whether the
+// form still answers as the about box (the web address is navy only there)
+// and whether the font the form gave it is still alive.
+struct DestroyWitness {
+    WNDPROC controlProcedure = nullptr;
+    bool sawDestroy = false;
+    COLORREF textColour = CLR_INVALID;
+    bool fontAlive = false;
 };
+DestroyWitness witness;
+
+LRESULT CALLBACK WitnessDestroy(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        witness.sawDestroy = true;
+        const ClientDc dc(nullptr);
+        SetTextColor(dc.get(), RGB(1, 2, 3));
+        SendMessageW(GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                     reinterpret_cast<LPARAM>(control));
+        witness.textColour = GetTextColor(dc.get());
+        const auto held = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+        witness.fontAlive = held && GetObjectType(held) == OBJ_FONT;
+    }
+    return CallWindowProcW(witness.controlProcedure, control, message, wParam, lParam);
+}
 
 TEST(Forms, AFormsWindowIsDestroyedWhileTheDerivedFormAndItsFontsStand) {
-    bool sawDestroy = false;
-    bool fontAlive = false;
     const long before = LiveObjects();
     HWND window = nullptr;
     {
-        Final<RecordingForm> form(&sawDestroy, &fontAlive);
-        ASSERT_TRUE(form.Create());
-        window = form.hwnd();
+        Final<Tf_info> about;
+        ASSERT_TRUE(about.Create());
+        window = about.hwnd();
+        // Its labels in creation order: the version, the web address, the contact line.
+        const HWND version = FindWindowExW(window, nullptr, L"Static", nullptr);
+        const HWND address = FindWindowExW(window, version, L"Static", nullptr);
+        ASSERT_NE(address, nullptr);
+        witness.controlProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(address, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WitnessDestroy)));
     }
-    EXPECT_TRUE(sawDestroy) << "WM_DESTROY reached the derived form's handling";
-    EXPECT_TRUE(fontAlive) << "the control's font was alive while the window went";
+    EXPECT_TRUE(witness.sawDestroy);
+    EXPECT_EQ(witness.textColour, RGB(0, 0, 128)) << "the about box's own handling answered while its window went";
+    EXPECT_TRUE(witness.fontAlive) << "the control's font was alive while the window went";
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(LiveObjects(), before);
 }
