@@ -174,9 +174,13 @@ LRESULT TVoraCaption::CallOldWithoutRedraw(UINT message, WPARAM wParam, LPARAM l
     // The default draws the system's caption only on a visible window:
     // WS_VISIBLE is off around the call. Chromium's custom frame
     // (hwnd_message_handler.cc) locks its redraw the same way. A window
-    // without a caption has none drawn, and stays visible throughout.
+    // without a caption has none drawn, and stays visible throughout. Before
+    // the first WM_NCPAINT (the activation inside ShowWindow) nothing of the
+    // frame is on screen yet and the bar covers whatever the default drew;
+    // there the lock would only cost time: making a window visible again
+    // through its style makes Wine rebuild its surface.
     const DWORD style = StyleOf(FFormHandle);
-    const bool lock = (style & WS_VISIBLE) && (style & WS_CAPTION) == WS_CAPTION;
+    const bool lock = FFramePainted && (style & WS_VISIBLE) && (style & WS_CAPTION) == WS_CAPTION;
     if (lock) SetStyle(style & ~WS_VISIBLE);
     const LRESULT result = CallOldWndProc(message, wParam, lParam);
     if (FFormHandle && lock) SetStyle(StyleOf(FFormHandle) | WS_VISIBLE);

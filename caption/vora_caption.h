@@ -139,6 +139,9 @@ private:
     // A maximised document child carries WS_SYSMENU, so that its frame shows
     // its menu and buttons.
     bool FSysMenuShown = false;
+    // The frame has been painted once: from then on the system's caption
+    // could show, and the default procedure's drawing is locked out.
+    bool FFramePainted = false;
 
     // The bar's colours: a navy-to-blue gradient with white text while the
     // form is active, gray to silver with silver text while it is not.

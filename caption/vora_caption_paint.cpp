@@ -135,6 +135,7 @@ LRESULT TVoraCaption::OnNcPaint(WPARAM wParam, LPARAM lParam) {
     }
     const LRESULT result = CallOldWndProc(WM_NCPAINT, wParam, lParam);
     PaintCaption(IsFormActive());
+    FFramePainted = true;
     return result;
 }
 

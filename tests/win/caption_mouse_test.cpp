@@ -31,8 +31,15 @@ public:
                 return true;
         return false;
     }
+    // Whether the window carried WS_VISIBLE when the message last reached the form.
+    std::optional<bool> VisibleAt(UINT message) const {
+        for (size_t i = seen_.size(); i-- > 0;)
+            if (seen_[i].message == message) return visible_[i];
+        return std::nullopt;
+    }
     void Forget() {
         seen_.clear();
+        visible_.clear();
         menu_.reset();
     }
     const std::optional<RECT>& Menu() const { return menu_; }
@@ -41,6 +48,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         seen_.push_back(MSG{hwnd(), message, wParam, lParam, 0, {}});
+        visible_.push_back((GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0);
         if (message == WM_ENTERIDLE && wParam == MSGF_MENU && !menu_) {
             RECT menu{};
             GetWindowRect(reinterpret_cast<HWND>(lParam), &menu);
@@ -54,6 +62,7 @@ protected:
 private:
     FormArgs args_;
     std::vector<MSG> seen_;
+    std::vector<bool> visible_;
     std::optional<RECT> menu_;
     std::function<void()> whileMenuOpen_;
 };
@@ -261,7 +270,12 @@ TEST_F(CaptionButtons, WhatDrawsTheSystemsCaptionReachesTheFormOnlyToldNotToAndT
         EXPECT_EQ(GetPixel(dc.get(), bar.left, bar.top), mrsc_.IsFormActive() ? RGB(0, 0, 128) : RGB(128, 128, 128));
         EXPECT_EQ(form_.Saw(message), message == WM_SETTEXT) << std::hex << message;
     }
-    for (const BOOL activated : {FALSE, TRUE}) Send(WM_NCACTIVATE, activated, 0);
+    Send(WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(form_.VisibleAt(WM_NCACTIVATE), true) << "no frame painted yet: nothing to lock";
+    Send(WM_NCPAINT, 1, 0);
+    Send(WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(form_.VisibleAt(WM_NCACTIVATE), false) << "the frame on screen: the redraw is locked";
+    EXPECT_TRUE(IsWindowVisible(Window()));
     EXPECT_TRUE(form_.Saw(WM_NCACTIVATE, FALSE, -1) && form_.Saw(WM_NCACTIVATE, TRUE, -1)) << "told not to draw";
 }
 
