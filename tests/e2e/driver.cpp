@@ -397,7 +397,7 @@ void DragFromTo(POINT from, POINT to) {
     // to a window-move loop that had not begun yet (Wine then moved the
     // window by the first step alone). The loop holds the mouse, so the
     // moves and the release go where the press went.
-    GiveInput(MouseTarget(from), {MouseInput(from, MOUSEEVENTF_MOVE), MouseInput(from, MOUSEEVENTF_LEFTDOWN)});
+    GiveInput(MouseTarget(from), {MouseInput(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)});
     std::vector<INPUT> moves;
     constexpr int kSteps = 8;
     for (int step = 1; step <= kSteps; ++step) {
@@ -415,7 +415,7 @@ void DragFromTo(POINT from, POINT to) {
     const bool moving = !movedBy(0, 0);
     for (int again = 0; moving && !movedBy(to.x - from.x, to.y - from.y) && again < 3; ++again)
         GiveInput(MouseTarget(to), {MouseInput(POINT{to.x - 1, to.y}, MOUSEEVENTF_MOVE), MouseInput(to, MOUSEEVENTF_MOVE)});
-    GiveInput(MouseTarget(to), {MouseInput(to, MOUSEEVENTF_LEFTUP)});
+    GiveInput(MouseTarget(to), {MouseInput(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
 }
 
 void TypeText(const std::wstring& text) {
